@@ -1,0 +1,35 @@
+# The project's two commands (see README.md): `make demo` and `make test`.
+# Both install the system packages first (scripts/install-deps, idempotent).
+
+BUILD_DIR ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+DEMO_DB ?= var/demo.fdb
+
+.PHONY: all deps configure build test demo bench format clean
+
+all: build
+
+deps:
+	@./scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) -- --no-print-directory
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+demo: build
+	@./scripts/demo "$(BUILD_DIR)/bin/veiculo" "$(DEMO_DB)"
+
+bench: build
+	@./scripts/bench "$(BUILD_DIR)"
+
+format:
+	@find include src apps tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD_DIR)

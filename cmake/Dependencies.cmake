@@ -1,0 +1,29 @@
+# Locates the system libraries listed in scripts/install-deps.
+
+find_package(fmt REQUIRED)
+find_package(nlohmann_json REQUIRED)
+find_package(CLI11 REQUIRED)
+find_package(pugixml REQUIRED)
+find_package(CURL REQUIRED)
+find_package(Boost REQUIRED) # SOCI's headers need Boost's
+
+# SOCI and Firebird ship no CMake package on Debian: find them by hand.
+find_path(SOCI_INCLUDE_DIR soci/soci.h REQUIRED)
+find_library(SOCI_CORE_LIBRARY soci_core REQUIRED)
+find_library(SOCI_FIREBIRD_LIBRARY soci_firebird REQUIRED)
+find_library(SOCI_ODBC_LIBRARY soci_odbc REQUIRED)
+find_path(FIREBIRD_INCLUDE_DIR ibase.h REQUIRED)
+find_library(FIREBIRD_LIBRARY fbclient REQUIRED)
+
+add_library(veiculo_soci INTERFACE)
+target_include_directories(veiculo_soci SYSTEM INTERFACE ${SOCI_INCLUDE_DIR} ${FIREBIRD_INCLUDE_DIR})
+target_link_libraries(veiculo_soci INTERFACE
+  ${SOCI_CORE_LIBRARY} ${SOCI_FIREBIRD_LIBRARY} ${SOCI_ODBC_LIBRARY} ${FIREBIRD_LIBRARY} Boost::headers)
+
+if(VEICULO_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+  find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
+endif()
+if(VEICULO_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+endif()

@@ -1,0 +1,1 @@
+// Test fixtures shared by the test binaries.
