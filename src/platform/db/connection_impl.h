@@ -1,0 +1,63 @@
+#pragma once
+// The engine side of a Connection: runs SQL texts with positional parameter
+// values and returns their rows. Keeps a bounded cache of prepared statements
+// keyed by the final SQL text, because preparing a statement costs about
+// twenty times re-executing a prepared one.
+//
+// This header keeps the database library out of sight: only connection.cpp
+// and statement.cpp include it.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/db/query_rows.h"
+#include "veiculo/connection.h"
+#include "veiculo/data_packet.h"
+#include "veiculo/value.h"
+
+namespace veiculo::platform {
+
+using QueryResult = QueryRows;
+
+enum class SqlDialectKind { Firebird, Odbc };
+
+class ConnectionImpl {
+ public:
+  virtual ~ConnectionImpl() = default;
+
+  virtual const std::string& DriverName() const = 0;
+  virtual const std::string& DatabaseName() const = 0;
+  virtual SqlDialectKind Kind() const = 0;
+
+  // Runs a text whose markers are "?" (see sql_markers.h), binding `params`
+  // by position. A select returns its rows; other statements return none.
+  // `log_text` is what the statement log sees (the text before markers were
+  // turned into "?"). Throws veiculo::Error (database) with the SQL text and
+  // the driver's message.
+  virtual QueryResult Run(const std::string& positional_sql, const std::vector<Value>& params,
+                          const std::string& log_text) = 0;
+  // Runs a text as it stands, not prepared for re-use (DDL, one-off statements).
+  virtual void RunDirect(const std::string& sql) = 0;
+
+  virtual void Begin() = 0;
+  virtual void Commit() = 0;
+  virtual void Rollback() = 0;
+  virtual bool InTransaction() const = 0;
+
+  void SetStatementLog(Connection::StatementLog log) { log_ = std::move(log); }
+  long StatementCount() const { return statement_count_; }
+
+ protected:
+  void Log(const std::string& sql) {
+    ++statement_count_;
+    if (log_) log_(sql);
+  }
+
+ private:
+  Connection::StatementLog log_;
+  long statement_count_ = 0;
+};
+
+}  // namespace veiculo::platform

@@ -1,0 +1,33 @@
+#pragma once
+// Parameter markers of an SQL text.
+//
+// The module writes its SQL with named markers (":Empresa"). The engine
+// drivers take positional markers, and the database library's own scan of
+// names binds a name used twice to the wrong value and sees markers inside
+// comments; so the layer finds the markers itself and binds by position.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace veiculo::platform {
+
+struct MarkedSql {
+  // The text with every marker replaced by "?" (and colons inside comments
+  // replaced by blanks, so that no driver mistakes them for markers).
+  std::string positional;
+  // The name of each marker, in order of appearance, as written (a name used
+  // twice appears twice).
+  std::vector<std::string> names;
+};
+
+// Finds the ":Name" markers of a text, skipping quoted literals ('...'),
+// quoted identifiers ("...") and comments (-- to end of line, /* ... */).
+MarkedSql ParseMarkers(std::string_view sql);
+
+// Names of the distinct markers of a text in order of first appearance,
+// compared without regard to case (as the platform builds a parameter list
+// from a command text).
+std::vector<std::string> DistinctMarkerNames(std::string_view sql);
+
+}  // namespace veiculo::platform

@@ -1,1 +1,0 @@
-// Test fixtures shared by the test binaries.
