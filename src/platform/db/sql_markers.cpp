@@ -46,7 +46,7 @@ MarkedSql ParseMarkers(std::string_view sql) {
       for (size_t k = i; k < end; ++k) out.positional += sql[k] == ':' ? ' ' : sql[k];
       i = end;
     } else if (c == ':' && i + 1 < n && IsNameStart(sql[i + 1]) &&
-               (i == 0 || !IsNameChar(sql[i - 1]))) {
+               (i == 0 || (!IsNameChar(sql[i - 1]) && sql[i - 1] != ':'))) {
       size_t j = i + 1;
       while (j < n && IsNameChar(sql[j])) ++j;
       out.names.emplace_back(sql.substr(i + 1, j - i - 1));
