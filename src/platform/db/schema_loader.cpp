@@ -38,10 +38,15 @@ struct SchemaStatement {
 std::vector<SchemaStatement> AllStatements() {
   std::vector<SchemaStatement> statements;
   for (const SchemaScript& script : EmbeddedSchemaScripts()) {
-    std::size_t number = 0;
-    for (std::string& text : SplitSqlScript(script.text)) {
-      statements.push_back({script.file, ++number, std::move(text)});
+    std::vector<std::string> texts;
+    try {
+      texts = SplitSqlScript(script.text);
+    } catch (Error& error) {
+      error.AddContext("in the schema script " + std::string(script.file));
+      throw;
     }
+    std::size_t number = 0;
+    for (std::string& text : texts) statements.push_back({script.file, ++number, std::move(text)});
   }
   return statements;
 }
@@ -128,8 +133,13 @@ void LoadDealerSchema(Connection& connection) {
   const SchemaStatement* running = nullptr;
   auto context = [&] {
     if (running == nullptr) return std::string("while committing the dealer schema");
+    // The engine's error already carries the whole text: name the statement
+    // by its script, its number there and its first line.
+    const std::string& text = running->text;
+    const std::size_t line_end = text.find('\n');
     return "while creating the dealer schema (" + std::string(running->file) + ", statement " +
-           std::to_string(running->number) + "): " + running->text;
+           std::to_string(running->number) + "): " + text.substr(0, line_end) +
+           (line_end == std::string::npos ? "" : " ...");
   };
   auto roll_back = [&] {
     try {

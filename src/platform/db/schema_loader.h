@@ -41,7 +41,9 @@ std::vector<std::string> DealerSchemaStatements();
 
 // Runs DealerSchemaStatements() on the connection in one transaction (Begin,
 // each statement, Commit). On failure rolls back and rethrows veiculo::Error
-// with the failing statement (and its script) as context.
+// with the failing statement (its script, number and first line) as context;
+// the engine's message carries the whole text. Refuses (validation) to run
+// while the connection has a transaction open, which it would commit.
 void LoadDealerSchema(Connection& connection);
 
 }  // namespace veiculo::platform
