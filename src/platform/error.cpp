@@ -17,7 +17,7 @@ Error::Error(ErrorCategory category, const std::string& message)
 
 Error& Error::AddContext(const std::string& line) {
   context_.push_back(line);
-  full_ += "\n  " + line;
+  full_.append("\n  ").append(line);
   return *this;
 }
 

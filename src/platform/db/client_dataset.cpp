@@ -44,7 +44,7 @@ void ClientDataSet::SetFieldDefs(std::vector<FieldDef> fields) {
 
 void ClientDataSet::CreateDataSet() {
   if (defs_.empty()) throw Error(ErrorCategory::Validation, Name() + ": no field definitions");
-  Load(defs_, {});
+  Load(std::make_shared<const std::vector<FieldDef>>(defs_), {});
 }
 
 void ClientDataSet::EmptyDataSet() {
@@ -56,7 +56,8 @@ void ClientDataSet::EmptyDataSet() {
   ResetCursor();
 }
 
-void ClientDataSet::Load(std::vector<FieldDef> fields, std::vector<std::vector<Value>> rows) {
+void ClientDataSet::Load(std::shared_ptr<const std::vector<FieldDef>> fields,
+                         std::vector<std::vector<Value>> rows) {
   Close();
   SetFields(std::move(fields));
   records_.reserve(rows.size());
@@ -76,7 +77,9 @@ DataPacket ClientDataSet::Data() const {
   return packet;
 }
 
-void ClientDataSet::SetData(const DataPacket& packet) { Load(packet.fields, packet.rows); }
+void ClientDataSet::SetData(const DataPacket& packet) {
+  Load(std::make_shared<const std::vector<FieldDef>>(packet.fields), packet.rows);
+}
 
 const Value& ClientDataSet::VisibleValue(size_t row, int field) const {
   if (state_ != DataSetState::Browse && row == Cursor())

@@ -120,7 +120,8 @@ class ClientDataSet : public DataSet {
     Status status = Status::Unchanged;
   };
 
-  void Load(std::vector<FieldDef> fields, std::vector<std::vector<Value>> rows);
+  void Load(std::shared_ptr<const std::vector<FieldDef>> fields,
+            std::vector<std::vector<Value>> rows);
   void RebuildView();
   void ResolveIndexFields();
   std::vector<int> FieldList(const std::string& fields) const;

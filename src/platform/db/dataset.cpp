@@ -5,9 +5,9 @@
 
 namespace veiculo::platform {
 
-const std::string& Field::FieldName() const { return dataset_->fields_.at(index_).name; }
-FieldType Field::DataType() const { return dataset_->fields_.at(index_).type; }
-int Field::Size() const { return dataset_->fields_.at(index_).size; }
+const std::string& Field::FieldName() const { return dataset_->FieldDefs().at(index_).name; }
+FieldType Field::DataType() const { return dataset_->FieldDefs().at(index_).type; }
+int Field::Size() const { return dataset_->FieldDefs().at(index_).size; }
 
 const Value& Field::AsValue() const {
   if (!dataset_->Active()) dataset_->FailNotOpen("read field " + FieldName());
@@ -80,8 +80,9 @@ bool DataSet::Bof() const { return !active_ || bof_; }
 int DataSet::RecordCount() const { return active_ ? static_cast<int>(VisibleCount()) : 0; }
 
 int DataSet::FieldIndex(std::string_view name) const {
-  for (size_t i = 0; i < fields_.size(); ++i)
-    if (SameText(fields_[i].name, name)) return static_cast<int>(i);
+  const std::vector<FieldDef>& fields = *fields_;
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (SameText(fields[i].name, name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -102,10 +103,16 @@ Field DataSet::Fields(int index) {
 
 void DataSet::WriteCurrentValue(int field, const Value&) {
   throw Error(ErrorCategory::Validation,
-              Name() + ": cannot modify field " + fields_.at(field).name + " of a read-only dataset");
+              Name() + ": cannot modify field " + fields_->at(field).name + " of a read-only dataset");
 }
 
-void DataSet::SetFields(std::vector<FieldDef> fields) { fields_ = std::move(fields); }
+void DataSet::SetFields(std::vector<FieldDef> fields) {
+  fields_ = std::make_shared<const std::vector<FieldDef>>(std::move(fields));
+}
+
+void DataSet::SetFields(std::shared_ptr<const std::vector<FieldDef>> fields) {
+  fields_ = std::move(fields);
+}
 
 void DataSet::FailNotOpen(std::string_view action) const {
   throw Error(ErrorCategory::Validation,

@@ -7,6 +7,7 @@
 // exist, raises veiculo::Error naming the dataset and the field.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,8 +79,8 @@ class DataSet : public Component {
   // 1-based position of the current row; 0 when empty.
   int RecNo() const { return IsEmpty() ? 0 : static_cast<int>(cursor_) + 1; }
 
-  const std::vector<FieldDef>& FieldDefs() const { return fields_; }
-  int FieldCount() const { return static_cast<int>(fields_.size()); }
+  const std::vector<FieldDef>& FieldDefs() const { return *fields_; }
+  int FieldCount() const { return static_cast<int>(fields_->size()); }
   // Index of a field, ignoring letter case; -1 when absent. With duplicate
   // names (a join of two tables with the same column), the first one.
   int FieldIndex(std::string_view name) const;
@@ -102,6 +103,7 @@ class DataSet : public Component {
   virtual void BeforeScroll() {}
 
   void SetFields(std::vector<FieldDef> fields);
+  void SetFields(std::shared_ptr<const std::vector<FieldDef>> fields);
   void SetActiveFlag(bool active) { active_ = active; }
   size_t Cursor() const { return cursor_; }
   void SetCursor(size_t cursor) { cursor_ = cursor; eof_ = false; bof_ = false; }
@@ -109,7 +111,8 @@ class DataSet : public Component {
   [[noreturn]] void FailNotOpen(std::string_view action) const;
 
  private:
-  std::vector<FieldDef> fields_;
+  std::shared_ptr<const std::vector<FieldDef>> fields_ =
+      std::make_shared<const std::vector<FieldDef>>();
   bool active_ = false;
   size_t cursor_ = 0;
   bool eof_ = true;

@@ -40,6 +40,10 @@ PreparedStatement::PreparedStatement(soci::session& session, const std::string& 
   else
     DescribeGeneric();
 
+  auto defs = std::make_shared<std::vector<FieldDef>>();
+  for (const Column& c : columns_) defs->push_back(c.def);
+  column_defs_ = std::move(defs);
+
   // Buffers are sized before binding: the library keeps their addresses.
   indicators_.resize(columns_.size());
   for (size_t i = 0; i < columns_.size(); ++i) {
@@ -185,8 +189,7 @@ QueryResult PreparedStatement::Execute(const std::vector<Value>& params) {
   for (size_t i = 0; i < params.size(); ++i) BindParameter(parameters_[i], params[i]);
 
   QueryResult result;
-  result.columns.reserve(columns_.size());
-  for (const Column& c : columns_) result.columns.push_back(c.def);
+  result.columns = column_defs_;
 
   bool has_row = statement_.execute(true);
   if (columns_.empty()) {

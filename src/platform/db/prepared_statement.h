@@ -49,6 +49,7 @@ class PreparedStatement {
   soci::statement statement_;
   SqlDialectKind kind_;
   std::vector<Column> columns_;
+  std::shared_ptr<const std::vector<FieldDef>> column_defs_;
   std::vector<Parameter> parameters_;
   std::vector<long long> integers_;
   std::vector<double> doubles_;

@@ -31,9 +31,7 @@ QueryRows Provider::GetRecords(const Params& params, const std::string& command_
   // The client's parameter list replaces the dataset's, as the platform does.
   if (!params.Empty()) dataset_->GetParams() = params;
   dataset_->Open();
-  QueryRows rows = dataset_->Rows();
-  dataset_->Close();
-  return rows;
+  return dataset_->TakeRows();
 }
 
 std::string Provider::TableName() const {

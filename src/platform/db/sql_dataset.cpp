@@ -38,6 +38,12 @@ void SqlDataSet::Close() {
   ResetCursor();
 }
 
+QueryRows SqlDataSet::TakeRows() {
+  QueryRows rows = std::move(rows_);
+  Close();
+  return rows;
+}
+
 void SqlDataSet::ExecSQL() {
   Close();
   Run("execute");
@@ -48,10 +54,13 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     throw Error(ErrorCategory::Validation, Name() + ": cannot " + action + ": no connection");
   if (command_text_.empty())
     throw Error(ErrorCategory::Validation, Name() + ": cannot " + action + ": empty command text");
-  const MarkedSql marked = ParseMarkers(command_text_);
+  if (marked_text_ != command_text_) {
+    marked_ = ParseMarkers(command_text_);
+    marked_text_ = command_text_;
+  }
   std::vector<Value> values;
-  values.reserve(marked.names.size());
-  for (const std::string& name : marked.names) {
+  values.reserve(marked_.names.size());
+  for (const std::string& name : marked_.names) {
     const Param* param = params_.FindParam(name);
     if (param == nullptr)
       throw Error(ErrorCategory::NotFound,
@@ -59,7 +68,7 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     values.push_back(param->value);
   }
   try {
-    return connection_->impl().Run(marked.positional, values, command_text_);
+    return connection_->impl().Run(marked_.positional, values, command_text_);
   } catch (Error& e) {
     e.AddContext("in dataset " + Name());
     throw;

@@ -17,6 +17,7 @@
 #include "platform/db/dataset.h"
 #include "platform/db/params.h"
 #include "platform/db/query_rows.h"
+#include "platform/db/sql_markers.h"
 
 namespace veiculo {
 class Connection;
@@ -56,6 +57,8 @@ class SqlDataSet : public DataSet {
 
   // The rows of the last Open, for providers.
   const QueryRows& Rows() const { return rows_; }
+  // Hands the rows over without copying them and closes the dataset.
+  QueryRows TakeRows();
 
  protected:
   size_t VisibleCount() const override { return rows_.rows.size(); }
@@ -70,6 +73,9 @@ class SqlDataSet : public DataSet {
   std::string command_text_;
   Params params_;
   QueryRows rows_;
+  // Markers of the command text, parsed once per text.
+  std::string marked_text_;
+  MarkedSql marked_;
 };
 
 }  // namespace veiculo::platform

@@ -1,0 +1,13 @@
+#pragma once
+// The host's commands. Each registers itself on the program's command line
+// and runs inside one transaction: committed when the command succeeds,
+// rolled back when it fails, so that nothing is half-written.
+
+#include <CLI/CLI.hpp>
+
+namespace veiculo::cli {
+
+void AddInitDbCommand(CLI::App& app);
+void AddSqlCommand(CLI::App& app);
+
+}  // namespace veiculo::cli
