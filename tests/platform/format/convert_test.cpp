@@ -186,6 +186,16 @@ TEST(StrToDateTime, DateWithOptionalTime) {
   EXPECT_EQ(StrToDateTimeDef("x", 1.5, br), 1.5);
 }
 
+// Before 1899-12-30 the serial is negative and the time of day still counts
+// forward from midnight: 29/12/1899 06:00 is day -1 and a quarter, -1.25.
+TEST(StrToDateTime, TimeOfDayBeforeDayZero) {
+  const FormatSettings br = FormatSettings::Brazilian();
+  EXPECT_EQ(StrToDateTime("29/12/1899 06:00", br), -1.25);
+  EXPECT_EQ(DateTimeToStr(-1.25, br), "29/12/1899 06:00:00");
+  EXPECT_EQ(IsoToDateTime("1899-12-29T06:00:00"), -1.25);
+  EXPECT_EQ(DateTimeToIso(-1.25), "1899-12-29T06:00:00");
+}
+
 TEST(StrToTime, Forms) {
   const FormatSettings br = FormatSettings::Brazilian();
   EXPECT_EQ(StrToTime("18:00", br), 0.75);
