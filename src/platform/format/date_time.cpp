@@ -93,7 +93,11 @@ TDateTime EncodeTime(int hour, int minute, int second, int millisecond) {
 
 TDateTime EncodeDateTime(int year, int month, int day, int hour, int minute, int second,
                          int millisecond) {
-  return EncodeDate(year, month, day) + EncodeTime(hour, minute, second, millisecond);
+  const TDateTime date = EncodeDate(year, month, day);
+  const TDateTime time = EncodeTime(hour, minute, second, millisecond);
+  // Before 1899-12-30 the serial is negative and the time of day still counts
+  // forward from midnight: -1.25 is 29/12/1899 06:00.
+  return date >= 0 ? date + time : date - time;
 }
 
 CivilDate DecodeDate(TDateTime value) { return CivilFromDays(DayNumber(value) + kEpochOffset); }
@@ -142,7 +146,7 @@ TDateTime IncMonth(TDateTime value, int months) {
   const int month = total % 12 + 1;
   const int day = d.day > DaysInMonth(year, month) ? DaysInMonth(year, month) : d.day;
   const TDateTime date = EncodeDate(year, month, day);
-  return date + (value >= 0 ? TimeOf(value) : -TimeOf(value));
+  return date >= 0 ? date + TimeOf(value) : date - TimeOf(value);
 }
 
 TDateTime LastDayOfMonth(TDateTime value) {

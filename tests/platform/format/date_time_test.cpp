@@ -35,6 +35,11 @@ TEST(DateTime, TimeFractionRoundTrips) {
   EXPECT_EQ(tod.second, 59);
   EXPECT_EQ(tod.millisecond, 999);
   EXPECT_DOUBLE_EQ(DateOf(t), 45322);
+  // Before day zero the time still runs forward from midnight.
+  const TDateTime before = EncodeDateTime(1899, 12, 29, 6, 0, 0);
+  EXPECT_DOUBLE_EQ(before, -1.25);
+  EXPECT_EQ(DecodeTime(before).hour, 6);
+  EXPECT_EQ(DecodeDate(before).day, 29);
   EXPECT_DOUBLE_EQ(TimeOf(t), 0.75);
 }
 

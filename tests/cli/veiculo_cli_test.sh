@@ -1,0 +1,69 @@
+#!/bin/sh
+# Runs the veiculo program as a user would and checks what it prints and
+# what it leaves behind.
+set -u
+VEICULO="$1"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+DB="$WORK/dealer.fdb"
+failures=0
+
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    echo "ok   $1"
+  else
+    echo "FAIL $1"
+    echo "     expected: $2"
+    echo "     actual:   $3"
+    failures=$((failures + 1))
+  fi
+}
+
+contains() {  # contains NAME NEEDLE HAYSTACK
+  case "$3" in
+    *"$2"*) echo "ok   $1" ;;
+    *) echo "FAIL $1: '$2' not in: $3"; failures=$((failures + 1)) ;;
+  esac
+}
+
+out=$("$VEICULO" init-db "$DB" 2>&1); rc=$?
+check "init-db succeeds" 0 "$rc"
+contains "init-db says what it created" "created $DB" "$out"
+
+out=$("$VEICULO" init-db "$DB" 2>&1); rc=$?
+check "init-db refuses an existing database" 1 "$rc"
+contains "init-db names the database" "$DB already exists" "$out"
+
+out=$("$VEICULO" sql -d "$DB" "insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (:E, 2, 'TOYO')" -p E=1 2>&1); rc=$?
+check "sql insert succeeds" "0 ok" "$rc $out"
+
+out=$("$VEICULO" sql -d "$DB" "select EMPRESA, MARCA from GER_REVENDA where REVENDA = :revenda" -p REVENDA=2 2>&1)
+check "sql select prints the committed row as a data packet" \
+  '{"fields":[{"name":"EMPRESA","type":"integer"},{"name":"MARCA","type":"text","size":10}],"rows":[{"EMPRESA":1,"MARCA":"TOYO"}]}' \
+  "$out"
+
+# A failing statement rolls back: the duplicate key insert leaves one row.
+"$VEICULO" sql -d "$DB" "insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'FORD')" >/dev/null 2>&1
+rc=$?
+check "duplicate key fails" 1 "$rc"
+out=$("$VEICULO" sql -d "$DB" "select count(*) N from GER_REVENDA" 2>&1)
+contains "nothing half-written" '"rows":[{"N":1}]' "$out"
+
+out=$("$VEICULO" sql -d "$DB" "select * from NAO_EXISTE" 2>&1); rc=$?
+check "unknown table fails" 1 "$rc"
+contains "the error names the table and the SQL" "while executing: select * from NAO_EXISTE" "$out"
+
+out=$("$VEICULO" sql -d "$WORK/missing.fdb" "select 1 from RDB\$DATABASE" 2>&1); rc=$?
+check "missing database fails" 1 "$rc"
+contains "the error names the database" "cannot open database $WORK/missing.fdb" "$out"
+
+out=$("$VEICULO" sql -d "$DB" "select 1 from RDB\$DATABASE" -p SEMIGUAL 2>&1); rc=$?
+check "malformed parameter fails" 1 "$rc"
+contains "the error names the parameter" "'SEMIGUAL' is not written as NAME=VALUE" "$out"
+
+out=$("$VEICULO" sql "select 1 from RDB\$DATABASE" 2>&1); rc=$?
+check "no database given fails" 1 "$rc"
+contains "the error says what to give" "give either --database or --odbc" "$out"
+
+[ "$failures" -eq 0 ]
