@@ -1,6 +1,8 @@
 #include "platform/format/date_time.h"
 
+#include <chrono>
 #include <cmath>
+#include <ctime>
 #include <cstdlib>
 #include <string>
 
@@ -147,6 +149,17 @@ TDateTime IncMonth(TDateTime value, int months) {
   const int day = d.day > DaysInMonth(year, month) ? DaysInMonth(year, month) : d.day;
   const TDateTime date = EncodeDate(year, month, day);
   return date >= 0 ? date + TimeOf(value) : date - TimeOf(value);
+}
+
+TDateTime Now() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const int ms = static_cast<int>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+  std::tm local{};
+  localtime_r(&seconds, &local);
+  return EncodeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                        local.tm_min, local.tm_sec, ms);
 }
 
 TDateTime LastDayOfMonth(TDateTime value) {

@@ -57,6 +57,8 @@ TDateTime IncDay(TDateTime value, int days = 1);
 // Adds months, clamping the day to the length of the target month
 // (31 January + 1 month = 28 or 29 February); keeps the time of day.
 TDateTime IncMonth(TDateTime value, int months = 1);
+// The current local date and time of the system clock.
+TDateTime Now();
 // The last day of the month of the given date (a date without time).
 TDateTime LastDayOfMonth(TDateTime value);
 // The first day of the month of the given date.

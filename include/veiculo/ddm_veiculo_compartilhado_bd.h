@@ -1,0 +1,195 @@
+#pragma once
+// TddmVeiculoCompartilhadoBD: the data module that carries every vehicle-domain
+// server operation.
+//
+// The host creates it, calls InicializaDM once, binds its connection with
+// AtribuiConexao (or through an operation that receives the connection), calls
+// operations and finally FinalizaDM. One instance serves one call at a time;
+// between calls it keeps state only in its value holders, its parameter cache
+// and the client datasets that serve as caches.
+//
+// The module never begins, commits or rolls back a transaction. Operations of
+// the costing and value sources raise veiculo::Error on database failures;
+// workflow operations turn failures into status texts.
+//
+// The components of the module (SQL datasets "sds...", providers "dsp...",
+// client datasets "cds...") are members of the same names and are also found
+// by name (FindComponent), as some operations address them that way.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "veiculo/data_packet.h"
+
+namespace veiculo {
+
+class Connection;
+
+namespace platform {
+class Component;
+class DataSet;
+class SqlDataSet;
+class Provider;
+class ClientDataSet;
+}  // namespace platform
+
+class TddmVeiculoCompartilhadoBD {
+ public:
+  // A date-time as the module counts it: days since 30/12/1899, fraction = time of day.
+  using DateTime = double;
+  // "Now" as the module sees it (the system clock unless a host or test sets another).
+  using Clock = std::function<DateTime()>;
+
+  TddmVeiculoCompartilhadoBD();
+  ~TddmVeiculoCompartilhadoBD();
+  TddmVeiculoCompartilhadoBD(const TddmVeiculoCompartilhadoBD&) = delete;
+  TddmVeiculoCompartilhadoBD& operator=(const TddmVeiculoCompartilhadoBD&) = delete;
+
+  // ---- Module frame ----
+  void InicializaDM();
+  void FinalizaDM();
+  // Binds the connection to every SQL dataset (closing them) and chooses the
+  // dialect from its driver name.
+  void AtribuiConexao(Connection* pfConexao);
+  void SetaSQLConnection();
+  void LimpaSQLConnection();
+  // Throws veiculo::Error (not found) for a name that is not a component.
+  void FechaSds(const std::string& pNomeSds);
+  void AlteraCommandText(const std::string& pNomeCds, const std::string& pCommandText);
+  // The open-time hook of every SQL dataset: adapts its text to the dialect.
+  void sdsPadraoBeforeOpen(platform::DataSet& DataSet);
+
+  // ---- Parameters, permissions, vehicle ----
+  bool LerParametro(int32_t pfEmpresa, int32_t pfRevenda);
+  bool LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda, DataPacket& pcdsParametro,
+                          DataPacket& pcdsRevenda, int32_t& pUB, int32_t& pUF,
+                          double& pPis_Cofins);
+  // The packet of cdsParametro when it is open; otherwise the integer 1.
+  std::variant<DataPacket, int32_t> BuscaCdsParametro();
+  bool PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao);
+  void BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda);
+  bool LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo, bool pfUtilizaFindKey);
+  bool LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo, DataPacket& pcdsVeiculo,
+                        DataPacket& pcdsFormulaLinha, bool pfUtilizaFindKey);
+
+  // ---- Value holders: Get<field> / Set<field> ----
+#define HOLDER(type, field)                    \
+  type Get##field() const { return field; }   \
+  void Set##field(const type& value) { field = value; }
+#define HOLDER_NO_ACCESSORS(type, field)
+#include "veiculo/value_holders.inc"
+#undef HOLDER
+#undef HOLDER_NO_ACCESSORS
+  double getrPbDeflacaoPagamento() const { return rPbDeflacaoPagamento; }
+  void setrPbDeflacaoPagamento(double value) { rPbDeflacaoPagamento = value; }
+
+  // Every value holder with its current value, for hosts that show them.
+  struct ValueHolder {
+    enum class Kind { Integer, Float, DateTime, Text, Packet };
+    std::string name;
+    Kind kind;
+    std::variant<int32_t, double, std::string, DataPacket> value;
+  };
+  std::vector<ValueHolder> ValueHolders() const;
+
+  // ---- Components ----
+  // Finds an owned component by name, without regard to letter case; nullptr when absent.
+  platform::Component* FindComponent(const std::string& name) const;
+  // Every owned component in component order.
+  const std::vector<std::unique_ptr<platform::Component>>& Components() const {
+    return components_;
+  }
+
+  // Free SQL datasets (SQL set per call) and their providers and client datasets.
+  platform::SqlDataSet* sdsAux = nullptr;
+  platform::SqlDataSet* sdsConsulta = nullptr;
+  platform::SqlDataSet* sdsExecuta = nullptr;
+  platform::SqlDataSet* sdsAuxiliar = nullptr;
+  platform::SqlDataSet* sdsConsultaLoc = nullptr;
+  platform::SqlDataSet* sdsEstoqueIntermediario = nullptr;
+  platform::SqlDataSet* sdsAuxConsulta = nullptr;
+  platform::Provider* dspAux = nullptr;
+  platform::Provider* dspConsulta = nullptr;
+  platform::Provider* dspExecuta = nullptr;
+  platform::Provider* dspAuxiliar = nullptr;
+  platform::Provider* dspEstoqueIntermediario = nullptr;
+  platform::ClientDataSet* cdsAuxiliar = nullptr;
+  platform::ClientDataSet* cdsEstoqueIntermediario = nullptr;
+
+  // Fixed queries: SQL dataset, provider and client dataset of each stem.
+#define VEICULO_COMPONENT_TRIPLE(stem)          \
+  platform::SqlDataSet* sds##stem = nullptr;    \
+  platform::Provider* dsp##stem = nullptr;      \
+  platform::ClientDataSet* cds##stem = nullptr;
+  VEICULO_COMPONENT_TRIPLE(Veiculo)
+  VEICULO_COMPONENT_TRIPLE(FormulaLinha)
+  VEICULO_COMPONENT_TRIPLE(Linha)
+  VEICULO_COMPONENT_TRIPLE(Despesa)
+  VEICULO_COMPONENT_TRIPLE(Indice)
+  VEICULO_COMPONENT_TRIPLE(Indice1)
+  VEICULO_COMPONENT_TRIPLE(ValorIndice)
+  VEICULO_COMPONENT_TRIPLE(Movimento)
+  VEICULO_COMPONENT_TRIPLE(MovimentoVeiculo)
+  VEICULO_COMPONENT_TRIPLE(Bonus)
+  VEICULO_COMPONENT_TRIPLE(BonusPacote)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcional)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcionalSem)
+  VEICULO_COMPONENT_TRIPLE(BonusEdicao)
+  VEICULO_COMPONENT_TRIPLE(BonusRevenda)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcVei)
+  VEICULO_COMPONENT_TRIPLE(Retorno)
+  VEICULO_COMPONENT_TRIPLE(RetornoTotal)
+  VEICULO_COMPONENT_TRIPLE(Parametro)
+  VEICULO_COMPONENT_TRIPLE(Revenda)
+  VEICULO_COMPONENT_TRIPLE(RevendaOrigem)
+  VEICULO_COMPONENT_TRIPLE(Subsidio)
+  VEICULO_COMPONENT_TRIPLE(SubsidioPeriodo)
+  VEICULO_COMPONENT_TRIPLE(Edicao)
+  VEICULO_COMPONENT_TRIPLE(Proposta)
+#undef VEICULO_COMPONENT_TRIPLE
+  // Packages are read directly from their SQL datasets (no client dataset).
+  platform::SqlDataSet* sdsPacote = nullptr;
+  platform::Provider* dspPacote = nullptr;
+  platform::SqlDataSet* sdsPacoteAno = nullptr;
+  platform::Provider* dspPacoteAno = nullptr;
+
+  // Client datasets the module builds in memory as caches (not components):
+  // the valued stock list and the optional sums.
+  platform::ClientDataSet* cdsPvEstoqueIntermediario = nullptr;
+  platform::ClientDataSet* cdsPvOpcionais = nullptr;
+
+  // ---- Frame state ----
+  Connection* GetConexao() const { return Conexao; }
+  const std::string& BancoDados() const { return sPvBancoDados; }
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
+  DateTime Agora() const { return clock_(); }
+
+ private:
+  friend class ModuleTestPeer;  // tests reach private state and helpers through it
+
+  void CriaComponentes();
+  // One SQL literal of an insert's value list followed by a comma; see module_frame.cpp.
+  std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  Connection* Conexao = nullptr;
+  std::string sPvBancoDados;
+  int32_t iPvEmpresaAnt = -1;
+  int32_t iPvRevendaAnt = -1;
+  Clock clock_;
+
+#define HOLDER(type, field) type field{};
+#define HOLDER_NO_ACCESSORS(type, field) type field{};
+#include "veiculo/value_holders.inc"
+#undef HOLDER
+#undef HOLDER_NO_ACCESSORS
+  double rPbDeflacaoPagamento = 0;
+
+  std::vector<std::unique_ptr<platform::Component>> components_;
+  std::vector<std::unique_ptr<platform::ClientDataSet>> caches_;
+};
+
+}  // namespace veiculo
