@@ -30,6 +30,9 @@ struct FirebirdOptions {
   // Forced (synchronous) writes for a database created here: on for databases a
   // user keeps, off for throw-away ones (tests, benchmarks) where it is ~10x faster.
   bool forced_writes = true;
+  // The driver name the connection reports. Hosts whose data-access driver
+  // reports another name for the same engine (e.g. "DevartInterBase") set it.
+  std::string driver_name = "Interbase";
 };
 
 class Connection {

@@ -155,7 +155,7 @@ std::unique_ptr<ConnectionImpl> OpenFirebirdImpl(const std::string& database,
   if (options.create && !FirebirdDatabaseExists(database, options))
     CreateFirebirdDatabase(database, options);
   auto connection =
-      std::make_unique<SociConnection>(SqlDialectKind::Firebird, "Interbase", database);
+      std::make_unique<SociConnection>(SqlDialectKind::Firebird, options.driver_name, database);
   std::string connect = "service=" + SociConnectValue("database path", database) +
                         " user=" + SociConnectValue("user", options.user) +
                         " charset=" + SociConnectValue("character set", options.charset);
