@@ -39,7 +39,7 @@ class Connection {
  public:
   // Opens a Firebird database: an embedded database file ("/path/dealer.fdb")
   // or a database on a Firebird server ("host:/path/dealer.fdb"). The driver
-  // name is "Interbase".
+  // name is the options' driver_name ("Interbase" unless set).
   static std::unique_ptr<Connection> OpenFirebird(const std::string& database,
                                                   const FirebirdOptions& options = {});
   // Opens an ODBC data source ("DSN=dealer;UID=...;PWD=..." or a full

@@ -55,6 +55,13 @@ std::string Retag(const std::string& text, const std::string& tag, const std::st
   return text.substr(0, at) + tag + literal + " " + text.substr(end);
 }
 
+// Sets the adapted text the way a dataset takes a new command text: when it
+// differs, the parameter list is rebuilt from its markers, keeping the values
+// of parameters whose names remain (a marker left without a value binds NULL).
+void SetAdaptedText(platform::SqlDataSet& dataset, const std::string& text) {
+  if (text != dataset.CommandText()) dataset.SetCommandText(text);
+}
+
 }  // namespace
 
 void TddmVeiculoCompartilhadoBD::sdsPadraoBeforeOpen(platform::DataSet& DataSet) {
@@ -62,7 +69,7 @@ void TddmVeiculoCompartilhadoBD::sdsPadraoBeforeOpen(platform::DataSet& DataSet)
   if (dataset == nullptr) return;
   const std::string& dialect = sPvBancoDados;
   if (dialect != "SQLSERVER") {
-    dataset->ReplaceCommandText(maker::CompatBanco(dataset->CommandText(), dialect, 1, false));
+    SetAdaptedText(*dataset, maker::CompatBanco(dataset->CommandText(), dialect, 1, false));
     return;
   }
 
@@ -89,8 +96,7 @@ void TddmVeiculoCompartilhadoBD::sdsPadraoBeforeOpen(platform::DataSet& DataSet)
     if (substituted) dataset->GetParams().Clear();
   }
   if (dataset->GetParams().Empty() || substituted)
-    dataset->ReplaceCommandText(
-        platform::Trim(maker::CompatBanco(text, dialect, 1, false)));
+    SetAdaptedText(*dataset, platform::Trim(maker::CompatBanco(text, dialect, 1, false)));
 }
 
 }  // namespace veiculo
