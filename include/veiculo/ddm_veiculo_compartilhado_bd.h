@@ -76,6 +76,35 @@ class TddmVeiculoCompartilhadoBD {
   bool LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo, DataPacket& pcdsVeiculo,
                         DataPacket& pcdsFormulaLinha, bool pfUtilizaFindKey);
 
+  // ---- Cost value sources: invoices, present value, registry values ----
+  // One value of the current vehicle's entry invoice, selected by an incidence code.
+  double BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
+                               const std::string& pfIncidencia, DateTime PDataProcessamento);
+  // One value of the current vehicle's exit invoice, selected by an identification code.
+  double BuscaValorNotaSaida(int32_t pfEmpresa, int32_t pfRevenda,
+                             const std::string& pfIdentificacao,
+                             const std::string& pfSomarICMSPartRemeDest);
+  // A value carried from pfData1 to pfData2 by an index or the vehicle's financing plan.
+  double BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice, double pfValor, DateTime pfData1,
+                            DateTime pfData2, const std::string& pfIncidencia,
+                            const std::string& veiculo);
+  double CalculaValorPresente(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice,
+                              const std::string& pfIncidencia, const std::string& pfVeiculo,
+                              double pfValor, DateTime pfData1, DateTime pfData2);
+  // The registry sale value of the current vehicle and its pieces.
+  double BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                   int32_t PRevenda);
+  double BuscaValorEdicao(int32_t PEmpresa, const std::string& PModelo,
+                          const std::string& PTipoPintura, const std::string& PEdicao,
+                          int32_t PAnoModelo);
+  double BuscaValorPacote(int32_t PEmpresa, const std::string& PPacote, int32_t pAnomodelo,
+                          const std::string& pTipoPintura);
+  double SomaOpcionais(int32_t pfEmpresa, const std::string& pfConsideraOpc,
+                       const std::string& pfChassi);
+  double BuscarValorFichaGama(int32_t Empresa, const std::string& Modelo, const std::string& Chassi);
+  bool UtilizaNissanDI(const std::string& pfEmpresa, const std::string& pfRevenda);
+  bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao);
+
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
   type Get##field() const { return field; }   \
@@ -172,6 +201,21 @@ class TddmVeiculoCompartilhadoBD {
   friend class ModuleTestPeer;  // tests reach private state and helpers through it
 
   void CriaComponentes();
+
+  // Cost value sources used inside the module only.
+  double BuscaValorDespesas(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                            const std::string& pfTipoValor, DateTime pfDataProcessamento,
+                            const std::string& pfFiltro);
+  double BuscaVendaInterna(const std::string& pfBancoDados, int32_t pfEmpresa,
+                           const std::string& pfChassi, const std::string& pfTransacoes,
+                           DateTime pfDataInicial, DateTime pfDataFinal);
+  double BuscaValorDeflacaoPagamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                     int32_t pfNegociacao, int32_t pfIndice,
+                                     DateTime pfDataReferencia);
+  double BuscaIndice(int32_t pfEmpresa, int32_t pfIndice, DateTime pfData);
+  DateTime CalculaDataVencimento(int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData);
+  int32_t NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa, int32_t pfRevenda,
+                      DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
   // One SQL literal of an insert's value list followed by a comma; see module_frame.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
 
