@@ -1,0 +1,94 @@
+// Dealer parameters (with the one-entry cache keyed by company and dealer),
+// the dealer's brand and a user's right to a function.
+
+#include <string>
+
+#include "platform/db/client_dataset.h"
+#include "platform/db/sql_dataset.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+
+namespace veiculo {
+namespace {
+
+// Closes a client dataset keyed by company and dealer and opens it for these keys.
+void ReopenByDealer(platform::ClientDataSet& dataset, int32_t empresa, int32_t revenda) {
+  dataset.Close();
+  dataset.ParamByName("Empresa").SetAsInteger(empresa);
+  dataset.ParamByName("Revenda").SetAsInteger(revenda);
+  dataset.Open();
+}
+
+}  // namespace
+
+bool TddmVeiculoCompartilhadoBD::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
+  // The cache is never invalidated: changed parameters are seen only after a
+  // read for another company or dealer.
+  if (pfEmpresa == iPvEmpresaAnt && pfRevenda == iPvRevendaAnt) return true;
+
+  bool found = false;
+  UB = 0;
+  UF = 0;
+  ReopenByDealer(*cdsParametro, pfEmpresa, pfRevenda);
+  if (!cdsParametro->IsEmpty()) {
+    UB = static_cast<int32_t>(cdsParametro->FieldByName("UB_PADRAO").AsInteger());
+    UF = static_cast<int32_t>(cdsParametro->FieldByName("UF_PADRAO").AsInteger());
+    found = true;
+  }
+
+  // Without a dealer record the rates of the previous read stay in force.
+  ReopenByDealer(*cdsRevenda, pfEmpresa, pfRevenda);
+  if (!cdsRevenda->IsEmpty()) {
+    Pis_Cofins = cdsRevenda->FieldByName("PCT_PIS").AsFloat() +
+                 cdsRevenda->FieldByName("PCT_COFINS").AsFloat();
+    Pis_Cofins_Usados = cdsRevenda->FieldByName("PCT_PIS_USADOS").AsFloat() +
+                        cdsRevenda->FieldByName("PCT_COFINS_USADOS").AsFloat();
+  }
+
+  // Remembered even when no parameter row exists, so a repeated call answers true.
+  iPvEmpresaAnt = pfEmpresa;
+  iPvRevendaAnt = pfRevenda;
+  return found;
+}
+
+bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda,
+                                                    DataPacket& pcdsParametro,
+                                                    DataPacket& pcdsRevenda, int32_t& pUB,
+                                                    int32_t& pUF, double& pPis_Cofins) {
+  const bool found = LerParametro(pfEmpresa, pfRevenda);
+  pcdsParametro = cdsParametro->Data();
+  pcdsRevenda = cdsRevenda->Data();
+  pUB = UB;
+  pUF = UF;
+  pPis_Cofins = Pis_Cofins;
+  return found;
+}
+
+std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBD::BuscaCdsParametro() {
+  if (cdsParametro->Active()) return cdsParametro->Data();
+  return int32_t{1};
+}
+
+bool TddmVeiculoCompartilhadoBD::PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) {
+  // User 0 is the system itself and may do everything.
+  if (pfUsuario == 0) return true;
+  sdsAux->Close();
+  sdsAux->SetCommandText(
+      " select USUARIO from GER_FUNCAO_USUARIO  where  USUARIO = " + std::to_string(pfUsuario) +
+      " and    FUNCAO =  " + std::to_string(pfFuncao));
+  sdsAux->Open();
+  const bool granted = !sdsAux->IsEmpty();
+  sdsAux->Close();
+  return granted;
+}
+
+void TddmVeiculoCompartilhadoBD::BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) {
+  sdsAux->Close();
+  sdsAux->SetCommandText(
+      "select MARCA from GER_REVENDA where EMPRESA = " + std::to_string(pfEmpresa) +
+      "   and REVENDA = " + std::to_string(pfRevenda));
+  sdsAux->Open();
+  sPvMarca = sdsAux->IsEmpty() ? std::string() : sdsAux->FieldByName("MARCA").AsText();
+  sdsAux->Close();
+}
+
+}  // namespace veiculo
