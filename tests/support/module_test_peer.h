@@ -21,6 +21,18 @@ class ModuleTestPeer {
   double PisCofinsUsados() const { return m_.Pis_Cofins_Usados; }
   void SetBancoDados(const std::string& dialect) { m_.sPvBancoDados = dialect; }
 
+  // Present value, indices and calendar.
+  double BuscaIndice(int32_t empresa, int32_t indice, double data) {
+    return m_.BuscaIndice(empresa, indice, data);
+  }
+  double CalculaDataVencimento(int32_t empresa, int32_t condicao, double data) {
+    return m_.CalculaDataVencimento(empresa, condicao, data);
+  }
+  int32_t NroFeriados(const std::string& banco_dados, int32_t empresa, int32_t revenda,
+                      double dia_marcado, double data_inicial, double data_final) {
+    return m_.NroFeriados(banco_dados, empresa, revenda, dia_marcado, data_inicial, data_final);
+  }
+
  private:
   TddmVeiculoCompartilhadoBD& m_;
 };
