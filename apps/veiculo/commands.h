@@ -9,5 +9,8 @@ namespace veiculo::cli {
 
 void AddInitDbCommand(CLI::App& app);
 void AddSqlCommand(CLI::App& app);
+void AddCallCommand(CLI::App& app);
+void AddRunCommand(CLI::App& app);
+void AddDemoCommand(CLI::App& app);
 
 }  // namespace veiculo::cli

@@ -1,7 +1,8 @@
 #pragma once
 // How a command of the host reaches the dealer database: an embedded Firebird
-// file or a server path (--database), or an ODBC data source (--odbc with the
-// driver name the module chooses its dialect from, --driver).
+// file or a server path (--database), or an ODBC data source (--odbc, also
+// spelled --connect, with the driver name the module chooses its dialect
+// from, --driver).
 
 #include <CLI/CLI.hpp>
 
@@ -20,8 +21,12 @@ struct DatabaseOptions {
   std::string password;
 
   void AddTo(CLI::App& command);
-  // Throws veiculo::Error when neither or both of --database and --odbc are given,
-  // or when the database cannot be opened.
+  // Throws InputError when neither or both of --database and --odbc are
+  // given, or when --database names a local file that does not exist (a
+  // "host:/path" on a server is left for the server to judge). Touches nothing.
+  void Check() const;
+  // Check(), then opens the database; throws veiculo::Error (database) when
+  // the engine refuses it.
   std::unique_ptr<Connection> Open() const;
 };
 

@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "database_options.h"
+#include "input_error.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
 #include "veiculo/error.h"
@@ -24,16 +25,18 @@ bool IsSelect(const std::string& sql) {
 }
 
 void RunSql(const SqlArgs& args) {
-  auto connection = args.db.Open();
-  platform::SqlDataSet dataset("sdsConsulta", connection.get());
+  args.db.Check();
+  platform::SqlDataSet dataset("sdsConsulta");
   dataset.SetCommandText(args.sql);
   for (const std::string& assignment : args.params) {
     const size_t eq = assignment.find('=');
     if (eq == std::string::npos)
-      throw Error(ErrorCategory::Validation,
-                  "parameter '" + assignment + "' is not written as NAME=VALUE");
+      throw InputError(ErrorCategory::Validation,
+                       "parameter '" + assignment + "' is not written as NAME=VALUE");
     dataset.ParamByName(assignment.substr(0, eq)).SetAsText(assignment.substr(eq + 1));
   }
+  auto connection = args.db.Open();
+  dataset.SetConnection(connection.get());
   connection->Begin();
   try {
     if (IsSelect(args.sql)) {

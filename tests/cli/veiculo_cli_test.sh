@@ -32,7 +32,7 @@ check "init-db succeeds" 0 "$rc"
 contains "init-db says what it created" "created $DB" "$out"
 
 out=$("$VEICULO" init-db "$DB" 2>&1); rc=$?
-check "init-db refuses an existing database" 1 "$rc"
+check "init-db refuses an existing database as bad input" 2 "$rc"
 contains "init-db names the database" "$DB already exists" "$out"
 
 out=$("$VEICULO" sql -d "$DB" "insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (:E, 2, 'TOYO')" -p E=1 2>&1); rc=$?
@@ -55,15 +55,15 @@ check "unknown table fails" 1 "$rc"
 contains "the error names the table and the SQL" "while executing: select * from NAO_EXISTE" "$out"
 
 out=$("$VEICULO" sql -d "$WORK/missing.fdb" "select 1 from RDB\$DATABASE" 2>&1); rc=$?
-check "missing database fails" 1 "$rc"
-contains "the error names the database" "cannot open database $WORK/missing.fdb" "$out"
+check "missing database is bad input" 2 "$rc"
+check "the error names the database, on one line" "veiculo: database file $WORK/missing.fdb does not exist" "$out"
 
 out=$("$VEICULO" sql -d "$DB" "select 1 from RDB\$DATABASE" -p SEMIGUAL 2>&1); rc=$?
-check "malformed parameter fails" 1 "$rc"
+check "malformed parameter is bad input" 2 "$rc"
 contains "the error names the parameter" "'SEMIGUAL' is not written as NAME=VALUE" "$out"
 
 out=$("$VEICULO" sql "select 1 from RDB\$DATABASE" 2>&1); rc=$?
-check "no database given fails" 1 "$rc"
+check "no database given is bad input" 2 "$rc"
 contains "the error says what to give" "give either --database or --odbc" "$out"
 
 [ "$failures" -eq 0 ]

@@ -1,0 +1,85 @@
+#include "host_session.h"
+
+#include <filesystem>
+#include <iostream>
+
+#include "input_error.h"
+#include "veiculo/connection.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+
+namespace veiculo::cli {
+namespace {
+
+// One statement per line: line breaks inside a text become blanks.
+std::string OneLine(std::string sql) {
+  for (char& c : sql)
+    if (c == '\n' || c == '\r') c = ' ';
+  return sql;
+}
+
+}  // namespace
+
+void SessionOptions::AddTo(CLI::App& command) {
+  db.AddTo(command);
+  command.add_option("--sql-log", sql_log,
+                     "append every SQL text sent (after dialect adaptation) to this file");
+}
+
+void SessionOptions::Check() const {
+  db.Check();
+  if (sql_log.empty()) return;
+  const std::filesystem::path folder = std::filesystem::absolute(sql_log).parent_path();
+  if (!std::filesystem::is_directory(folder))
+    throw InputError(ErrorCategory::NotFound,
+                     "folder of the SQL log " + sql_log + " does not exist");
+  if (std::filesystem::is_directory(sql_log))
+    throw InputError(ErrorCategory::Validation, "SQL log " + sql_log + " is a folder");
+}
+
+HostSession::HostSession(const SessionOptions& options) {
+  options.Check();
+  if (!options.sql_log.empty()) {
+    log_ = std::make_shared<std::ofstream>(options.sql_log, std::ios::app);
+    if (!*log_)
+      throw InputError(ErrorCategory::Validation, "cannot write the SQL log " + options.sql_log);
+  }
+  connection_ = options.db.Open();
+  if (log_) {
+    connection_->SetStatementLog(
+        [log = log_](const std::string& sql) { *log << OneLine(sql) << '\n'; });
+  }
+  module_ = std::make_unique<TddmVeiculoCompartilhadoBD>();
+  module_->InicializaDM();
+  module_->AtribuiConexao(connection_.get());
+  connection_->Begin();
+}
+
+HostSession::~HostSession() {
+  if (ended_) return;
+  try {
+    End(false);
+  } catch (...) {
+    // Destroying the connection rolls back what is left.
+  }
+}
+
+Json HostSession::Call(const Operation& operation, Arguments arguments) {
+  CallContext context(*module_, *connection_, operation, std::move(arguments),
+                      [](const std::string& message) { std::cerr << message << '\n'; });
+  const TypedValue result = operation.invoke(context);
+  return CallResultJson(operation.name, result, context.Outputs(), *module_);
+}
+
+void HostSession::End(bool commit) {
+  ended_ = true;
+  if (connection_->InTransaction()) {
+    if (commit)
+      connection_->Commit();
+    else
+      connection_->Rollback();
+  }
+  module_->FinalizaDM();
+  if (log_) log_->flush();
+}
+
+}  // namespace veiculo::cli

@@ -1,0 +1,19 @@
+// The list of the host's operations: one registration function per
+// subsystem, in the order `veiculo call --list` shows them.
+
+#include "operations/registry.h"
+
+namespace veiculo::cli {
+
+const Registry& HostOperations() {
+  static const Registry registry = [] {
+    Registry r;
+    RegisterFrameOperations(r);
+    RegisterParameterOperations(r);
+    RegisterHolderOperations(r);
+    return r;
+  }();
+  return registry;
+}
+
+}  // namespace veiculo::cli
