@@ -59,16 +59,22 @@ CREATE TABLE OFI_PARAMETRO (
   CONSTRAINT PK_OFI_PARAMETRO PRIMARY KEY (EMPRESA, REVENDA)
 );
 
--- Service lines of a work order.
+-- Service lines of a work order (the order of the contact they carry).
 CREATE TABLE OFI_SERVICO_OS (
+  EMPRESA         INTEGER,
+  REVENDA         INTEGER,
+  CONTATO         INTEGER,
   VAL_SERVICO     NUMERIC(15,2),
   QUANTIDADE      NUMERIC(15,4),
   VAL_DESCONTO    NUMERIC(15,2),
   NRO_SOLICITACAO INTEGER
 );
 
--- Service requests of a work order.
+-- Service requests of a work order (the order of the contact they carry).
 CREATE TABLE OFI_SOLICITACAO (
+  EMPRESA         INTEGER,
+  REVENDA         INTEGER,
+  CONTATO         INTEGER,
   NRO_SOLICITACAO INTEGER,
   TIPO_SERVICO_OS CHAR(1)
 );

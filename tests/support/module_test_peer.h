@@ -33,6 +33,23 @@ class ModuleTestPeer {
     return m_.NroFeriados(banco_dados, empresa, revenda, dia_marcado, data_inicial, data_final);
   }
 
+  // Expenses, internal sales and payment deflation.
+  double BuscaValorDespesas(int32_t empresa, int32_t revenda, const std::string& veiculo,
+                            const std::string& tipo_valor, double data_processamento,
+                            const std::string& filtro) {
+    return m_.BuscaValorDespesas(empresa, revenda, veiculo, tipo_valor, data_processamento, filtro);
+  }
+  double BuscaVendaInterna(const std::string& banco_dados, int32_t empresa,
+                           const std::string& chassi, const std::string& transacoes,
+                           double data_inicial, double data_final) {
+    return m_.BuscaVendaInterna(banco_dados, empresa, chassi, transacoes, data_inicial, data_final);
+  }
+  double BuscaValorDeflacaoPagamento(int32_t empresa, int32_t revenda, int32_t proposta,
+                                     int32_t negociacao, int32_t indice, double data_referencia) {
+    return m_.BuscaValorDeflacaoPagamento(empresa, revenda, proposta, negociacao, indice,
+                                          data_referencia);
+  }
+
  private:
   TddmVeiculoCompartilhadoBD& m_;
 };

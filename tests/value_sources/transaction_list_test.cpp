@@ -1,0 +1,42 @@
+// The transaction-type list checked before it is spliced into SQL.
+
+#include "value_sources/transaction_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "veiculo/error.h"
+
+namespace veiculo::value_sources {
+namespace {
+
+TEST(TransactionListTest, AcceptsCodesAsWritten) {
+  for (const char* list : {"'S10'", "'S10','S99'", " 'S10' , 'S99' ", "51,52", "51", "S10"}) {
+    SCOPED_TRACE(list);
+    EXPECT_EQ(TransactionListForSql(list), list);
+  }
+}
+
+TEST(TransactionListTest, EmptyListMatchesNothing) {
+  EXPECT_EQ(TransactionListForSql(""), "NULL");
+  EXPECT_EQ(TransactionListForSql("   "), "NULL");
+}
+
+TEST(TransactionListTest, RefusesAnythingElse) {
+  for (const char* list :
+       {"'S10'); delete from VEI_VEICULO; --", "'S10',,'S99'", "'S10',", ",'S10'", "'S10", "S10'",
+        "''", "'S-10'", "'S10' 'S99'", "S 10", "'S''10'", "(select 1)"}) {
+    SCOPED_TRACE(list);
+    try {
+      TransactionListForSql(list);
+      ADD_FAILURE() << "accepted";
+    } catch (const Error& e) {
+      EXPECT_EQ(e.category(), ErrorCategory::Validation);
+      EXPECT_NE(e.message().find(list), std::string::npos) << e.message();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace veiculo::value_sources
