@@ -5,6 +5,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include "platform/format/date_time.h"
 #include "platform/text.h"
 #include "veiculo/error.h"
@@ -40,6 +42,21 @@ PreparedStatement::PreparedStatement(soci::session& session, const std::string& 
   else
     DescribeGeneric();
 
+  // A name that repeats (a join's "v.*, m.*" brings EMPRESA twice) keeps its
+  // first column; the later ones are told apart as NAME_1, NAME_2, ..., so a
+  // data packet keyed by name loses none of them.
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    int repeat = 0;
+    for (size_t j = 0; j < i; ++j)
+      if (columns_[j].def.name == columns_[i].def.name) ++repeat;
+    if (repeat == 0) continue;
+    std::string name;
+    do {
+      name = columns_[i].def.name + "_" + std::to_string(repeat++);
+    } while (std::any_of(columns_.begin(), columns_.end(),
+                         [&](const Column& c) { return c.def.name == name; }));
+    columns_[i].def.name = name;
+  }
   auto defs = std::make_shared<std::vector<FieldDef>>();
   for (const Column& c : columns_) defs->push_back(c.def);
   column_defs_ = std::move(defs);
@@ -193,7 +210,12 @@ QueryResult PreparedStatement::Execute(const std::vector<Value>& params) {
 
   bool has_row = statement_.execute(true);
   if (columns_.empty()) {
-    result.affected_rows = statement_.get_affected_rows();
+    // Statements without a row count (DDL) report -1.
+    try {
+      result.affected_rows = statement_.get_affected_rows();
+    } catch (const soci::soci_error&) {
+      result.affected_rows = -1;
+    }
     return result;
   }
   while (has_row) {

@@ -92,6 +92,26 @@ TEST_F(SqlDataSetTest, ReadsTypesNullsAndTrimsFixedText) {
   EXPECT_EQ(ds.FieldByName("FIXO").AsText(), "ab");
 }
 
+TEST_F(SqlDataSetTest, RepeatedColumnNamesAreToldApart) {
+  SqlDataSet ds("sdsAux", &connection());
+  ds.SetCommandText("select p.EMPRESA, p.REVENDA, q.EMPRESA, q.REVENDA, 5 REVENDA_1 "
+                    "from VEI_PARAMETRO p join VEI_PARAMETRO q on q.EMPRESA = p.EMPRESA "
+                    "where p.REVENDA = 2 and q.REVENDA = 3");
+  ds.Open();
+  std::vector<std::string> names;
+  for (const FieldDef& f : ds.FieldDefs()) names.push_back(f.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"EMPRESA", "REVENDA", "EMPRESA_1", "REVENDA_2",
+                                             "REVENDA_1"}));
+  EXPECT_EQ(ds.FieldByName("REVENDA").AsInteger(), 2);  // the first one keeps the name
+  EXPECT_EQ(ds.FieldByName("REVENDA_2").AsInteger(), 3);
+}
+
+TEST_F(SqlDataSetTest, StatementsWithoutARowCountRun) {
+  SqlDataSet ds("sdsExecuta", &connection());
+  ds.SetCommandText("create table TESTE_DDL (A integer)");
+  EXPECT_NO_THROW(ds.ExecSQL());
+}
+
 TEST_F(SqlDataSetTest, DateAndFloatParametersBind) {
   SqlDataSet ds("sdsAux", &connection());
   ds.SetCommandText("select count(*) N from RDB$DATABASE where cast(:D as timestamp) > "
