@@ -15,7 +15,7 @@ constexpr int64_t kMsPerDay = 86'400'000;
 
 // Days from 1970-01-01 to a civil date (proleptic Gregorian), after
 // Howard Hinnant's days_from_civil.
-int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
+constexpr int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
   const int64_t era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -37,8 +37,10 @@ CivilDate CivilFromDays(int64_t z) {
   return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-// 1899-12-30 counted from 1970-01-01.
-const int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+// 1899-12-30 counted from 1970-01-01; a compile-time constant, so that dates
+// encoded during static initialisation are right too.
+constexpr int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+static_assert(kEpochOffset == -25569);
 
 // Whole day number of a serial: the integer part, toward zero, as the platform
 // keeps the time of day as an unsigned fraction even before 1899-12-30.
