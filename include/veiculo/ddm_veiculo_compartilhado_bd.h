@@ -105,6 +105,15 @@ class TddmVeiculoCompartilhadoBD {
   bool UtilizaNissanDI(const std::string& pfEmpresa, const std::string& pfRevenda);
   bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao);
 
+  // ---- Proposal support: lookups, messages, contacts, reservations ----
+  // (public operations of the proposal support go here)
+
+  // ---- Incidence resolution ----
+  // (public operations of the incidence resolution go here)
+
+  // ---- Bonus, subsidy, rebate, return and commission ----
+  // (public operations of these value sources go here)
+
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
   type Get##field() const { return field; }   \
@@ -213,6 +222,15 @@ class TddmVeiculoCompartilhadoBD {
                                      int32_t pfNegociacao, int32_t pfIndice,
                                      DateTime pfDataReferencia);
   double BuscaIndice(int32_t pfEmpresa, int32_t pfIndice, DateTime pfData);
+
+  // Proposal support used inside the module only.
+  // (private operations of the proposal support go here)
+
+  // Incidence resolution used inside the module only.
+  // (private operations of the incidence resolution go here)
+
+  // Bonus, subsidy, rebate, return and commission used inside the module only.
+  // (private operations of these value sources go here)
   DateTime CalculaDataVencimento(int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData);
   int32_t NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa, int32_t pfRevenda,
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
