@@ -112,7 +112,37 @@ class TddmVeiculoCompartilhadoBD {
   // (public operations of the incidence resolution go here)
 
   // ---- Bonus, subsidy, rebate, return and commission ----
-  // (public operations of these value sources go here)
+  // The maker's bonuses the vehicle qualifies for, by pfTipo: 1 the total value
+  // as text, 2 the notice number of the first, 3 every notice number (one a
+  // line), 4 "bonus;group;notice;value§" per bonus. Dates are local date texts.
+  std::string BuscaDadosBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                              const std::string& pfModelo, const std::string& pfEdicao,
+                              const std::string& pfPacote, const std::string& pfDataCompra,
+                              const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
+                              int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus,
+                              int32_t pfTipo);
+  // The total value of those bonuses (0 when none).
+  double BuscaValorBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                         const std::string& pfModelo, const std::string& pfEdicao,
+                         const std::string& pfPacote, const std::string& pfDataCompra,
+                         const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
+                         int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus);
+  // The maker's financing subsidy over the first pfDias days, at the processing date.
+  double BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias, int32_t pfLinha, int32_t pfIndice,
+                        const std::string& pfFormula, const std::string& pfVeiculo,
+                        const std::string& pfSubsidio, DateTime pfDataProcessamento);
+  // What the financial base gains by being paid pfDias days after pfDataInicio
+  // rather than at pfDataFim; never negative.
+  double BuscaRebate(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice, int32_t pfDias,
+                     DateTime pfDataInicio, DateTime pfDataFim);
+  // Net financing returns (return - commission - withholding) of the proposal
+  // and negotiation in context.
+  double BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo);
+  // The same for one return type; keeps the return's customer as the F&I customer.
+  double BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                           const std::string& pfTipoRetorno);
+  // The salesperson's commission of the vehicle's proposal on BaseComissaoVendedor.
+  double BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo);
 
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
