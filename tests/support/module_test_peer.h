@@ -50,6 +50,9 @@ class ModuleTestPeer {
                                           data_referencia);
   }
 
+  // Bonus, subsidy, rebate, return and commission.
+  const std::string& ClienteFI() const { return m_.sPvClienteFI; }
+
  private:
   TddmVeiculoCompartilhadoBD& m_;
 };
