@@ -106,7 +106,53 @@ class TddmVeiculoCompartilhadoBD {
   bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao);
 
   // ---- Proposal support: lookups, messages, contacts, reservations ----
-  // (public operations of the proposal support go here)
+  // Lookups report a missing row by a neutral result (0, -1, 1 for the
+  // negotiation, "0" for the situation, empty text); database errors raise.
+  //
+  // A message to a user, also filed under the proposal when pfProposta > 0.
+  // Two messages of one instance are stamped at least a second apart.
+  void GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa, int32_t pfRevenda,
+                     int32_t pfUsuarioOri, int32_t pfUsuarioDes, int32_t pfProposta,
+                     const std::string& pfAssunto, const std::string& pfMensagem);
+  // The proposal that holds a vehicle (pfCliente -1: any customer); pfRevenda
+  // receives its dealer, and is left alone when there is none (result 0).
+  int32_t BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda, const std::string& pfVeiculo,
+                        int32_t pfCliente);
+  void BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                          int32_t& pfContato, int32_t& pfCliente, std::string& pfVeiculo,
+                          int32_t& pfPropostaFIB, std::string& pfTipoVenda);
+  // The situation code ("F" for a pending front-cashier record of the
+  // contact); pfDescricao receives its description, unchanged for an unlisted code.
+  std::string BuscaSituacaoProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                    std::string& pfDescricao);
+  int32_t BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta);
+  int32_t BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta, const std::string& pfVeiculo);
+  // "code;description;value;adds|" per accessory of the negotiation.
+  std::string BuscaAcessoriosProposta(Connection* pfConexao, int32_t pfEmpresa, int32_t pfRevenda,
+                                      int32_t pfProposta, int32_t pfNegociacao);
+  int32_t BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta);
+  // The customer that supplies a courtesy: kind "1" the salesperson (else the
+  // dealer), any other kind the dealer; -1 when there is none.
+  int32_t BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                          const std::string& pfTipo);
+  void CongelaValoresDaProposta(const std::string& pfChassi, int32_t pfEmpresa, int32_t pfRevenda,
+                                int32_t pfProposta);
+  // Books a trade-in over-allowance as a vehicle expense; false on any failure.
+  bool GravaDiferencaAvaliacaoSaida(const std::string& pfBancoDados,
+                                    const std::string& pfDataProcessamento, int32_t pfEmpresa,
+                                    int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao,
+                                    int32_t pfDifAvaliacaoSaida);
+  // pfSituacao "CANCELAR", "REABRIR" or "APROVAR"; any other raises
+  // veiculo::Error (validation) before anything is written, as does a contact
+  // form that is not a number.
+  void AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfContato, int32_t pfProposta,
+                       const std::string& pfSituacao, const std::string& pfFormaContato);
+  int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
+                           int32_t pfStatusAtual, DateTime pfDataReferencia);
+  // Handlers of cdsProposta, installed when the module is created.
+  void cdsPropostaAfterPost(platform::DataSet& DataSet);
+  void cdsPropostaAfterCancel(platform::DataSet& DataSet);
+  void cdsPropostaAfterDelete(platform::DataSet& DataSet);
 
   // ---- Incidence resolution ----
   // (public operations of the incidence resolution go here)
@@ -254,7 +300,14 @@ class TddmVeiculoCompartilhadoBD {
   double BuscaIndice(int32_t pfEmpresa, int32_t pfIndice, DateTime pfData);
 
   // Proposal support used inside the module only.
-  // (private operations of the proposal support go here)
+  // Called by the F&I closing import when the financing is approved.
+  void ProrrogaReservaAprovacaoFI(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  DateTime pfDataProcessamento);
+  void GravaHistoricoReserva(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                             DateTime pfDataAlteracao, int32_t pfHoras);
+  void InstalaEventosProposta();
+  // Time stamp of the last message this instance wrote (0: none yet).
+  DateTime tPvUltimaMensagem = 0;
 
   // Incidence resolution used inside the module only.
   // (private operations of the incidence resolution go here)

@@ -16,6 +16,7 @@ TddmVeiculoCompartilhadoBD::TddmVeiculoCompartilhadoBD() : clock_([] { return pl
   cdsPvEstoqueIntermediario = caches_.back().get();
   caches_.push_back(std::make_unique<platform::ClientDataSet>("cdsPvOpcionais"));
   cdsPvOpcionais = caches_.back().get();
+  InstalaEventosProposta();
 }
 
 TddmVeiculoCompartilhadoBD::~TddmVeiculoCompartilhadoBD() = default;

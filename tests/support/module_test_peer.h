@@ -53,6 +53,17 @@ class ModuleTestPeer {
   // Bonus, subsidy, rebate, return and commission.
   const std::string& ClienteFI() const { return m_.sPvClienteFI; }
 
+  // Proposal support.
+  void SetMarca(const std::string& marca) { m_.sPvMarca = marca; }
+  void ProrrogaReservaAprovacaoFI(int32_t empresa, int32_t revenda, int32_t proposta,
+                                  double data_processamento) {
+    m_.ProrrogaReservaAprovacaoFI(empresa, revenda, proposta, data_processamento);
+  }
+  void GravaHistoricoReserva(int32_t empresa, int32_t revenda, const std::string& veiculo,
+                             double data_alteracao, int32_t horas) {
+    m_.GravaHistoricoReserva(empresa, revenda, veiculo, data_alteracao, horas);
+  }
+
  private:
   TddmVeiculoCompartilhadoBD& m_;
 };

@@ -15,6 +15,9 @@ void LoadDealers(Connection& connection);   // dealers, parameters, users, right
 void LoadModels(Connection& connection);    // models, dealer prices, editions
 void LoadFormulas(Connection& connection);  // costing formulas and their lines
 void LoadVehicles(Connection& connection);  // the fixed demo vehicles
+// Customers, contacts, salespeople and proposals with their negotiations and
+// payments (proposal_rows.cpp); needs the dealers and the fixed vehicles.
+void LoadProposals(Connection& connection);
 
 // A demo model as the vehicles need it.
 struct DemoModel {

@@ -62,6 +62,7 @@ const Registry& HostOperations();
 // Registration functions, one per subsystem (see all_operations.cpp).
 void RegisterFrameOperations(Registry& registry);
 void RegisterParameterOperations(Registry& registry);
+void RegisterProposalOperations(Registry& registry);
 void RegisterHolderOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
