@@ -1,6 +1,8 @@
 // veiculo demo --database PATH: shows, readably, what the module reads for the
 // demo dealer: its parameters (LerParametroServer), its brand (BuscaMarca)
-// and one vehicle with its public price and costing formula (LerVeiculoServer).
+// and one vehicle with its public price and costing formula (LerVeiculoServer),
+// then that vehicle's cost value sources: its invoices, its registry value and
+// its purchase value carried to its sale date.
 
 #include <iostream>
 
@@ -9,6 +11,8 @@
 #include "commands.h"
 #include "demo/demo_dealer.h"
 #include "host_session.h"
+#include "platform/format/convert.h"
+#include "platform/format/date_time.h"
 #include "platform/format/format_float.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
@@ -85,12 +89,13 @@ void ShowFormulaLines(const DataPacket& lines) {
   }
 }
 
-void ShowVehicle(TddmVeiculoCompartilhadoBD& module, const DemoArgs& args) {
-  DataPacket veiculo, linhas;
+// Leaves the vehicle current in the module and its row in `veiculo`.
+bool ShowVehicle(TddmVeiculoCompartilhadoBD& module, const DemoArgs& args, DataPacket& veiculo) {
+  DataPacket linhas;
   const bool found = module.LerVeiculoServer(args.empresa, args.veiculo, veiculo, linhas, true);
   std::cout << fmt::format("\nVehicle {} (LerVeiculo): {}\n", args.veiculo,
                            found ? "found" : "not found");
-  if (!found) return;
+  if (!found) return false;
   auto text = [&veiculo](const char* field) { return Cell(veiculo, field).AsText(); };
   std::cout << fmt::format("  model          {} - {}\n", text("MODELO"), text("DES_MODELO"));
   std::cout << fmt::format("  chassis        {}\n", text("CHASSI"));
@@ -105,13 +110,56 @@ void ShowVehicle(TddmVeiculoCompartilhadoBD& module, const DemoArgs& args) {
   std::cout << fmt::format("  formula        {}, payment index {}\n", text("FORMULA_CUSTEIO"),
                            module.GetiPvIndicePagamento());
   ShowFormulaLines(linhas);
+  return true;
+}
+
+std::string DateText(double date) {
+  return platform::FormatDateTime("dd/mm/yyyy", date);
+}
+
+std::string InvoiceNumber(const Value& numero, const Value& serie) {
+  return numero.IsNull() ? "none" : numero.AsText() + "/" + serie.AsText();
+}
+
+// The current vehicle's values as the costing draws them: the purchase value
+// of its entry invoice, the total of its exit invoice, its registry value, and
+// its purchase value carried from its entry to the demo's sale date by the
+// daily index.
+void ShowValueSources(TddmVeiculoCompartilhadoBD& module, const DemoArgs& args,
+                      const DataPacket& veiculo) {
+  auto line = [](const std::string& label, double amount) {
+    std::cout << fmt::format("  {:<48} {:>15}\n", label, Money(amount));
+  };
+  const demo::DemoDate sale = demo::kDemoVehicleSaleDate;
+  const double sold = platform::EncodeDate(sale.year, sale.month, sale.day);
+  const double entered = platform::DateOf(Cell(veiculo, "DTA_ENTRADA").AsDateTime());
+  std::cout << fmt::format("\nCost value sources of {}\n", args.veiculo);
+  const double compra = module.BuscaValorNotaEntrada(args.empresa, args.revenda, "C", sold);
+  line("purchase value (C), entry invoice " + InvoiceNumber(Cell(veiculo, "NUMERO_NOTA_NFENTRADA"),
+                                                            Cell(veiculo, "SERIE_NOTA_NFENTRADA")),
+       compra);
+  line("invoice total (T), exit invoice " +
+           InvoiceNumber(Cell(veiculo, "NUMERO_NOTA_NFSAIDA"),
+                         Cell(veiculo, "SERIE_NOTA_FISCAL_NFSAIDA")),
+       module.BuscaValorNotaSaida(args.empresa, args.revenda, "T", "N"));
+  line("registry value (BuscaValorCadastroModelos)",
+       module.BuscaValorCadastroModelos(args.empresa, false, false, args.revenda));
+  line("  with the edition and package prices",
+       module.BuscaValorCadastroModelos(args.empresa, true, true, args.revenda));
+  std::cout << fmt::format("  purchase value on {}, by the daily index {}\n", DateText(sold),
+                           demo::kIndiceDiario);
+  line("  from " + DateText(entered) + " (CalculaValorPresente)",
+       module.CalculaValorPresente(args.empresa, args.revenda, demo::kIndiceDiario, "C",
+                                   args.veiculo, compra, entered, sold));
 }
 
 void RunDemo(const DemoArgs& args) {
   HostSession session(args.session);
   try {
     ShowDealer(session.module(), args);
-    ShowVehicle(session.module(), args);
+    DataPacket veiculo;
+    if (ShowVehicle(session.module(), args, veiculo))
+      ShowValueSources(session.module(), args, veiculo);
     const long statements = session.connection().StatementCount();
     session.End(false);  // the demo only reads
     std::cout << fmt::format("\n{} SQL statements sent\n", statements);

@@ -74,6 +74,7 @@ void LoadDemoDealer(Connection& connection) {
   LoadModels(connection);
   LoadFormulas(connection);
   LoadVehicles(connection);
+  LoadValueSources(connection);
   LoadProposals(connection);
 }
 

@@ -26,6 +26,17 @@ inline constexpr int32_t kRevendaFilial = 2;
 // priced by the head office's price row.
 inline constexpr const char* kDemoVehicle = "V1001";
 
+// A calendar date of the demo data.
+struct DemoDate {
+  int year, month, day;
+};
+// The demo vehicle was invoiced to a customer on this day (its exit invoice);
+// the demo carries its purchase cost to it.
+inline constexpr DemoDate kDemoVehicleSaleDate{2025, 3, 14};
+// The financial index of daily levels (2025, every calendar day); indices 2
+// and 3 hold monthly rates on the first day of each month of 2025.
+inline constexpr int32_t kIndiceDiario = 1;
+
 // Loads the demo dealer into an empty dealer database. Throws veiculo::Error
 // (database) when a row is refused, for instance when the data is already there.
 void LoadDemoDealer(Connection& connection);

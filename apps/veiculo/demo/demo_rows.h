@@ -18,6 +18,11 @@ void LoadVehicles(Connection& connection);  // the fixed demo vehicles
 // Customers, contacts, salespeople and proposals with their negotiations and
 // payments (proposal_rows.cpp); needs the dealers and the fixed vehicles.
 void LoadProposals(Connection& connection);
+// Invoices, expenses, index values, calendars, payment conditions, packages
+// and optionals (value_source_rows.cpp); needs the fixed vehicles.
+void LoadValueSources(Connection& connection);
+// The entry invoice and an expense of every synthetic vehicle that has none.
+void LoadSyntheticValueSources(Connection& connection);
 
 // A demo model as the vehicles need it.
 struct DemoModel {

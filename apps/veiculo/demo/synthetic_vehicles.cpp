@@ -48,6 +48,7 @@ void LoadSyntheticVehicles(Connection& connection, int count) {
     v.dta_entrada = Date(2025, 1 + n % 6, 1 + n % 28);
     writer.Write(v);
   }
+  LoadSyntheticValueSources(connection);
 }
 
 }  // namespace veiculo::demo

@@ -10,6 +10,7 @@ const Registry& HostOperations() {
     Registry r;
     RegisterFrameOperations(r);
     RegisterParameterOperations(r);
+    RegisterValueSourceOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);
     return r;
