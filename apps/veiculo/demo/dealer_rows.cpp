@@ -74,8 +74,10 @@ void LoadDemoDealer(Connection& connection) {
   LoadModels(connection);
   LoadFormulas(connection);
   LoadVehicles(connection);
+  LoadBonuses(connection);
   LoadValueSources(connection);
   LoadProposals(connection);
+  LoadReturnsAndCommissions(connection);
 }
 
 }  // namespace veiculo::demo

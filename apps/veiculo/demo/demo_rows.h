@@ -18,6 +18,12 @@ void LoadVehicles(Connection& connection);  // the fixed demo vehicles
 // Customers, contacts, salespeople and proposals with their negotiations and
 // payments (proposal_rows.cpp); needs the dealers and the fixed vehicles.
 void LoadProposals(Connection& connection);
+// The maker's bonus catalogue with its criteria and the financing subsidies
+// (bonus_rows.cpp); needs the fixed vehicles.
+void LoadBonuses(Connection& connection);
+// Financing returns of the financed proposals and the salespeople's
+// commission percentages (bonus_rows.cpp); needs the proposals.
+void LoadReturnsAndCommissions(Connection& connection);
 // Invoices, expenses, index values, calendars, payment conditions, packages
 // and optionals (value_source_rows.cpp); needs the fixed vehicles.
 void LoadValueSources(Connection& connection);

@@ -11,6 +11,7 @@ const Registry& HostOperations() {
     RegisterFrameOperations(r);
     RegisterParameterOperations(r);
     RegisterValueSourceOperations(r);
+    RegisterBonusOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);
     return r;

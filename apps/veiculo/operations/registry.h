@@ -64,6 +64,7 @@ void RegisterFrameOperations(Registry& registry);
 void RegisterParameterOperations(Registry& registry);
 void RegisterProposalOperations(Registry& registry);
 void RegisterHolderOperations(Registry& registry);
+void RegisterBonusOperations(Registry& registry);
 void RegisterValueSourceOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
