@@ -155,7 +155,30 @@ class TddmVeiculoCompartilhadoBD {
   void cdsPropostaAfterDelete(platform::DataSet& DataSet);
 
   // ---- Incidence resolution ----
-  // (public operations of the incidence resolution go here)
+  // The amount of one line of a costing formula: the value its incidence code
+  // draws on (sale value, entry or exit invoice, expenses, bonuses, returns,
+  // ...), replaced by the auxiliary value (pfAux), the line's fixed amount or
+  // the band fixed amount, times pfPercentual / 100 when pfPercentual >= 0, and
+  // turned into ISSQN when the line asks for it. pfTipo "$" makes incidence "C"
+  // include the formula's base lines. Reads the vehicle loaded by LerVeiculo
+  // and the parameters of LerParametro; 0 when the line does not exist.
+  double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                         int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha,
+                         double pfPercentual, DateTime pfDataProcessamento, bool pfAux,
+                         const std::string& pfTipo);
+  // The line's reference date for present value (0 when none). Throws
+  // veiculo::Error (validation) when the line's DIA is not a day of a month.
+  DateTime BuscaReferencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                           int32_t pfEmpresa, int32_t pfLinha, DateTime pfDataProcessamento);
+  // The line's percentage, or the one of the last band whose range holds the
+  // profitability figure the band names; -999999999.0 when the line has none.
+  // Sets dPvValorFixo to the band fixed amount of a matching band without a
+  // percentage (-999999999.0 otherwise); pfEhVariavel is false without bands.
+  double BuscaPercentualVariavel(int32_t pfEmpresa, int32_t pfLinhaFormula,
+                                 const std::string& pfFormula, double pfPercHistorico,
+                                 double pfPercPresente, double pfPercMargemP, double pfPercMargemH,
+                                 double pfPercLucroBrutoP, double pfPercLucroBrutoH,
+                                 bool& pfEhVariavel);
 
   // ---- Bonus, subsidy, rebate, return and commission ----
   // The maker's bonuses the vehicle qualifies for, by pfTipo: 1 the total value
@@ -310,7 +333,20 @@ class TddmVeiculoCompartilhadoBD {
   DateTime tPvUltimaMensagem = 0;
 
   // Incidence resolution used inside the module only.
-  // (private operations of the incidence resolution go here)
+  // The what-if amount of a line from the current row of a client's packet
+  // (pfDados) instead of the database; see src/costing/incidence_local.cpp.
+  double BuscaIncidenciaLocal(platform::DataSet& pfDados, const std::string& pfIncidencia,
+                              bool pfMantemAlterado, double pfValorFixo, double pfPercentual,
+                              double pfValorAlterado);
+  // The line being resolved, with the dates BuscaIncidencia works with
+  // (defined in src/costing/incidence_line.h).
+  struct LinhaIncidencia;
+  double ValorCodigoIncidencia(const LinhaIncidencia& pfLinha);
+  double ValorLinhasBase(const LinhaIncidencia& pfLinha);
+  double ValorPisCofinsVenda(const LinhaIncidencia& pfLinha);
+  double ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha);
+  double ValorPlanilhaBonus(const LinhaIncidencia& pfLinha);
+  double AplicaRegrasValor(const LinhaIncidencia& pfLinha, double pfValor);
 
   // Bonus, subsidy, rebate, return and commission used inside the module only.
   // (private operations of these value sources go here)

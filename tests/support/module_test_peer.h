@@ -64,6 +64,14 @@ class ModuleTestPeer {
     m_.GravaHistoricoReserva(empresa, revenda, veiculo, data_alteracao, horas);
   }
 
+  // Incidence resolution.
+  double BuscaIncidenciaLocal(platform::DataSet& dados, const std::string& incidencia,
+                              bool mantem_alterado, double valor_fixo, double percentual,
+                              double valor_alterado) {
+    return m_.BuscaIncidenciaLocal(dados, incidencia, mantem_alterado, valor_fixo, percentual,
+                                   valor_alterado);
+  }
+
  private:
   TddmVeiculoCompartilhadoBD& m_;
 };

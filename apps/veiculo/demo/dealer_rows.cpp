@@ -78,6 +78,7 @@ void LoadDemoDealer(Connection& connection) {
   LoadValueSources(connection);
   LoadProposals(connection);
   LoadReturnsAndCommissions(connection);
+  LoadIncidences(connection);
 }
 
 }  // namespace veiculo::demo

@@ -15,6 +15,10 @@ void LoadDealers(Connection& connection);   // dealers, parameters, users, right
 void LoadModels(Connection& connection);    // models, dealer prices, editions
 void LoadFormulas(Connection& connection);  // costing formulas and their lines
 void LoadVehicles(Connection& connection);  // the fixed demo vehicles
+// More lines of the formula NOVOS with their bands, the imported bonus sheet and
+// the rebate title of the demo vehicle (incidence_rows.cpp); needs the
+// formulas, the fixed vehicles and their invoices.
+void LoadIncidences(Connection& connection);
 // Customers, contacts, salespeople and proposals with their negotiations and
 // payments (proposal_rows.cpp); needs the dealers and the fixed vehicles.
 void LoadProposals(Connection& connection);

@@ -11,6 +11,7 @@ const Registry& HostOperations() {
     RegisterFrameOperations(r);
     RegisterParameterOperations(r);
     RegisterValueSourceOperations(r);
+    RegisterIncidenceOperations(r);
     RegisterBonusOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);

@@ -66,6 +66,7 @@ void RegisterProposalOperations(Registry& registry);
 void RegisterHolderOperations(Registry& registry);
 void RegisterBonusOperations(Registry& registry);
 void RegisterValueSourceOperations(Registry& registry);
+void RegisterIncidenceOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"

@@ -1,0 +1,121 @@
+// The reference date of a formula line: each reference code, the day of the
+// month clamped to the month's end (leap and common years), the roll from
+// December to January, and the lines or dates that give none.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "costing/incidence_seed.h"
+#include "veiculo/error.h"
+
+namespace veiculo::testing {
+namespace {
+
+class ReferenceDateTest : public IncidenceTest {
+ protected:
+  void SetUp() override {
+    IncidenceTest::SetUp();
+    SeedModel(connection());
+  }
+
+  // Vehicle V1 with the dates given (null when absent) and one line of F1.
+  double Reference(const Columns& dates, const std::string& referencia, Value dia) {
+    SeedVehicleWithRecord(connection(), "V1", "CH1", dates);
+    SeedLine(connection(), 1, "V", {{"REFERENCIA", T(referencia)}, {"DIA", dia}});
+    Load("V1");
+    return dm.BuscaReferencia("V1", "F1", 1, 1, kProcessamento);
+  }
+};
+
+struct Case {
+  const char* name;
+  Columns dates;
+  const char* referencia;
+  Value dia;
+  double expected;
+};
+
+const Value kSale31Jan2024 = DateValue(2024, 1, 31);
+
+TEST_F(ReferenceDateTest, EachCode) {
+  const Columns all = {{"DTA_VENDA", DateValue(2024, 5, 20)},
+                       {"DTA_FAT_FABRICA", DateValue(2024, 1, 31)},
+                       {"DTA_INICIO_CORRECAO", DateValue(2024, 2, 3)},
+                       {"DTA_FIM_CORRECAO", DateValue(2024, 6, 4)},
+                       {"DTA_RECOMPRA", DateValue(2024, 7, 5)}};
+  const Case cases[] = {
+      {"S: month after the sale, day 10", all, "S", I(10), Day(2024, 6, 10)},
+      {"C: month of the sale, day 10", all, "C", I(10), Day(2024, 5, 10)},
+      {"S without a day: the sale's own day", all, "S", Value(), Day(2024, 6, 20)},
+      {"C, day 31 in a 31-day month", all, "C", I(31), Day(2024, 5, 31)},
+      {"G: month after the factory invoice, day 31 -> 29/02", all, "G", I(31), Day(2024, 2, 29)},
+      {"H: month of the factory invoice, day 15", all, "H", I(15), Day(2024, 1, 15)},
+      {"G without a day: 31 clamped to 29/02", all, "G", Value(), Day(2024, 2, 29)},
+      {"I: start of correction", all, "I", Value(), Day(2024, 2, 3)},
+      {"B: end of correction", all, "B", Value(), Day(2024, 6, 4)},
+      {"R: buy-back", all, "R", Value(), Day(2024, 7, 5)},
+      {"V: sale", all, "V", Value(), Day(2024, 5, 20)},
+      {"F: factory invoice", all, "F", Value(), Day(2024, 1, 31)},
+      {"another code: none", all, "X", I(10), 0},
+      {"no code: none", all, "", I(10), 0},
+      {"S unsold: month after the processing date (15/03)", {}, "S", I(5), Day(2024, 4, 5)},
+      {"C unsold: month of the processing date, its own day", {}, "C", Value(), Day(2024, 3, 15)},
+      {"B without end of correction", {}, "B", Value(), 0},
+      {"R without buy-back", {}, "R", Value(), 0},
+      {"V unsold", {}, "V", Value(), 0},
+      {"F without factory invoice", {}, "F", Value(), 0},
+      {"I without start of correction", {}, "I", Value(), 0},
+      // Without a factory invoice there is no month to count from (rather
+      // than a day of January 1900).
+      {"G without factory invoice", {}, "G", I(10), 0},
+      {"H without factory invoice", {}, "H", I(10), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Exec("delete from VEI_FORMULA_LINHA");
+    Exec("delete from VEI_VEICULO");
+    Exec("delete from OFI_FICHA_SEGUIMENTO");
+    TddmVeiculoCompartilhadoBD module;
+    module.InicializaDM();
+    module.AtribuiConexao(&connection());
+    SeedVehicleWithRecord(connection(), "V1", "CH1", c.dates);
+    SeedLine(connection(), 1, "V", {{"REFERENCIA", T(c.referencia)}, {"DIA", c.dia}});
+    ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
+    EXPECT_EQ(module.BuscaReferencia("V1", "F1", 1, 1, kProcessamento), c.expected);
+  }
+}
+
+TEST_F(ReferenceDateTest, SaleOn31JanuaryDay31GivesTheLastDayOfFebruaryInALeapYear) {
+  EXPECT_EQ(Reference({{"DTA_VENDA", kSale31Jan2024}}, "S", I(31)), Day(2024, 2, 29));
+}
+
+TEST_F(ReferenceDateTest, SaleOn31JanuaryDay31GivesTheLastDayOfFebruaryInACommonYear) {
+  EXPECT_EQ(Reference({{"DTA_VENDA", DateValue(2023, 1, 31)}}, "S", I(31)), Day(2023, 2, 28));
+}
+
+TEST_F(ReferenceDateTest, DecemberRollsToJanuaryOfTheNextYear) {
+  EXPECT_EQ(Reference({{"DTA_VENDA", DateValue(2023, 12, 15)}}, "S", I(31)), Day(2024, 1, 31));
+}
+
+TEST_F(ReferenceDateTest, AMissingLineGivesNoDate) {
+  SeedVehicleWithRecord(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
+  Load("V1");
+  EXPECT_EQ(dm.BuscaReferencia("V1", "F1", 1, 7, kProcessamento), 0);
+}
+
+TEST_F(ReferenceDateTest, ADayThatIsNoDayOfAMonthIsRefused) {
+  SeedVehicleWithRecord(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
+  SeedLine(connection(), 4, "V", {{"REFERENCIA", T("S")}, {"DIA", I(0)}});
+  Load("V1");
+  try {
+    dm.BuscaReferencia("V1", "F1", 1, 4, kProcessamento);
+    FAIL() << "day 0 accepted";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.category(), ErrorCategory::Validation);
+    EXPECT_NE(std::string(e.what()).find("formula line 4"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace veiculo::testing
