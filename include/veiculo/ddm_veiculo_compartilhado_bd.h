@@ -37,6 +37,12 @@ class Provider;
 class ClientDataSet;
 }  // namespace platform
 
+namespace costing {
+struct DatasCusteio;
+struct LinhaCusteio;
+struct AvaliacaoCusteio;
+}  // namespace costing
+
 class TddmVeiculoCompartilhadoBD {
  public:
   // A date-time as the module counts it: days since 30/12/1899, fraction = time of day.
@@ -213,6 +219,37 @@ class TddmVeiculoCompartilhadoBD {
   // The salesperson's commission of the vehicle's proposal on BaseComissaoVendedor.
   double BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo);
 
+  // ---- Costing evaluation ----
+  // Evaluates a costing formula line by line: fills VAL_HISTORICO and
+  // VAL_PRESENTE of every row of pcdsCusteio and returns it. The totals
+  // (pCusto..., pLucroBruto..., pMargem...) and pControleNovo are added to,
+  // so the caller starts them at 0; the profits and percentages are computed
+  // from them after each line. pcdsDatas holds five rows whose first field is
+  // a date: the end of the present-value period, the end for base lines, the
+  // reference and the second-leg start of "R" lines, the processing date.
+  // pV empty evaluates locally from the first row of pcdsLocalCadastro
+  // (VALOR_VENDA, PRECO_REPOSICAO, ...). Leaves Base_Financeiro,
+  // BaseComissaoVendedor and PrecoAVista set and band percentages posted in
+  // cdsFormulaLinha. Expects LerParametro and LerVeiculo to have run.
+  // Throws veiculo::Error (validation) for a dates packet without five dated
+  // rows or a costing packet without the fields the evaluation reads.
+  DataPacket CalculaCusteio(int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV,
+                            const std::string& pF, double& pControleNovo, double& pValor_PV,
+                            double& pLucroHistorico, double& pLucroPresente,
+                            double& pValorPresente, double& pPercHistoricoPV,
+                            double& pPercPresentePV, double& pPercLucroBrutoP,
+                            double& pPercLucroBrutoH, double& pPercMargemP, double& pPercMargemH,
+                            double& pPercPresente, double& pPercHistorico,
+                            double& pCustoPresente, double& pCustoHistorico, double& pMargemP,
+                            double& pMargemH, double& pLucroBrutoP, double& pLucroBrutoH,
+                            const DataPacket& pcdsCusteio, const DataPacket& pcdsDatas,
+                            const DataPacket& pcdsLocalCadastro);
+  // The financial base of the active lines of cdsFormulaLinha (BASE_FINANCEIRO
+  // "+"/"-"); sets BaseComissaoVendedor (COMISSAO) and PrecoAVista
+  // (PRECO_VISTA) the same way.
+  double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                               const std::string& pfFormula, DateTime pfDataProcessamento);
+
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
   type Get##field() const { return field; }   \
@@ -347,6 +384,22 @@ class TddmVeiculoCompartilhadoBD {
   double ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha);
   double ValorPlanilhaBonus(const LinhaIncidencia& pfLinha);
   double AplicaRegrasValor(const LinhaIncidencia& pfLinha, double pfValor);
+
+  // Costing evaluation used inside the module only (the dates, line and
+  // totals it works with are in src/costing/costing_line.h).
+  // The present value of a line whose incidence is neither "K" nor "8":
+  // VAL_HISTORICO carried from the line's reference date to the end date
+  // (D2 for base lines, D1 otherwise), in two legs for reference "R".
+  double ValorPresenteLinha(int32_t pE, int32_t pR, const std::string& pV, const std::string& pF,
+                            const costing::DatasCusteio& pDatas,
+                            const costing::LinhaCusteio& pLinha);
+  // The percentage of the current costing row: its bands' (posted into the
+  // row and cdsFormulaLinha, the financial base recomputed) or its own.
+  double PercentualLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao,
+                                const costing::LinhaCusteio& pLinha);
+  // The historic and present amounts of the current costing row.
+  void ValoresLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao, costing::LinhaCusteio& pLinha,
+                           double pPercentual);
 
   // Bonus, subsidy, rebate, return and commission used inside the module only.
   // (private operations of these value sources go here)

@@ -12,6 +12,7 @@ const Registry& HostOperations() {
     RegisterParameterOperations(r);
     RegisterValueSourceOperations(r);
     RegisterIncidenceOperations(r);
+    RegisterCostingOperations(r);
     RegisterBonusOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);
