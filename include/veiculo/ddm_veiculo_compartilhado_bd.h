@@ -250,6 +250,22 @@ class TddmVeiculoCompartilhadoBD {
   double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
                                const std::string& pfFormula, DateTime pfDataProcessamento);
 
+  // ---- Calculation query ----
+  // The stored costing of a vehicle, for a client to show. Rebuilds
+  // pfCDSFormula (fields SEQUENCIA, CUSTO_TOTAL, LUCRO_BRUTO,
+  // MARGEM_CONTRIBUICAO, DES_LINHA_FORMULA, PERCENTUAL, VAL_HISTORICO,
+  // VAL_PRESENTE; indexed on SEQUENCIA) with the vehicle's active lines, the
+  // "C" and "B" lines left out but counted in SEQUENCIA, and returns
+  //   "Custo;h;p|Lucro (%);%h;h;%p;p|Lucro Bruto;...|Lucro Gerencial;...|"
+  // for the sale value pfValVenda (present basis: the stored present sale
+  // value, or pfValVenda when none), in the local number format. Runs on
+  // sdsAux attached to pfConexao; the module's dialect stays as it is.
+  // Throws veiculo::Error (validation) for a null connection, database
+  // errors as they come.
+  std::string BuscaCalculoVeiculo(Connection* pfConexao, platform::ClientDataSet& pfCDSFormula,
+                                  int32_t pfEmpresa, const std::string& pfVeiculo,
+                                  double pfValVenda);
+
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
   type Get##field() const { return field; }   \

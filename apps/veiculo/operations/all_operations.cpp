@@ -14,6 +14,7 @@ const Registry& HostOperations() {
     RegisterIncidenceOperations(r);
     RegisterCostingOperations(r);
     RegisterBonusOperations(r);
+    RegisterCalculationQueryOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);
     return r;

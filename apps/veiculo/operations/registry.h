@@ -67,6 +67,7 @@ void RegisterHolderOperations(Registry& registry);
 void RegisterBonusOperations(Registry& registry);
 void RegisterValueSourceOperations(Registry& registry);
 void RegisterIncidenceOperations(Registry& registry);
+void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
 
 // One line of `veiculo call --list`:

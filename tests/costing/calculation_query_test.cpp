@@ -1,0 +1,285 @@
+// The calculation query on stored costing lines: what reaches the client's
+// dataset (the lines shown, the gaps the hidden "C" and "B" lines leave in
+// SEQUENCIA, the fixed-amount lines), the totals by sign and the summary
+// against the sale value and the stored present sale value.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "module/catalogue_seed.h"
+#include "platform/db/client_dataset.h"
+#include "platform/db/sql_dataset.h"
+#include "platform/format/format_settings.h"
+#include "support/test_database.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "veiculo/error.h"
+
+namespace veiculo::testing {
+namespace {
+
+using platform::ClientDataSet;
+
+// One stored costing line: its formula line (formula F1) and the amounts
+// CalculoCustoVeiculo wrote for it.
+struct Line {
+  int linha = 0;
+  std::string descricao{};
+  std::string tipo = "N";
+  std::string status = "A";
+  std::optional<std::string> custo_total = "+";
+  std::optional<std::string> lucro_bruto = std::nullopt;
+  std::optional<std::string> margem = std::nullopt;
+  double historico = 0;
+  double presente = 0;
+  std::optional<double> percentual = std::nullopt;
+  std::string incidencia = "1";
+  std::optional<double> valor_fixo = std::nullopt;
+};
+
+class CalculationQueryTest : public DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    dm.InicializaDM();
+    dm.AtribuiConexao(&connection());
+  }
+
+  void Vehicle(const std::string& veiculo, std::optional<double> presente_venda, int empresa = 1) {
+    InsertRow(connection(), "VEI_VEICULO",
+              {{"EMPRESA", Value::Integer(empresa)},
+               {"VEICULO", Value::Text(veiculo)},
+               {"FORMULA", Value::Text("F1")},
+               {"VAL_PRESENTE_VENDA", Money(presente_venda)}});
+  }
+
+  void FormulaLine(const Line& l, int empresa = 1) {
+    InsertRow(connection(), "VEI_FORMULA_LINHA",
+              {{"EMPRESA", Value::Integer(empresa)},
+               {"FORMULA", Value::Text("F1")},
+               {"LINHA_FORMULA", Value::Integer(l.linha)},
+               {"TIPO", Value::Text(l.tipo)},
+               {"STATUS", Value::Text(l.status)},
+               {"INCIDENCIA", Value::Text(l.incidencia)},
+               {"PERCENTUAL", Money(l.percentual)},
+               {"VALOR_FIXO", Money(l.valor_fixo)},
+               {"CUSTO_TOTAL", TextOrNull(l.custo_total)},
+               {"LUCRO_BRUTO", TextOrNull(l.lucro_bruto)},
+               {"MARGEM_CONTRIBUICAO", TextOrNull(l.margem)},
+               {"DES_LINHA_FORMULA", Value::Text(l.descricao)}});
+  }
+
+  void Stored(const std::string& veiculo, const Line& l, int empresa = 1,
+              std::optional<double> percentual = std::nullopt) {
+    InsertRow(connection(), "VEI_VEICULO_CUSTEIO",
+              {{"EMPRESA", Value::Integer(empresa)},
+               {"VEICULO", Value::Text(veiculo)},
+               {"FORMULA", Value::Text("F1")},
+               {"LINHA_FORMULA", Value::Integer(l.linha)},
+               {"PERCENTUAL", Money(percentual)},
+               {"VAL_HISTORICO", Value::Float(l.historico)},
+               {"VAL_PRESENTE", Value::Float(l.presente)}});
+  }
+
+  // A formula line with its stored costing for vehicle V1.
+  void Costed(const Line& l) {
+    FormulaLine(l);
+    Stored("V1", l);
+  }
+
+  std::string Query(const std::string& veiculo, double valor_venda, int empresa = 1) {
+    return dm.BuscaCalculoVeiculo(&connection(), formula, empresa, veiculo, valor_venda);
+  }
+
+  std::vector<int64_t> Sequences() {
+    std::vector<int64_t> result;
+    for (formula.First(); !formula.Eof(); formula.Next())
+      result.push_back(formula.FieldByName("SEQUENCIA").AsInteger());
+    return result;
+  }
+
+  platform::ScopedFormatSettings brazilian{platform::FormatSettings::Brazilian()};
+  TddmVeiculoCompartilhadoBD dm;
+  ClientDataSet formula{"cdsFormula"};
+};
+
+TEST_F(CalculationQueryTest, CostOf80000On100000WithoutStoredPresentSaleValue) {
+  Vehicle("V1", std::nullopt);
+  Line custo{.linha = 1,
+             .descricao = "Custo do veiculo",
+             .custo_total = "+",
+             .lucro_bruto = "+",
+             .margem = "+",
+             .historico = 80000,
+             .presente = 80000,
+             .percentual = 12.5};
+  FormulaLine(custo);
+  Stored("V1", custo, 1, 7);  // the percentage shown is the formula line's, not the stored one
+
+  // No present sale value: the present basis is the sale value too.
+  // 100000 - 80000 = 20000, 20 % of 100000, on every total and basis.
+  EXPECT_EQ(Query("V1", 100000),
+            "Custo;80.000,00 ;80.000,00 |"
+            "Lucro (%);20,00 ;20.000,00 ;20,00 ;20.000,00 |"
+            "Lucro Bruto;20,00 ;20.000,00 ;20,00 ;20.000,00 |"
+            "Lucro Gerencial;20,00 ;20.000,00 ;20,00 ;20.000,00 |");
+
+  ASSERT_EQ(formula.RecordCount(), 1);
+  formula.First();
+  EXPECT_EQ(formula.FieldByName("SEQUENCIA").AsInteger(), 1);
+  EXPECT_EQ(formula.FieldByName("DES_LINHA_FORMULA").AsText(), "Custo do veiculo");
+  EXPECT_EQ(formula.FieldByName("CUSTO_TOTAL").AsText(), "+");
+  EXPECT_EQ(formula.FieldByName("LUCRO_BRUTO").AsText(), "+");
+  EXPECT_EQ(formula.FieldByName("MARGEM_CONTRIBUICAO").AsText(), "+");
+  EXPECT_DOUBLE_EQ(formula.FieldByName("PERCENTUAL").AsFloat(), 12.5);
+  EXPECT_DOUBLE_EQ(formula.FieldByName("VAL_HISTORICO").AsFloat(), 80000);
+  EXPECT_DOUBLE_EQ(formula.FieldByName("VAL_PRESENTE").AsFloat(), 80000);
+}
+
+TEST_F(CalculationQueryTest, PaymentAndBaseLinesAreHiddenLeavingGapsAndNotCounted) {
+  Vehicle("V1", 61000);
+  Costed({.linha = 1, .descricao = "Nota de entrada", .historico = 50000, .presente = 51000});
+  Costed({.linha = 2, .descricao = "Indice", .tipo = "C", .historico = 999, .presente = 999});
+  Costed(
+      {.linha = 3, .descricao = "Frete", .lucro_bruto = "+", .historico = 2000, .presente = 2100});
+  Costed({.linha = 4, .descricao = "Base", .tipo = "B", .historico = 777, .presente = 777});
+  Costed({.linha = 5, .descricao = "Excluida", .status = "D", .historico = 5, .presente = 5});
+  Costed(
+      {.linha = 6, .descricao = "Bonus", .custo_total = "-", .historico = 1000, .presente = 1000});
+  // Another vehicle and another company's same vehicle code do not mix in.
+  Stored("V2", {.linha = 1, .historico = 3, .presente = 3});
+  FormulaLine({.linha = 1, .descricao = "Outra empresa", .historico = 4, .presente = 4}, 2);
+  Stored("V1", {.linha = 1, .historico = 4, .presente = 4}, 2);
+
+  // Lines 1, 3 and 6 shown; 2 and 4 (C, B) take numbers 2 and 4; the deleted
+  // line 5 takes none, so line 6 is 5.
+  // Cost h 50000 + 2000 - 1000 = 51000; p 51000 + 2100 - 1000 = 52100.
+  // Profit h 60000 - 51000 = 9000 = 15 %; p 61000 - 52100 = 8900, 8900 / 61000 = 14.59 %.
+  // Gross h 60000 - 2000 = 58000, 96.666 %; p 61000 - 2100 = 58900, 96.557 %.
+  EXPECT_EQ(Query("V1", 60000),
+            "Custo;51.000,00 ;52.100,00 |"
+            "Lucro (%);15,00 ;9.000,00 ;14,59 ;8.900,00 |"
+            "Lucro Bruto;96,67 ;58.000,00 ;96,56 ;58.900,00 |"
+            "Lucro Gerencial;100,00 ;60.000,00 ;100,00 ;61.000,00 |");
+  EXPECT_EQ(Sequences(), (std::vector<int64_t>{1, 3, 5}));
+  ASSERT_TRUE(formula.Locate("SEQUENCIA", {Value::Integer(5)}));
+  EXPECT_EQ(formula.FieldByName("DES_LINHA_FORMULA").AsText(), "Bonus");
+  EXPECT_EQ(formula.FieldByName("CUSTO_TOTAL").AsText(), "-");
+}
+
+TEST_F(CalculationQueryTest, FixedAmountLineShowsAndCountsItsFixedValue) {
+  Vehicle("V1", std::nullopt);
+  // Stored 250 historic, but the line is a fixed amount of 300.
+  Costed({.linha = 1,
+          .descricao = "Taxa fixa",
+          .historico = 250,
+          .presente = 310,
+          .incidencia = "*",
+          .valor_fixo = 300});
+  // Cost 300 / 310 of 1000: profit 700 (70 %) and 690 (69 %).
+  EXPECT_EQ(Query("V1", 1000),
+            "Custo;300,00 ;310,00 |"
+            "Lucro (%);70,00 ;700,00 ;69,00 ;690,00 |"
+            "Lucro Bruto;100,00 ;1.000,00 ;100,00 ;1.000,00 |"
+            "Lucro Gerencial;100,00 ;1.000,00 ;100,00 ;1.000,00 |");
+  formula.First();
+  EXPECT_DOUBLE_EQ(formula.FieldByName("VAL_HISTORICO").AsFloat(), 300);
+  EXPECT_DOUBLE_EQ(formula.FieldByName("VAL_PRESENTE").AsFloat(), 310);
+}
+
+TEST_F(CalculationQueryTest, NoStoredLinesGiveZeroCostAndTheWholeSaleAsProfit) {
+  Vehicle("V1", std::nullopt);
+  const std::string whole =
+      "Custo;0,00 ;0,00 |"
+      "Lucro (%);100,00 ;45.000,00 ;100,00 ;45.000,00 |"
+      "Lucro Bruto;100,00 ;45.000,00 ;100,00 ;45.000,00 |"
+      "Lucro Gerencial;100,00 ;45.000,00 ;100,00 ;45.000,00 |";
+  EXPECT_EQ(Query("V1", 45000), whole);
+  EXPECT_TRUE(formula.Active());
+  EXPECT_EQ(formula.RecordCount(), 0);
+  // A vehicle that does not exist reads the same.
+  EXPECT_EQ(Query("V404", 45000), whole);
+}
+
+TEST_F(CalculationQueryTest, ZeroSaleValueDividesByNothing) {
+  Costed({.linha = 1, .descricao = "Custo", .historico = 500, .presente = 510});
+  Vehicle("V1", std::nullopt);
+  Vehicle("V1", 1000, 2);
+  FormulaLine({.linha = 1, .descricao = "Custo"}, 2);
+  Stored("V1", {.linha = 1, .historico = 500, .presente = 510}, 2);
+
+  // Company 1: no sale value on either basis, every percentage 0.
+  EXPECT_EQ(Query("V1", 0),
+            "Custo;500,00 ;510,00 |"
+            "Lucro (%);0,00 ;-500,00 ;0,00 ;-510,00 |"
+            "Lucro Bruto;0,00 ;0,00 ;0,00 ;0,00 |"
+            "Lucro Gerencial;0,00 ;0,00 ;0,00 ;0,00 |");
+  // Company 2 stored a present sale value of 1000: (1000 - 510) / 1000 = 49 %.
+  EXPECT_EQ(Query("V1", 0, 2),
+            "Custo;500,00 ;510,00 |"
+            "Lucro (%);0,00 ;-500,00 ;49,00 ;490,00 |"
+            "Lucro Bruto;0,00 ;0,00 ;100,00 ;1.000,00 |"
+            "Lucro Gerencial;0,00 ;0,00 ;100,00 ;1.000,00 |");
+}
+
+TEST_F(CalculationQueryTest, RebuildsTheCallersDataSetOnEveryCall) {
+  Vehicle("V1", std::nullopt);
+  Costed({.linha = 1, .descricao = "Custo", .historico = 10, .presente = 10});
+  formula.SetFieldDefs({{"OUTRO", FieldType::Text, 5}});
+  formula.CreateDataSet();
+  formula.Append();
+  formula.FieldByName("OUTRO").SetAsText("velho");
+  formula.Post();
+  formula.SetIndexFieldNames("OUTRO");
+
+  Query("V1", 100);
+  Query("V1", 100);
+
+  const std::vector<FieldDef> expected = {
+      {"SEQUENCIA", FieldType::Integer, 0},       {"CUSTO_TOTAL", FieldType::Text, 1},
+      {"LUCRO_BRUTO", FieldType::Text, 1},        {"MARGEM_CONTRIBUICAO", FieldType::Text, 1},
+      {"DES_LINHA_FORMULA", FieldType::Text, 40}, {"PERCENTUAL", FieldType::Float, 0},
+      {"VAL_HISTORICO", FieldType::Float, 0},     {"VAL_PRESENTE", FieldType::Float, 0}};
+  EXPECT_EQ(formula.FieldDefs(), expected);
+  EXPECT_EQ(Sequences(), (std::vector<int64_t>{1}));
+  ASSERT_EQ(formula.IndexDefs.size(), 1u);
+  EXPECT_EQ(formula.IndexDefs[0].fields, "SEQUENCIA");
+}
+
+TEST_F(CalculationQueryTest, VehicleCodeWithAQuoteIsQuotedInTheQueries) {
+  Vehicle("V'1", 2000);
+  FormulaLine({.linha = 1, .descricao = "Custo"});
+  Stored("V'1", {.linha = 1, .historico = 1500, .presente = 1500});
+  // 2000 - 1500 = 500, 25 % of 2000 on both bases.
+  EXPECT_EQ(Query("V'1", 2000),
+            "Custo;1.500,00 ;1.500,00 |"
+            "Lucro (%);25,00 ;500,00 ;25,00 ;500,00 |"
+            "Lucro Bruto;100,00 ;2.000,00 ;100,00 ;2.000,00 |"
+            "Lucro Gerencial;100,00 ;2.000,00 ;100,00 ;2.000,00 |");
+}
+
+TEST_F(CalculationQueryTest, BadInputIsRefusedBeforeAnythingChanges) {
+  try {
+    dm.BuscaCalculoVeiculo(nullptr, formula, 1, "V1", 100);
+    FAIL() << "a null connection was accepted";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.category(), ErrorCategory::Validation);
+    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: no database connection");
+  }
+  try {
+    dm.BuscaCalculoVeiculo(&connection(), formula, 1, "V1", std::nan(""));
+    FAIL() << "a sale value that is not a number was accepted";
+  } catch (const Error& e) {
+    EXPECT_EQ(e.category(), ErrorCategory::Validation);
+    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: the sale value pfValVenda is not a number");
+  }
+  // The module's scratch query still runs on its own connection.
+  EXPECT_EQ(dm.sdsAux->GetConnection(), &connection());
+  EXPECT_FALSE(formula.Active());
+}
+
+}  // namespace
+}  // namespace veiculo::testing
