@@ -250,6 +250,28 @@ class TddmVeiculoCompartilhadoBD {
   double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
                                const std::string& pfFormula, DateTime pfDataProcessamento);
 
+  // ---- Vehicle cost calculation and persistence ----
+  // Costs one vehicle from its formula and stores the result: the sale value
+  // (registry, the negotiation and payments of pfProposta/pfNegociacao, or the
+  // exit invoice) and its present value in VEI_VEICULO.VAL_PRESENTE_VENDA, one
+  // VEI_VEICULO_CUSTEIO row per evaluated line (the vehicle's rows replaced),
+  // the proposal's costing history when the dealer keeps it, and the
+  // accounting cost in VAL_CUSTO_CONTABIL. Returns "OK|" once every step is
+  // done; database errors raise, leaving the statements already executed in
+  // the caller's transaction.
+  std::string CalculoCustoVeiculo(Connection* pfConexao, const std::string& pfBancoDados,
+                                  const std::string& pfVeiculo, DateTime pfDataRef,
+                                  int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  int32_t pfNegociacao);
+  // The accounting cost: the active lines of the formula loaded by LerVeiculo
+  // signed by CUSTO_CONTABIL, plus the cost adjustments; 0 for an empty formula.
+  double CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
+                              const std::string& PFormula, DateTime PDataProcessamento,
+                              const std::string& PTipo);
+  // The cost adjustments posted on the vehicle up to the date (invoices of
+  // adjustment transactions, outgoing ones subtracted); 0 when none.
+  double BuscaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento);
+
   // ---- Calculation query ----
   // The stored costing of a vehicle, for a client to show. Rebuilds
   // pfCDSFormula (fields SEQUENCIA, CUSTO_TOTAL, LUCRO_BRUTO,
@@ -416,6 +438,27 @@ class TddmVeiculoCompartilhadoBD {
   // The historic and present amounts of the current costing row.
   void ValoresLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao, costing::LinhaCusteio& pLinha,
                            double pPercentual);
+
+  // Vehicle cost used inside the module only (the state of one costing is
+  // defined in src/costing/vehicle_cost.h).
+  struct CustoVeiculo;
+  // The vehicle's columns and the dealer's settings the costing works with.
+  void LeVeiculoCusto(CustoVeiculo& pCusto);
+  // The sale value (dPbValorVenda), its present value and the proposal and
+  // negotiation in context (iPvProposta, iPvNegociacao).
+  void ValorVendaCusto(CustoVeiculo& pCusto);
+  void ValorVendaCadastro(CustoVeiculo& pCusto);
+  void ValorVendaNotaSaida(CustoVeiculo& pCusto);
+  void PropostaCusto(CustoVeiculo& pCusto);
+  // The current line of cdsFormulaLinha evaluated, added to the totals and
+  // written; deleted lines and the base lines "(" and ")" write nothing.
+  void AvaliaLinhaCusto(CustoVeiculo& pCusto);
+  // The line's percentage; a band percentage is posted into cdsFormulaLinha
+  // and the financial base recomputed with it.
+  double PercentualLinhaCusto(CustoVeiculo& pCusto, int32_t pLinha);
+  void GravaLinhaCusto(const CustoVeiculo& pCusto, const costing::LinhaCusteio& pLinha,
+                       double pPercentual, const std::string& pClienteFI);
+  void ExecutaCusto(const std::string& pSql);
 
   // Bonus, subsidy, rebate, return and commission used inside the module only.
   // (private operations of these value sources go here)

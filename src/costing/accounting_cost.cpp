@@ -1,0 +1,63 @@
+// CalculaCustoContabil: the accounting cost of a vehicle, the lines of its
+// formula that CUSTO_CONTABIL signs plus the cost adjustments posted on it.
+//
+// The lines are those loaded in cdsFormulaLinha (LerVeiculo), with the
+// percentages they hold there: a costing that posted band percentages values
+// the accounting cost with them. Lines without a sign are not resolved, since
+// they cannot change the total.
+
+#include <string>
+#include <vector>
+
+#include "costing/incidence_line.h"
+#include "platform/db/client_dataset.h"
+#include "platform/text.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+
+namespace veiculo {
+namespace {
+
+struct LinhaContabil {
+  int32_t linha = 0;
+  double percentual = costing::kNaoInformado;
+  int sinal = 0;
+};
+
+int SinalContabil(const std::string& sinal) {
+  if (!sinal.empty() && sinal[0] == '+') return 1;
+  if (!sinal.empty() && sinal[0] == '-') return -1;
+  return 0;
+}
+
+}  // namespace
+
+double TddmVeiculoCompartilhadoBD::CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda,
+                                                        const std::string& PVeiculo,
+                                                        const std::string& PFormula,
+                                                        DateTime PDataProcessamento,
+                                                        const std::string& PTipo) {
+  LerParametro(PEmpresa, PRevenda);
+  platform::ClientDataSet& linhas = *cdsFormulaLinha;
+  if (!linhas.Active() || linhas.IsEmpty()) return 0;
+
+  // The lines are listed first, so that resolving them cannot move the cursor
+  // under the walk.
+  std::vector<LinhaContabil> contabeis;
+  for (linhas.First(); !linhas.Eof(); linhas.Next()) {
+    if (platform::Trim(linhas.FieldByName("STATUS").AsText()) != "A") continue;
+    LinhaContabil l;
+    l.linha = static_cast<int32_t>(linhas.FieldByName("LINHA_FORMULA").AsInteger());
+    l.sinal = SinalContabil(linhas.FieldByName("CUSTO_CONTABIL").AsText());
+    if (!linhas.FieldByName("PERCENTUAL").IsNull())
+      l.percentual = linhas.FieldByName("PERCENTUAL").AsFloat();
+    if (l.sinal != 0) contabeis.push_back(l);
+  }
+
+  double total = 0;
+  for (const LinhaContabil& l : contabeis)
+    total += l.sinal * BuscaIncidencia(PVeiculo, PFormula, PEmpresa, PRevenda, l.linha,
+                                       l.percentual, PDataProcessamento, false, PTipo);
+  return total + BuscaAjustes(PVeiculo, PDataProcessamento);
+}
+
+}  // namespace veiculo

@@ -1,0 +1,215 @@
+// The sale value CalculoCustoVeiculo costs V1 against, seen in the stored
+// present sale value and in a line "V" (the sale value itself): the registry
+// with the edition price, the credit notice, the dealer price, a negotiation,
+// and the exit invoice with and without payment conditions or header.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "costing/vehicle_cost_seed.h"
+
+namespace veiculo::testing {
+namespace {
+
+const Invoice kNotaSaida{1, 300, "S01"};
+
+class SaleValueTest : public VehicleCostTest {
+ protected:
+  // The formula: 1 the vehicle's cost on index 1 from the factory invoice
+  // (whose INDICE is the payment index), 2 the sale value.
+  void SeedFormula() {
+    SeedLine(connection(), 1, "C",
+             {{"TIPO", T("C")}, {"REFERENCIA", T("F")}, {"INDICE", I(1)}, {"CUSTO_TOTAL", T("+")}});
+    SeedLine(connection(), 2, "V");
+  }
+  // The line "V" as stored: "historic|present".
+  std::string LinhaVenda() {
+    const std::vector<std::string> rows = Rows(
+        "select cast(VAL_HISTORICO as varchar(20)), cast(VAL_PRESENTE as varchar(20)) from "
+        "VEI_VEICULO_CUSTEIO where VEICULO = 'V1' and LINHA_FORMULA = 2");
+    return rows.empty() ? "(no row)" : rows.front();
+  }
+  void SeedOpcional(const std::string& opcional, Value ficha, double modelo, Value edicao) {
+    InsertRow(connection(), "OFI_FICHA_OPCIONAL",
+              {{"OPCIONAL", T(opcional)},
+               {"EMPRESA", I(1)},
+               {"CHASSI", T("CH1")},
+               {"MODELO", T("M1")},
+               {"VAL_OPCIONAL", ficha}});
+    InsertRow(connection(), "VEI_OPCIONAL_MODELO",
+              {{"EMPRESA", I(1)},
+               {"MODELO", T("M1")},
+               {"OPCIONAL", T(opcional)},
+               {"VAL_OPCIONAL", F(modelo)}});
+    if (!edicao.IsNull())
+      InsertRow(connection(), "VEI_OPCIONAL_MODELO_EDICAO",
+                {{"EMPRESA", I(1)},
+                 {"MODELO", T("M1")},
+                 {"OPCIONAL", T(opcional)},
+                 {"ANO_MODELO", I(2024)},
+                 {"EDICAO", T("ED1")},
+                 {"VAL_OPCIONAL", edicao}});
+  }
+  // The exit invoice 300 of V1: 95,000.00 less 2,000.00 discount, issued on
+  // `data` under operation 55.
+  void SeedNotaSaida(Value data) {
+    SeedHeader(connection(), kNotaSaida,
+               {{"TOT_NOTA_FISCAL", F(95000)},
+                {"VALDESCONTO", F(2000)},
+                {"DTA_ENTRADA_SAIDA", data},
+                {"FATOPERACAO", I(55)},
+                {"STATUS", T("F")}});
+  }
+  void SeedCondicao(double valor, double vencimento) {
+    InsertRow(connection(), "FAT_OPERACAO_CONDICAO",
+              {{"EMPRESA", I(1)},
+               {"REVENDA", I(1)},
+               {"OPERACAO", I(55)},
+               {"VAL_OPERACAO_CONDICAO", F(valor)},
+               {"DTA_VENCIMENTO_CHEQUE", Value::DateTime(vencimento)}});
+  }
+};
+
+struct UnsoldCase {
+  const char* name;
+  Columns parametros;
+  Columns veiculo;
+  const char* venda;  // VAL_PRESENTE_VENDA, also the line "V"
+};
+
+class UnsoldSaleValueTest : public SaleValueTest,
+                            public ::testing::WithParamInterface<UnsoldCase> {};
+
+TEST_P(UnsoldSaleValueTest, PricesTheSale) {
+  SeedWorld(GetParam().parametros, GetParam().veiculo);
+  SeedFormula();
+  // Optionals: OP1 at its edition's 650 (before the model's 700), OP2 at the
+  // record's own 120 (before the model's 999).
+  SeedOpcional("OP1", Value(), 700, F(650));
+  SeedOpcional("OP2", F(120), 999, Value());
+  ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), GetParam().venda);
+  EXPECT_EQ(LinhaVenda(), std::string(GetParam().venda) + "|" + GetParam().venda);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, UnsoldSaleValueTest,
+                         ::testing::Values(
+                             // Edition 85,000 + metallic paint 1,000 (the edition's, not the
+                             // model's 900) + freight 1,200 + insurance 300 + optionals 770.
+                             UnsoldCase{"Registry", {}, {}, "88270.00"},
+                             // Purchase 70,000 + the dealer's commission 2,500.
+                             UnsoldCase{"CreditNotice",
+                                        {},
+                                        {{"NOTIFICACAO_CREDITO", T("NC-1")},
+                                         {"VAL_COMPRA", F(70000)},
+                                         {"VAL_COMISSAO_CONCESSIONARIA", F(2500)}},
+                                        "72500.00"},
+                             UnsoldCase{"DealerPriceByParameter",
+                                        {{"VAL_VEICULO_C_R", T("2")}},
+                                        {{"PRECO_CONCESSIONARIA", F(75000)}},
+                                        "75000.00"},
+                             UnsoldCase{
+                                 "DealerPriceOfAUsedVehicle",
+                                 {},
+                                 {{"NOVO_USADO", T("U")}, {"PRECO_CONCESSIONARIA", F(75000)}},
+                                 "75000.00"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SaleValueTest, ANegotiationWithoutPaymentsKeepsTheRegistryValue) {
+  // Negotiation 3 of proposal 7 agreed a vehicle price but has no payments
+  // yet: its prices are taken, the sale value stays 86,000 + 1,500 = 87,500.
+  SeedWorld();
+  SeedFormula();
+  InsertRow(connection(), "VEI_NEGOCIACAO",
+            {{"EMPRESA", I(1)},
+             {"REVENDA", I(1)},
+             {"PROPOSTA", I(7)},
+             {"NEGOCIACAO", I(3)},
+             {"VAL_VEICULO", F(80000)},
+             {"VAL_FRETE", F(700)},
+             {"VAL_SEGURO", F(0)}});
+  ASSERT_EQ(Calcula("V1", 7, 3), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "87500.00");
+  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 80000);
+  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublicoOri(), 80000);
+  EXPECT_DOUBLE_EQ(dm.GetdPvFreteVenda(), 700);
+}
+
+TEST_F(SaleValueTest, ExitInvoiceWithoutConditionsIsItsTotalLessDiscount) {
+  // 95,000 - 2,000 = 93,000, also at present value. The costing moves to the
+  // invoice's date 10/03: line 1 (the entry invoice's 60,000; this formula
+  // has no base lines) is carried from 05/01 (100) to 10/03 (101.8):
+  // 60,000 / 100 x 101.8 = 61,080.
+  SeedWorld({}, ExitInvoiceOf(kNotaSaida));
+  SeedValorIndice(connection(), 1, Day(2024, 3, 10), 101.8);
+  SeedFormula();
+  SeedNotaSaida(DateValue(2024, 3, 10));
+  ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "93000.00");
+  EXPECT_EQ(LinhaVenda(), "93000.00|93000.00");
+  EXPECT_EQ(Custeio()[0], "1|NULL|60000.00|61080.00|NULL");
+  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 93000);
+  EXPECT_EQ(dm.GetiPvProposta(), 7);
+}
+
+TEST_F(SaleValueTest, ExitInvoiceConditionsAreBroughtToTheInvoiceDate) {
+  // On the payment index 1 (the "C" line's), to 10/03 (101.8): 50,000 due on
+  // 10/04 (103) is worth 50,000 / 103 x 101.8 = 49,417.475728; 43,000 due on
+  // 10/03 stays 43,000. PV = 92,417.475728 -> 92,417.48; the sale value stays
+  // the invoice's 93,000.
+  SeedWorld({}, ExitInvoiceOf(kNotaSaida));
+  SeedValorIndice(connection(), 1, Day(2024, 3, 10), 101.8);
+  SeedValorIndice(connection(), 1, Day(2024, 4, 10), 103);
+  SeedFormula();
+  SeedNotaSaida(DateValue(2024, 3, 10));
+  SeedCondicao(50000, Day(2024, 4, 10));
+  SeedCondicao(43000, Day(2024, 3, 10));
+  ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "92417.48");
+  EXPECT_EQ(LinhaVenda(), "93000.00|93000.00");
+}
+
+TEST_F(SaleValueTest, ConditionsWorthNothingLeaveTheInvoiceTotal) {
+  SeedWorld({}, ExitInvoiceOf(kNotaSaida));
+  SeedFormula();
+  SeedNotaSaida(DateValue(2024, 3, 10));
+  SeedCondicao(0, Day(2024, 4, 10));
+  ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "93000.00");
+}
+
+TEST_F(SaleValueTest, AnInvoiceWithoutDateKeepsTheCallersDate) {
+  // Line 1 is carried to the caller's 15/03 (102): 60,000 / 100 x 102 =
+  // 61,200, not back to 1899.
+  SeedWorld({}, ExitInvoiceOf(kNotaSaida));
+  SeedFormula();
+  SeedNotaSaida(Value());
+  ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
+  EXPECT_EQ(Custeio()[0], "1|NULL|60000.00|61200.00|NULL");
+}
+
+TEST_F(SaleValueTest, AMissingInvoiceHeaderCostsWithNoSaleValue) {
+  // The exit invoice 300 does not exist: no sale value, no present sale value
+  // and no proposal in context, though proposal 7 holds V1. Line 3's bands
+  // are looked up against a sale of 0.01: historic profit (0.01 - 0) / 0.01
+  // = 100 % falls in 20.01..100, so 2 %; the sale value itself stays 0.
+  SeedWorld({}, ExitInvoiceOf(kNotaSaida));
+  SeedFormula();
+  SeedLine(connection(), 3, "V");
+  SeedFaixaLucro(connection(), 3, -100, 10, 3);
+  SeedFaixaLucro(connection(), 3, 20.01, 100, 2);
+  // Line 1 costs nothing here: V1's entry invoice is taken away.
+  Exec("delete from FAT_MOVIMENTO_CAPA");
+  ASSERT_EQ(Calcula("V1", 7, 2), "OK|");
+  EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "0.00");
+  EXPECT_EQ(Custeio(), (std::vector<std::string>{"1|NULL|0.00|0.00|NULL", "2|NULL|0.00|0.00|NULL",
+                                                 "3|2.0000|0.00|0.00|NULL"}));
+  EXPECT_DOUBLE_EQ(dm.GetdPbValorVenda(), 0);
+  EXPECT_EQ(dm.GetiPvProposta(), 0);
+  EXPECT_EQ(dm.GetiPvNegociacao(), 0);
+}
+
+}  // namespace
+}  // namespace veiculo::testing
