@@ -12,5 +12,6 @@ void AddSqlCommand(CLI::App& app);
 void AddCallCommand(CLI::App& app);
 void AddRunCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
+void AddCustoCommand(CLI::App& app);
 
 }  // namespace veiculo::cli

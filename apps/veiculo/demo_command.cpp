@@ -2,7 +2,11 @@
 // demo dealer: its parameters (LerParametroServer), its brand (BuscaMarca)
 // and one vehicle with its public price and costing formula (LerVeiculoServer),
 // then that vehicle's cost value sources: its invoices, its registry value and
-// its purchase value carried to its sale date.
+// its purchase value carried to its sale date; finally it costs every demo
+// vehicle (CalculoCustoVeiculo, under its origin dealer, as of that sale date)
+// and shows the stored costing of that vehicle with its summary
+// (BuscaCalculoVeiculo). The session is rolled back: the demo database stays
+// as it was loaded.
 
 #include <iostream>
 
@@ -14,6 +18,7 @@
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "platform/format/format_float.h"
+#include "vehicle_costing.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
@@ -153,6 +158,27 @@ void ShowValueSources(TddmVeiculoCompartilhadoBD& module, const DemoArgs& args,
                                    args.veiculo, compra, entered, sold));
 }
 
+// Costs every vehicle of the company and shows the costing of the demo one.
+void ShowCosting(TddmVeiculoCompartilhadoBD& module, Connection& connection, const DemoArgs& args) {
+  const demo::DemoDate sale = demo::kDemoVehicleSaleDate;
+  const double data = platform::EncodeDate(sale.year, sale.month, sale.day);
+  const std::vector<VehicleToCost> vehicles =
+      ListVehicles(connection, args.empresa, 0, /*only_stock=*/false);
+  double venda = 0;
+  bool costed = false;
+  for (const VehicleToCost& v : vehicles) {
+    const double valor = CostVehicle(module, connection, args.empresa, v.revenda, v.veiculo, data);
+    if (v.veiculo == args.veiculo) {
+      venda = valor;
+      costed = true;
+    }
+  }
+  std::cout << fmt::format(
+      "\nCosted the {} vehicles of company {} as of {} (CalculoCustoVeiculo)\n", vehicles.size(),
+      args.empresa, DateText(data));
+  if (costed) PrintCosting(std::cout, module, connection, args.empresa, args.veiculo, venda);
+}
+
 void RunDemo(const DemoArgs& args) {
   HostSession session(args.session);
   try {
@@ -160,8 +186,9 @@ void RunDemo(const DemoArgs& args) {
     DataPacket veiculo;
     if (ShowVehicle(session.module(), args, veiculo))
       ShowValueSources(session.module(), args, veiculo);
+    ShowCosting(session.module(), session.connection(), args);
     const long statements = session.connection().StatementCount();
-    session.End(false);  // the demo only reads
+    session.End(false);  // the demo leaves the database as it was
     std::cout << fmt::format("\n{} SQL statements sent\n", statements);
   } catch (...) {
     session.End(false);

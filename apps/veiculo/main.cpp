@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
   veiculo::cli::AddCallCommand(app);
   veiculo::cli::AddRunCommand(app);
   veiculo::cli::AddDemoCommand(app);
+  veiculo::cli::AddCustoCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

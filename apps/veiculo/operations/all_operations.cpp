@@ -13,6 +13,7 @@ const Registry& HostOperations() {
     RegisterValueSourceOperations(r);
     RegisterIncidenceOperations(r);
     RegisterCostingOperations(r);
+    RegisterVehicleCostOperations(r);
     RegisterBonusOperations(r);
     RegisterCalculationQueryOperations(r);
     RegisterProposalOperations(r);

@@ -69,6 +69,7 @@ void RegisterValueSourceOperations(Registry& registry);
 void RegisterIncidenceOperations(Registry& registry);
 void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
+void RegisterVehicleCostOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"

@@ -1,0 +1,185 @@
+// veiculo custo --database PATH [--empresa E --revenda R] (--veiculo V | --todos)
+//               [--data YYYY-MM-DD] [--mostra V] [--sql-log FILE]
+//
+// Costs one vehicle, or every vehicle in stock of the dealer (see
+// ListVehicles), under that dealer and as of the date (today by default),
+// then shows the stored costing of one vehicle (the one costed, or with
+// --todos the one --mostra names, else the first) with its summary.
+//
+// Each vehicle is costed in a transaction of its own: committed once it is
+// costed, rolled back when it fails, and the next one goes on; the command
+// then fails (status 1) naming how many could not be costed. Bad options, an
+// unknown dealer or vehicle are refused before anything is costed (status 2).
+// Progress goes to stderr: a bar on a terminal, otherwise a line per 100
+// vehicles.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include <fmt/format.h>
+
+#include "commands.h"
+#include "host_session.h"
+#include "input_error.h"
+#include "platform/format/convert.h"
+#include "platform/format/date_time.h"
+#include "vehicle_costing.h"
+#include "veiculo/connection.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+
+namespace veiculo::cli {
+namespace {
+
+struct CustoArgs {
+  SessionOptions session;
+  int32_t empresa = 1;
+  int32_t revenda = 1;
+  std::string veiculo;
+  bool todos = false;
+  std::string data;
+  std::string mostra;
+};
+
+// "YYYY-MM-DD" as a date; anything else is refused.
+double ParseDate(const std::string& text) {
+  int year = 0, month = 0, day = 0;
+  char rest = 0;
+  double date = 0;
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
+      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3 ||
+      !platform::TryEncodeDate(year, month, day, date))
+    throw InputError(ErrorCategory::Validation, "--data '" + text + "' is not a date (YYYY-MM-DD)");
+  return date;
+}
+
+// Progress on stderr: a bar redrawn in place on a terminal, a plain line
+// every 100 vehicles (and at the end) otherwise.
+class Progress {
+ public:
+  explicit Progress(size_t total) : total_(total), terminal_(isatty(fileno(stderr)) != 0) {}
+
+  void Step(size_t done, size_t failed) {
+    if (terminal_) {
+      const size_t width = 40;
+      const size_t filled = total_ == 0 ? width : done * width / total_;
+      std::cerr << fmt::format("\r[{}{}] {}/{} vehicles{}", std::string(filled, '#'),
+                               std::string(width - filled, '.'), done, total_,
+                               failed ? fmt::format(", {} failed", failed) : "")
+                << std::flush;
+      if (done == total_) std::cerr << '\n';
+    } else if (done % 100 == 0 || done == total_) {
+      std::cerr << fmt::format("costed {} of {} vehicles{}\n", done, total_,
+                               failed ? fmt::format(" ({} failed)", failed) : "");
+    }
+  }
+
+ private:
+  size_t total_;
+  bool terminal_;
+};
+
+std::vector<VehicleToCost> VehiclesOf(Connection& connection, const CustoArgs& args) {
+  if (!DealerExists(connection, args.empresa, args.revenda))
+    throw InputError(ErrorCategory::NotFound,
+                     fmt::format("dealer {}/{} does not exist", args.empresa, args.revenda));
+  if (!args.todos) {
+    if (!VehicleExists(connection, args.empresa, args.veiculo))
+      throw InputError(ErrorCategory::NotFound, "vehicle '" + args.veiculo +
+                                                    "' does not exist in company " +
+                                                    std::to_string(args.empresa));
+    return {{args.veiculo, args.revenda}};
+  }
+  std::vector<VehicleToCost> vehicles = ListVehicles(connection, args.empresa, args.revenda, true);
+  for (VehicleToCost& v : vehicles) v.revenda = args.revenda;
+  if (!args.mostra.empty()) {
+    bool listed = false;
+    for (const VehicleToCost& v : vehicles) listed = listed || v.veiculo == args.mostra;
+    if (!listed)
+      throw InputError(ErrorCategory::NotFound,
+                       fmt::format("--mostra: vehicle '{}' is not in stock of dealer {}/{}",
+                                   args.mostra, args.empresa, args.revenda));
+  }
+  return vehicles;
+}
+
+void RunCusto(const CustoArgs& args) {
+  if (!args.todos && args.veiculo.empty())
+    throw InputError(ErrorCategory::Validation, "give --veiculo V or --todos");
+  const double data = args.data.empty() ? platform::DateOf(platform::Now()) : ParseDate(args.data);
+
+  HostSession session(args.session);
+  Connection& connection = session.connection();
+  TddmVeiculoCompartilhadoBD& module = session.module();
+  const std::vector<VehicleToCost> vehicles = VehiclesOf(connection, args);
+  connection.Commit();
+
+  std::string shown = args.todos ? args.mostra : args.veiculo;
+  std::optional<double> shown_sale;
+  size_t failed = 0;
+  Progress progress(vehicles.size());
+  const long statements_before = connection.StatementCount();
+  const auto started = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < vehicles.size(); ++i) {
+    const VehicleToCost& v = vehicles[i];
+    connection.Begin();
+    try {
+      const double venda =
+          CostVehicle(module, connection, args.empresa, v.revenda, v.veiculo, data);
+      connection.Commit();
+      if (shown.empty()) shown = v.veiculo;
+      if (v.veiculo == shown) shown_sale = venda;
+    } catch (const Error& e) {
+      connection.Rollback();
+      if (!args.todos) throw;
+      ++failed;
+      std::cerr << "\nvehicle " << v.veiculo << " not costed: " << ToString(e.category())
+                << " error: " << e.what() << '\n';
+    }
+    progress.Step(i + 1, failed);
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const long statements = connection.StatementCount() - statements_before;
+  const size_t costed = vehicles.size() - failed;
+  std::cout << fmt::format("Costed {} of {} vehicles of dealer {}/{} as of {} in {:.2f} s", costed,
+                           vehicles.size(), args.empresa, args.revenda,
+                           platform::FormatDateTime("dd/mm/yyyy", data), seconds);
+  if (!vehicles.empty())
+    std::cout << fmt::format(
+        " ({:.1f} ms and {:.0f} SQL statements per vehicle)",
+        seconds * 1000 / static_cast<double>(vehicles.size()),
+        static_cast<double>(statements) / static_cast<double>(vehicles.size()));
+  std::cout << "\n\n";
+
+  connection.Begin();
+  if (shown_sale) PrintCosting(std::cout, module, connection, args.empresa, shown, *shown_sale);
+  session.End(false);  // showing only reads
+  if (failed > 0)
+    throw Error(ErrorCategory::Database,
+                fmt::format("{} of {} vehicles could not be costed", failed, vehicles.size()));
+}
+
+}  // namespace
+
+void AddCustoCommand(CLI::App& app) {
+  auto args = std::make_shared<CustoArgs>();
+  CLI::App* command = app.add_subcommand(
+      "custo", "Cost a vehicle, or every vehicle in stock of a dealer, and show one costing");
+  args->session.AddTo(*command);
+  command->add_option("--empresa", args->empresa, "company")->capture_default_str();
+  command->add_option("--revenda", args->revenda, "dealer")->capture_default_str();
+  CLI::Option* veiculo = command->add_option("--veiculo", args->veiculo, "the vehicle to cost");
+  CLI::Option* todos =
+      command->add_flag("--todos", args->todos, "cost every vehicle in stock of the dealer");
+  veiculo->excludes(todos);
+  command->add_option("--data", args->data, "reference date YYYY-MM-DD (default: today)");
+  command->add_option("--mostra", args->mostra, "with --todos: the vehicle whose costing is shown")
+      ->needs(todos);
+  command->callback([args] { RunCusto(*args); });
+}
+
+}  // namespace veiculo::cli

@@ -1,0 +1,157 @@
+#!/bin/sh
+# `veiculo custo` and the vehicle cost operations of `veiculo call` on the demo
+# database, as a user runs them: one vehicle costed under a small formula of
+# the test's own (its stored lines, present sale value, accounting cost, the
+# costing table and summary), every vehicle in stock of a dealer with the
+# progress lines, a vehicle that fails without undoing the others, and the
+# bad input refused before anything is costed.
+set -u
+VEICULO="$1"
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+DB="$WORK/demo.fdb"
+failures=0
+
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    echo "ok   $1"
+  else
+    echo "FAIL $1"
+    echo "     expected: $2"
+    echo "     actual:   $3"
+    failures=$((failures + 1))
+  fi
+}
+
+sql() {  # sql TEXT : a statement on the demo database; fails the check when refused
+  out=$("$VEICULO" sql -d "$DB" "$1" 2>&1)
+  check "sql: $1" "ok" "$out"
+}
+
+query() {  # query TEXT : the rows of a select, as the data packet's "rows"
+  "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\(\[.*\]\)}$/\1/p'
+}
+
+custo() {  # custo ARGS... : `veiculo custo` on the demo database; stdout in $out, stderr in $err
+  out=$("$VEICULO" custo --database "$DB" "$@" 2>"$WORK/custo.err"); rc=$?
+  err=$(cat "$WORK/custo.err")
+}
+
+squeezed() {  # the lines of $out that contain $1, blanks squeezed
+  printf '%s\n' "$out" | grep -F -- "$1" | tr -s ' '
+}
+
+out=$("$VEICULO" init-db "$DB" --demo 2>&1); rc=$?
+check "init-db --demo succeeds" 0 "$rc"
+
+# V1004 under formula CUSTOT, sold by its credit notice for 50,000 + 0:
+# 1 the sale value (no totals); 2 a fixed fee of 1,000 (every total);
+# 3 the management's 10 % of the profit: (50,000 - 1,000) x 10 % = 4,900.
+sql "insert into VEI_FORMULA_LINHA (EMPRESA, FORMULA, LINHA_FORMULA, TIPO, STATUS, INCIDENCIA, DES_LINHA_FORMULA) values (1, 'CUSTOT', 1, 'N', 'A', 'V', 'Valor de venda')"
+sql "insert into VEI_FORMULA_LINHA (EMPRESA, FORMULA, LINHA_FORMULA, TIPO, STATUS, INCIDENCIA, VALOR_FIXO, CUSTO_TOTAL, LUCRO_BRUTO, MARGEM_CONTRIBUICAO, CUSTO_CONTABIL, DES_LINHA_FORMULA) values (1, 'CUSTOT', 2, 'N', 'A', '*', 1000, '+', '+', '+', '+', 'Taxa fixa')"
+sql "insert into VEI_FORMULA_LINHA (EMPRESA, FORMULA, LINHA_FORMULA, TIPO, STATUS, INCIDENCIA, PERCENTUAL, CUSTO_TOTAL, DES_LINHA_FORMULA) values (1, 'CUSTOT', 3, 'N', 'A', 'K', 10, '+', 'Participacao')"
+sql "update VEI_VEICULO set FORMULA = 'CUSTOT', NOTIFICACAO_CREDITO = 'NC9', VAL_COMPRA = 50000, VAL_COMISSAO_CONCESSIONARIA = 0 where EMPRESA = 1 and VEICULO = 'V1004'"
+
+custo --veiculo V1004 --data 2025-03-14
+check "custo --veiculo succeeds" 0 "$rc"
+check "it reports one vehicle costed" "Costed 1 of 1 vehicles of dealer 1/1 as of 14/03/2025" \
+  "$(printf '%s\n' "$out" | head -1 | sed 's/ in .*//')"
+check "the costing table's title" "Costing of vehicle V1004 for a sale value of R\$ 50.000,00" \
+  "$(squeezed 'Costing of')"
+check "line 1: the sale value, in no total" " 1 Valor de venda . . . 50.000,00 50.000,00" \
+  "$(squeezed 'Valor de venda')"
+check "line 2: the fixed fee, in every total" " 2 Taxa fixa + + + 1.000,00 1.000,00" \
+  "$(squeezed 'Taxa fixa')"
+check "line 3: 10 % of the profit" " 3 Participacao + . . 10,00 4.900,00 4.900,00" \
+  "$(squeezed 'Participacao')"
+# Cost 1,000 + 4,900 = 5,900; profit 50,000 - 5,900 = 44,100 (88.20 %);
+# gross and managerial profit 50,000 - 1,000 = 49,000 (98 %); the stored
+# present sale value is the same 50,000.
+check "summary: cost" " Cost 5.900,00 5.900,00" "$(squeezed ' Cost ')"
+check "summary: profit" " Profit 44.100,00 (88,20 %) 44.100,00 (88,20 %)" "$(squeezed ' Profit ')"
+check "summary: gross profit" " Gross profit 49.000,00 (98,00 %) 49.000,00 (98,00 %)" \
+  "$(squeezed 'Gross profit')"
+check "summary: managerial profit" " Managerial profit 49.000,00 (98,00 %) 49.000,00 (98,00 %)" \
+  "$(squeezed 'Managerial profit')"
+check "the costing is committed" \
+  '[{"LINHA_FORMULA":1,"VAL_HISTORICO":50000.0,"VAL_PRESENTE":50000.0},{"LINHA_FORMULA":2,"VAL_HISTORICO":1000.0,"VAL_PRESENTE":1000.0},{"LINHA_FORMULA":3,"VAL_HISTORICO":4900.0,"VAL_PRESENTE":4900.0}]' \
+  "$(query "select LINHA_FORMULA, VAL_HISTORICO, VAL_PRESENTE from VEI_VEICULO_CUSTEIO where EMPRESA = 1 and VEICULO = 'V1004' order by LINHA_FORMULA")"
+# Accounting cost: line 2 only (the fixed fee), no adjustments.
+check "present sale value and accounting cost stored" \
+  '[{"VAL_PRESENTE_VENDA":50000.0,"VAL_CUSTO_CONTABIL":1000.0}]' \
+  "$(query "select VAL_PRESENTE_VENDA, VAL_CUSTO_CONTABIL from VEI_VEICULO where EMPRESA = 1 and VEICULO = 'V1004'")"
+
+# The same through `veiculo call`.
+out=$("$VEICULO" call CalculoCustoVeiculo pfBancoDados=INTERBASE pfVeiculo=V1004 \
+  pfDataRef=2025-03-14 pfEmpresa=1 pfRevenda=1 pfProposta=0 pfNegociacao=0 --database "$DB" 2>&1); rc=$?
+check "call CalculoCustoVeiculo succeeds" 0 "$rc"
+check "call CalculoCustoVeiculo answers OK|" '"result":"OK|"' \
+  "$(printf '%s\n' "$out" | grep -o '"result":"[^"]*"')"
+out=$("$VEICULO" call CalculaCustoContabil PEmpresa=1 PRevenda=1 PVeiculo=V1004 PFormula=CUSTOT \
+  PDataProcessamento=2025-03-14 PTipo=C --database "$DB" 2>&1); rc=$?
+check "call CalculaCustoContabil gives the fixed fee" '"result":1000.0' \
+  "$(printf '%s\n' "$out" | grep -o '"result":[^,}]*')"
+out=$("$VEICULO" call BuscaAjustes pfVeiculo=V1004 pfDataProcessamento=2025-03-14 --database "$DB" 2>&1); rc=$?
+check "call BuscaAjustes: none posted" '"result":0.0' "$(printf '%s\n' "$out" | grep -o '"result":[^,}]*')"
+out=$("$VEICULO" call CalculaCustoContabil PEmpresa=1 PRevenda=1 PVeiculo=NOPE PFormula=CUSTOT \
+  PDataProcessamento=2025-03-14 PTipo=C --database "$DB" 2>&1); rc=$?
+check "call CalculaCustoContabil of an unknown vehicle fails" 1 "$rc"
+
+# Bad input: refused with status 2 before anything is costed.
+bad() {  # bad NAME EXPECTED-MESSAGE ARGS...
+  name="$1"; message="$2"; shift 2
+  custo "$@"
+  check "$name: status 2" 2 "$rc"
+  check "$name: message" "$message" "$err"
+}
+bad "an unknown vehicle" "veiculo: vehicle 'V404' does not exist in company 1" --veiculo V404
+bad "an unknown dealer" "veiculo: dealer 1/9 does not exist" --revenda 9 --todos
+bad "a date that does not exist" "veiculo: --data '2025-02-30' is not a date (YYYY-MM-DD)" \
+  --veiculo V1004 --data 2025-02-30
+bad "a date in another form" "veiculo: --data '14/03/2025' is not a date (YYYY-MM-DD)" \
+  --veiculo V1004 --data 14/03/2025
+bad "neither --veiculo nor --todos" "veiculo: give --veiculo V or --todos" --data 2025-03-14
+bad "--mostra of a vehicle out of stock" \
+  "veiculo: --mostra: vehicle 'V1003' is not in stock of dealer 1/1" --todos --mostra V1003
+custo --veiculo V1004 --todos
+check "--veiculo with --todos: status 2" 2 "$rc"
+custo --veiculo V1004 --mostra V1004
+check "--mostra without --todos: status 2" 2 "$rc"
+
+# Every vehicle in stock of dealer 1, on a database with 200 synthetic
+# vehicles more (100 of them at dealer 1): 104 vehicles, a progress line at
+# 100 and at the end (stderr is not a terminal here). V9999 has no follow-up
+# record, so it cannot be read: it fails alone and the command fails after
+# costing the others.
+DB="$WORK/stock.fdb"
+out=$("$VEICULO" init-db "$DB" --demo --vehicles 200 2>&1); rc=$?
+check "init-db --vehicles 200 succeeds" 0 "$rc"
+custo --todos --data 2025-03-14 --mostra V1002
+check "custo --todos succeeds" 0 "$rc"
+check "progress lines" "costed 100 of 104 vehicles
+costed 104 of 104 vehicles" "$err"
+check "the costing shown is the one asked for" "Costing of vehicle V1002" \
+  "$(squeezed 'Costing of' | sed 's/ for .*//')"
+check "every vehicle in stock of dealer 1 has its costing" '[{"N":104}]' \
+  "$(query "select count(distinct VEICULO) N from VEI_VEICULO_CUSTEIO where EMPRESA = 1")"
+
+sql "insert into VEI_VEICULO (EMPRESA, VEICULO, MODELO, CHASSI, REVENDA_ORIGEM, SITUACAO, FORMULA) values (1, 'V9999', 'HATCH10', 'SEMFICHA', 1, 'ESTOQUE', 'NOVOS')"
+sql "delete from VEI_VEICULO_CUSTEIO"
+custo --todos --data 2025-03-14
+check "a vehicle that fails fails the command" 1 "$rc"
+check "the failure names the vehicle" \
+  "vehicle V9999 not costed: not found error: CalculoCustoVeiculo: vehicle 'V9999' of company 1 not found" \
+  "$(printf '%s\n' "$err" | grep 'V9999 not costed')"
+check "and how many failed" "veiculo: database error: 1 of 105 vehicles could not be costed" \
+  "$(printf '%s\n' "$err" | tail -1)"
+check "the others stay costed" '[{"N":104}]' \
+  "$(query "select count(distinct VEICULO) N from VEI_VEICULO_CUSTEIO where EMPRESA = 1")"
+check "the first vehicle costed is shown" "Costing of vehicle S000002" \
+  "$(squeezed 'Costing of' | sed 's/ for .*//')"
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all checks passed"
