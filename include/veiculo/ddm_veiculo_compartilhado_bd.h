@@ -231,8 +231,10 @@ class TddmVeiculoCompartilhadoBD {
   // (VALOR_VENDA, PRECO_REPOSICAO, ...). Leaves Base_Financeiro,
   // BaseComissaoVendedor and PrecoAVista set and band percentages posted in
   // cdsFormulaLinha. Expects LerParametro and LerVeiculo to have run.
-  // Throws veiculo::Error (validation) for a dates packet without five dated
-  // rows or a costing packet without the fields the evaluation reads.
+  // Throws veiculo::Error (validation), before anything is evaluated, for a
+  // dates packet of fewer than five rows (a null date counts as 0, no date),
+  // a costing packet without the fields the evaluation reads or writes, or a
+  // registry packet without VALOR_VENDA.
   DataPacket CalculaCusteio(int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV,
                             const std::string& pF, double& pControleNovo, double& pValor_PV,
                             double& pLucroHistorico, double& pLucroPresente,

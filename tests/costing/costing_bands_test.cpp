@@ -104,5 +104,18 @@ TEST_F(CusteioTest, BandFixedAmountOfOneLineDoesNotLeakIntoTheBase) {
   EXPECT_DOUBLE_EQ(Row(p, 0).historico, 500);  // 1000 x 50 %
 }
 
+TEST_F(CusteioTest, BandPercentageOfALineNotLoadedIsPostedNowhereElse) {
+  SeedLine(connection(), 1, "V");
+  SeedLine(connection(), 2, "V");
+  LoadFormulaF1();  // lines 1 and 2; line 3 is added to the formula afterwards
+  SeedLine(connection(), 3, "V");
+  SeedBand(connection(), 3, 0, 100, "L", "H", 10);
+  const DataPacket p = Custeio({Linha(3, "V")}, CadastroPacket(2000, {}));
+  EXPECT_DOUBLE_EQ(Row(p, 0).historico, 200);  // 2000 x 10 %
+  EXPECT_EQ(Row(p, 0).percentual, F(10));
+  EXPECT_EQ(PercentualEmMemoria(1), Value());
+  EXPECT_EQ(PercentualEmMemoria(2), Value());
+}
+
 }  // namespace
 }  // namespace veiculo::testing
