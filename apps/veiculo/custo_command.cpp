@@ -60,15 +60,22 @@ double ParseDate(const std::string& text) {
 // every 100 vehicles (and at the end) otherwise.
 class Progress {
  public:
-  explicit Progress(size_t total) : total_(total), terminal_(isatty(fileno(stderr)) != 0) {}
+  explicit Progress(size_t total)
+      : total_(total),
+        terminal_(isatty(fileno(stderr)) != 0),
+        started_(std::chrono::steady_clock::now()) {}
 
   void Step(size_t done, size_t failed) {
+    const std::string failures = failed ? fmt::format(", {} failed", failed) : "";
     if (terminal_) {
       const size_t width = 40;
       const size_t filled = total_ == 0 ? width : done * width / total_;
-      std::cerr << fmt::format("\r[{}{}] {}/{} vehicles{}", std::string(filled, '#'),
-                               std::string(width - filled, '.'), done, total_,
-                               failed ? fmt::format(", {} failed", failed) : "")
+      const double seconds =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+      const double left = seconds / static_cast<double>(done) * static_cast<double>(total_ - done);
+      std::cerr << fmt::format("\r[{}{}] {}/{} vehicles{}, {:.0f} s left  ",
+                               std::string(filled, '#'), std::string(width - filled, '.'), done,
+                               total_, failures, left)
                 << std::flush;
       if (done == total_) std::cerr << '\n';
     } else if (done % 100 == 0 || done == total_) {
@@ -80,6 +87,7 @@ class Progress {
  private:
   size_t total_;
   bool terminal_;
+  std::chrono::steady_clock::time_point started_;
 };
 
 std::vector<VehicleToCost> VehiclesOf(Connection& connection, const CustoArgs& args) {
