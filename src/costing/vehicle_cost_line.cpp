@@ -8,8 +8,7 @@
 // less the cost so far, the rebate "8" counts only at present value, every
 // other code is resolved by BuscaIncidencia, carried to present value by
 // ValorPresenteLinha and, on lines of type "E", reduced to its financial
-// effect. Here the percentage of "K" and "8" also rounds their amounts to
-// cents.
+// effect. Here a percentage on "K" or "8" also rounds their amounts to cents.
 
 #include <cmath>
 #include <string>
@@ -106,9 +105,13 @@ void TddmVeiculoCompartilhadoBD::AvaliaLinhaCusto(CustoVeiculo& pCusto) {
                                             pCusto.formula, pCusto.Datas(), linha);
     costing::AplicaEfeitoFinanceiro(linha);
   }
-  if ((codigo == "K" || codigo == "8") && pct != costing::kNaoInformado) {
+  // A percentage rounds the profit and rebate lines to cents. The rebate's
+  // resolution has already applied it, so it is not applied a second time.
+  if (codigo == "K" && pct != costing::kNaoInformado) {
     linha.VAL_HISTORICO = platform::RoundTo(linha.VAL_HISTORICO * pct / 100, -2);
     linha.VAL_PRESENTE = platform::RoundTo(linha.VAL_PRESENTE * pct / 100, -2);
+  } else if (codigo == "8" && pct != costing::kNaoInformado) {
+    linha.VAL_PRESENTE = platform::RoundTo(linha.VAL_PRESENTE, -2);
   }
 
   costing::TotaisCusteio totais = pCusto.Totais();

@@ -210,5 +210,20 @@ TEST_F(CalculoCustoVeiculoTest, TheProposalOfAnotherDealerKeysTheHistory) {
             std::vector<std::string>{"2|31|6|NULL|885.00|885.00|4321|2024-03-20 10:30:00.0000"});
 }
 
+TEST_F(CalculoCustoVeiculoTest, TheRebateTakesItsPercentageOnce) {
+  // 1 the sale at 10 % is the financial base: 90,000 x 10 % = 9,000.
+  // 2 the rebate on index 1 with 80 days from the factory invoice (05/01,
+  //   level 100) to 25/03 (102.5) rather than to the payment on 15/03 (102;
+  //   no title, no sale date: the costing date): 9,000 x 1.025 - 9,000 x
+  //   1.02 = 45, at the line's 50 % once = 22.50, present value only.
+  SeedWorld();
+  SeedValorIndice(connection(), 1, Day(2024, 3, 25), 102.5);
+  SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("+")}});
+  SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(50)}});
+  ASSERT_EQ(Calcula(), "OK|");
+  EXPECT_EQ(Custeio(), (std::vector<std::string>{"1|10.0000|9000.00|9000.00|NULL",
+                                                 "2|50.0000|0.00|22.50|NULL"}));
+}
+
 }  // namespace
 }  // namespace veiculo::testing
