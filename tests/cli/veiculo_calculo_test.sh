@@ -5,24 +5,8 @@
 # that come back in "out" for a sale value, with and without a stored present
 # sale value, with a sale value of 0, for an unknown vehicle and for a sale
 # value that is not a number.
-set -u
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+. "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
 
 sql() {  # sql TEXT : a statement on the demo database; fails the check when refused
   out=$("$VEICULO" sql -d "$DB" "$1" 2>&1)

@@ -2,39 +2,9 @@
 # Runs `veiculo init-db --demo`, `call`, `run` and `demo` as a user would and
 # checks what they print, their exit status and what they leave behind.
 # Expected figures come from the demo dealer's rows (apps/veiculo/demo).
-set -u
-VEICULO="$1"
+. "$(dirname "$0")/lib.sh"
 SOURCE="$2"  # the source tree, for the holder list
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
 DB="$WORK/demo.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
-
-contains() {  # contains NAME NEEDLE HAYSTACK
-  case "$3" in
-    *"$2"*) echo "ok   $1" ;;
-    *) echo "FAIL $1: '$2' not in: $(printf '%s' "$3" | cut -c1-400)"; failures=$((failures + 1)) ;;
-  esac
-}
-
-lacks() {  # lacks NAME NEEDLE HAYSTACK
-  case "$3" in
-    *"$2"*) echo "FAIL $1: '$2' found"; failures=$((failures + 1)) ;;
-    *) echo "ok   $1" ;;
-  esac
-}
 
 call() {  # call ARGS... : the JSON of a call on the demo database; sets rc
   out=$("$VEICULO" call "$@" --database "$DB" 2>"$WORK/call.err"); rc=$?

@@ -1,31 +1,8 @@
 #!/bin/sh
 # Runs the veiculo program as a user would and checks what it prints and
 # what it leaves behind.
-set -u
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+. "$(dirname "$0")/lib.sh"
 DB="$WORK/dealer.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
-
-contains() {  # contains NAME NEEDLE HAYSTACK
-  case "$3" in
-    *"$2"*) echo "ok   $1" ;;
-    *) echo "FAIL $1: '$2' not in: $3"; failures=$((failures + 1)) ;;
-  esac
-}
 
 out=$("$VEICULO" init-db "$DB" 2>&1); rc=$?
 check "init-db succeeds" 0 "$rc"

@@ -3,24 +3,8 @@
 # (what-if) evaluation of three lines whose profit line "K" takes what the sale
 # value leaves over the cost, a dates packet short of its five rows, and the
 # financial base of an unknown vehicle and of no vehicle at all.
-set -u
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+. "$(dirname "$0")/lib.sh"
 DB="$WORK/dealer.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
 
 out=$("$VEICULO" init-db "$DB" 2>&1); rc=$?
 check "init-db succeeds" 0 "$rc"

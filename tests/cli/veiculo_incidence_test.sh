@@ -5,24 +5,8 @@
 # reference date and an unknown vehicle. Expected figures come from the demo
 # rows (apps/veiculo/demo/incidence_rows.cpp for the lines, bands, bonus sheet
 # and rebate title; index_rows.cpp for the daily index).
-set -u
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+. "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
 
 result() {  # result JSON-LINE : the "result" of one call, as printed
   printf '%s\n' "$1" | sed -n 's/^{"operation":"[A-Za-z_]*","result":\([^,]*\),.*/\1/p'

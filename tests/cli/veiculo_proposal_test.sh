@@ -4,31 +4,8 @@
 # apart), proposal lookups, the trade-in over-allowance and contact updates.
 # Expected figures come from the demo's proposal rows
 # (apps/veiculo/demo/proposal_rows.cpp).
-set -u
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
+. "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
-
-contains() {  # contains NAME NEEDLE HAYSTACK
-  case "$3" in
-    *"$2"*) echo "ok   $1" ;;
-    *) echo "FAIL $1: '$2' not in: $(printf '%s' "$3" | cut -c1-400)"; failures=$((failures + 1)) ;;
-  esac
-}
 
 call() {  # call ARGS... : the JSON of a call on the demo database; sets rc
   out=$("$VEICULO" call "$@" --database "$DB" 2>"$WORK/call.err"); rc=$?

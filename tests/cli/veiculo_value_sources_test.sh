@@ -3,33 +3,10 @@
 # call` on the demo database, `call --list`, and the demo's section. Expected
 # figures are worked out from the demo rows (apps/veiculo/demo/invoice_rows.cpp,
 # expense_rows.cpp, index_rows.cpp, registry_rows.cpp).
-set -u
+. "$(dirname "$0")/lib.sh"
 LC_ALL=C
 export LC_ALL
-VEICULO="$1"
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export FIREBIRD_LOCK="$WORK" FIREBIRD_TMP="$WORK"
 DB="$WORK/demo.fdb"
-failures=0
-
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" = "$3" ]; then
-    echo "ok   $1"
-  else
-    echo "FAIL $1"
-    echo "     expected: $2"
-    echo "     actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
-
-contains() {  # contains NAME NEEDLE HAYSTACK
-  case "$3" in
-    *"$2"*) echo "ok   $1" ;;
-    *) echo "FAIL $1: '$2' not in: $(printf '%s' "$3" | cut -c1-400)"; failures=$((failures + 1)) ;;
-  esac
-}
 
 # The result of one call's JSON object, rounded to cents.
 cents() {  # cents JSON
