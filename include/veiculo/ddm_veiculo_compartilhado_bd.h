@@ -462,12 +462,11 @@ class TddmVeiculoCompartilhadoBD {
                        double pPercentual, const std::string& pClienteFI);
   void ExecutaCusto(const std::string& pSql);
 
-  // Bonus, subsidy, rebate, return and commission used inside the module only.
-  // (private operations of these value sources go here)
+  // Due dates of payment conditions and holiday minutes of the calendar.
   DateTime CalculaDataVencimento(int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData);
   int32_t NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa, int32_t pfRevenda,
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
-  // One SQL literal of an insert's value list followed by a comma; see module_frame.cpp.
+  // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
 
   Connection* Conexao = nullptr;
