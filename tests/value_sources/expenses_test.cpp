@@ -1,124 +1,147 @@
-// Vehicle expenses: the signs, the three filters, and present values carried
-// to the sale date (or the processing date while unsold) by an index.
+// Vehicle expenses (signs, filters, present value to the sale or processing
+// date) and payment deflation (ordinary payments and financed instalments
+// brought back from their due dates by a daily index).
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <tuple>
 
-#include "value_sources/invoice_seed.h"
+#include "value_sources/seed.h"
 
 namespace veiculo::testing {
 namespace {
 
-void SeedExpenseType(Connection& c, int despesa, const std::string& sinal,
-                     std::optional<int> indice) {
-  InsertRow(c, "VEI_DESPESA",
-            {{"EMPRESA", Value::Integer(1)},
-             {"DESPESA", Value::Integer(despesa)},
-             {"SINAL", Value::Text(sinal)},
-             {"INDICE", indice ? Value::Integer(*indice) : Value::Null()}});
+void ExpenseType(Connection& c, int despesa, const char* sinal, std::optional<int> indice) {
+  Row(c, "VEI_DESPESA", "DESPESA,SINAL,INDICE", {I(despesa), T(sinal), IntOrNull(indice)});
+}
+void Expense(Connection& c, const char* veiculo, int despesa, int documento, double valor,
+             double data, const char* compoe_custo) {
+  Row(c, "VEI_DESPESA_VEICULO",
+      "VEICULO,DESPESA,DOCUMENTO,CONTADOR,VAL_DESPESA_VEICULO,DTA_DESPESA_VEICULO,COMPOE_CUSTO_"
+      "CONTABIL",
+      {T(veiculo), I(despesa), I(documento), I(1), F(valor), D(data), T(compoe_custo)});
 }
 
-void SeedExpense(Connection& c, const std::string& veiculo, int despesa, int documento,
-                 double valor, double data, const std::string& compoe_custo) {
-  InsertRow(c, "VEI_DESPESA_VEICULO",
-            {{"EMPRESA", Value::Integer(1)},
-             {"VEICULO", Value::Text(veiculo)},
-             {"DESPESA", Value::Integer(despesa)},
-             {"DOCUMENTO", Value::Integer(documento)},
-             {"CONTADOR", Value::Integer(1)},
-             {"VAL_DESPESA_VEICULO", Value::Float(valor)},
-             {"DTA_DESPESA_VEICULO", Value::DateTime(data)},
-             {"COMPOE_CUSTO_CONTABIL", Value::Text(compoe_custo)}});
+TEST_F(ValueSourceTest, ExpensesBySignFilterAndPresentValue) {
+  Connection& c = connection();
+  Row(c, "VEI_MODELO", "MODELO", {T("M1")});
+  SeedVehicle(c, "V1", "CH1", {});
+  SeedVehicle(c, "V2", "CH2", {{"DTA_VENDA", D(Dia(2024, 4, 10))}});
+  SeedVehicle(c, "V3", "CH3", {});
+  ExpenseType(c, 1, "+", std::nullopt);  // a cost to the dealer
+  ExpenseType(c, 2, "-", std::nullopt);  // a recovery
+  ExpenseType(c, 3, "X", std::nullopt);  // neither: left out
+  ExpenseType(c, 4, "+", 7);
+  SeedIndex(c, 7, "D", {{Dia(2024, 2, 1), 100}, {Dia(2024, 3, 15), 105}, {Dia(2024, 4, 10), 110}});
+  Expense(c, "V1", 1, 1, 1000, Dia(2024, 2, 1), "S");
+  Expense(c, "V1", 2, 2, 300, Dia(2024, 2, 5), "N");
+  Expense(c, "V1", 1, 3, 250, Dia(2024, 3, 20), "S");
+  Expense(c, "V1", 3, 4, 999, Dia(2024, 2, 1), "S");
+  for (const char* v : {"V2", "V3"}) {
+    Expense(c, v, 4, 1, 1000, Dia(2024, 2, 1), "S");
+    Expense(c, v, 2, 2, 200, Dia(2024, 2, 1), "S");
+  }
+  const double proc = Dia(2024, 3, 15);
+  Load("V1");
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", proc, ""), -950);  // -1000 + 300 - 250
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", proc, "C"),
+                   -1250);  // accounting cost only
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", proc, "I"),
+                   -1000);  // incurred by 15/03
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", Dia(2024, 3, 20), "I"), -1250);
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", proc, "X"), 0);
+  EXPECT_FALSE(dm.cdsDespesa->Active());
+  Load("V2");
+  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V2", "H", proc, ""), -800);
+  // Sold 10/04: 1000 / 100 * 110 = 1100; the 200 has no index. -1100 + 200.
+  EXPECT_NEAR(peer.BuscaValorDespesas(1, 1, "V2", "P", proc, ""), -900, 1e-9);
+  // Unsold: carried to 15/03, 1000 / 100 * 105 = 1050; -1050 + 200.
+  Load("V3");
+  EXPECT_NEAR(peer.BuscaValorDespesas(1, 1, "V3", "P", proc, ""), -850, 1e-9);
 }
 
-void SeedIndexLevel(Connection& c, int indice, double data, double nivel) {
-  InsertRow(c, "FIN_VALOR_INDICE",
-            {{"EMPRESA", Value::Integer(1)},
-             {"INDICE", Value::Integer(indice)},
-             {"DTA_INDICE", Value::DateTime(data)},
-             {"VAL_INDICE", Value::Float(nivel)}});
-}
+enum Condicao { kCheque = 10, kNoDeflation = 11, kFinanced = 12, kOwnFinancing = 13, kThirds = 14 };
 
-constexpr int kDailyIndex = 7;
-double Processamento() {
-  return Day(2024, 3, 15);
-}
-
-class ExpensesTest : public ValueSourceTest {
+class PaymentDeflationTest : public ValueSourceTest {
  protected:
   void SetUp() override {
     ValueSourceTest::SetUp();
-    Connection& c = connection();
-    SeedModel(c);
-    SeedVehicle(c, "V1", "CH1", {});
-    SeedVehicle(c, "V2", "CH2", {{"DTA_VENDA", DateValue(2024, 4, 10)}});
-    SeedVehicle(c, "V3", "CH3", {});
-    SeedExpenseType(c, 1, "+", std::nullopt);  // a cost to the dealer
-    SeedExpenseType(c, 2, "-", std::nullopt);  // a recovery
-    SeedExpenseType(c, 3, "X", std::nullopt);  // neither: left out
-    SeedExpenseType(c, 4, "+", kDailyIndex);
-
-    SeedExpense(c, "V1", 1, 1, 1000, Day(2024, 2, 1), "S");
-    SeedExpense(c, "V1", 2, 2, 300, Day(2024, 2, 5), "N");
-    SeedExpense(c, "V1", 1, 3, 250, Day(2024, 3, 20), "S");
-    SeedExpense(c, "V1", 3, 4, 999, Day(2024, 2, 1), "S");
-
-    InsertRow(c, "FIN_INDICE_FINANCEIRO",
-              {{"EMPRESA", Value::Integer(1)},
-               {"INDICE", Value::Integer(kDailyIndex)},
-               {"PERIODO", Value::Text("D")}});
-    SeedIndexLevel(c, kDailyIndex, Day(2024, 2, 1), 100);
-    SeedIndexLevel(c, kDailyIndex, Day(2024, 3, 15), 105);
-    SeedIndexLevel(c, kDailyIndex, Day(2024, 4, 10), 110);
-    for (const char* veiculo : {"V2", "V3"}) {
-      SeedExpense(c, veiculo, 4, 1, 1000, Day(2024, 2, 1), "S");
-      SeedExpense(c, veiculo, 2, 2, 200, Day(2024, 2, 1), "S");
-    }
+    for (auto [condicao, tipo, deflacao] : {std::tuple{kCheque, "C", "S"},
+                                            {kNoDeflation, "C", "N"},
+                                            {kFinanced, "F", "S"},
+                                            {kOwnFinancing, "D", "S"},
+                                            {kThirds, "F", "S"}})
+      Row(connection(), "FAT_CONDICAO_PAGAMENTO", "CONDICAO,TIPO_PAGTO,CONSIDERA_DEFLACAO",
+          {I(condicao), T(tipo), T(deflacao)});
+    for (auto [condicao, dias, per] : {std::tuple{kFinanced, 30, 50.0},
+                                       {kFinanced, 60, 50.0},
+                                       {kThirds, 30, 33.3333},
+                                       {kThirds, 60, 33.3333},
+                                       {kThirds, 90, 33.3334}})
+      Row(connection(), "FAT_CONDICAO_DIAS", "CONDICAO,QUANTIDADE_DIAS,PERAMORTIZA",
+          {I(condicao), I(dias), F(per)});
+    // Index 9: 01/03 100, 31/03 102, 10/04 104, 10/05 105; index 19 doubles.
+    SeedIndex(connection(), 9, "D",
+              {{Dia(2024, 3, 1), 100},
+               {Dia(2024, 3, 31), 102},
+               {Dia(2024, 4, 10), 104},
+               {Dia(2024, 5, 10), 105}});
+    SeedIndex(connection(), 19, "D",
+              {{Dia(2024, 3, 1), 100},
+               {Dia(2024, 4, 10), 200},
+               {Dia(2024, 5, 10), 200},
+               {Dia(2024, 6, 9), 200}});
+  }
+  void Proposal(int proposta, std::optional<int> final) {
+    Row(connection(), "VEI_PROPOSTA", "REVENDA,PROPOSTA,NEGOCIACAO_FINAL",
+        {I(1), I(proposta), IntOrNull(final)});
+  }
+  void Payment(int proposta, int negociacao, int numero, int condicao, double valor,
+               double vencimento) {
+    Row(connection(), "VEI_PAGAMENTO",
+        "REVENDA,PROPOSTA,NEGOCIACAO,NUMERO_PAGAMENTO,CONDICAO,VAL_PAGAMENTO,DTA_VENCIMENTO",
+        {I(1), I(proposta), I(negociacao), I(numero), I(condicao), F(valor), D(vencimento)});
+  }
+  // The negotiation argument (77) is replaced by the proposal's final one.
+  double Deflation(int proposta, int indice = 9) {
+    return peer.BuscaValorDeflacaoPagamento(1, 1, proposta, 77, indice, Dia(2024, 3, 1));
   }
 };
 
-struct ExpenseCase {
-  const char* filtro;
-  double processamento;
-  double expected;
-};
-
-TEST_F(ExpensesTest, SignsAndFilters) {
-  Load("V1");
-  const ExpenseCase cases[] = {
-      // Every expense: -1000 + 300 - 250 (sign X left out) = -950.
-      {"", Processamento(), -950},
-      // Accounting cost only: -1000 - 250 = -1250.
-      {"C", Processamento(), -1250},
-      // Accounting cost incurred by 15/03: the 250 of 20/03 is not yet.
-      {"I", Processamento(), -1000},
-      // On 20/03 itself it is.
-      {"I", Day(2024, 3, 20), -1250},
-      {"X", Processamento(), 0},
-  };
-  for (const ExpenseCase& tc : cases) {
-    SCOPED_TRACE(std::string("filter '") + tc.filtro + "'");
-    EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V1", "H", tc.processamento, tc.filtro),
-                     tc.expected);
-  }
-  EXPECT_FALSE(dm.cdsDespesa->Active());
+TEST_F(PaymentDeflationTest, WithoutFinalNegotiationAnswersTheHolder) {
+  dm.setrPbDeflacaoPagamento(123.45);
+  Proposal(501, std::nullopt);
+  Proposal(502, 0);
+  Payment(501, 1, 1, kCheque, 10000, Dia(2024, 3, 31));
+  for (int proposta : {501, 502, 999}) EXPECT_EQ(Deflation(proposta), 123.45);
+  Proposal(550, 1);  // no payments
+  EXPECT_EQ(Deflation(550), 0);
 }
 
-TEST_F(ExpensesTest, PresentValueToTheSaleDate) {
-  Load("V2");
-  // Historical: -1000 + 200.
-  EXPECT_DOUBLE_EQ(peer.BuscaValorDespesas(1, 1, "V2", "H", Processamento(), ""), -800);
-  // Sold on 10/04: the 1000 of 01/02 goes from level 100 to 110, 1100; the
-  // 200 has no index and stays. -1100 + 200 = -900.
-  EXPECT_NEAR(peer.BuscaValorDespesas(1, 1, "V2", "P", Processamento(), ""), -900, 1e-9);
-}
-
-TEST_F(ExpensesTest, PresentValueOfAnUnsoldVehicleToTheProcessingDate) {
-  Load("V3");
-  // Not sold: carried to 15/03, level 105: 1000 / 100 * 105 = 1050; -1050 + 200.
-  EXPECT_NEAR(peer.BuscaValorDespesas(1, 1, "V3", "P", Processamento(), ""), -850, 1e-9);
+TEST_F(PaymentDeflationTest, OrdinaryAndFinancedPayments) {
+  Proposal(500, 2);
+  Payment(500, 2, 1, kCheque, 10000, Dia(2024, 3, 31));       // index 102
+  Payment(500, 2, 2, kCheque, 5000, Dia(2024, 3, 1));         // not after the reference
+  Payment(500, 2, 3, kNoDeflation, 8000, Dia(2024, 3, 31));   // condition without deflation
+  Payment(500, 2, 4, kOwnFinancing, 9000, Dia(2024, 3, 31));  // type D is left out
+  Payment(500, 2, 5, kCheque, 3000, Dia(2024, 4, 15));        // no index value that day
+  Payment(500, 1, 1, kCheque, 7000, Dia(2024, 3, 31));        // not the final negotiation
+  // 10000 - 10000 / 102 * 100 = 196.0784313725490...
+  EXPECT_NEAR(Deflation(500), 196.07843137254902, 1e-9);
+  // 20000 due 10/04 in halves on 10/04 (104) and 10/05 (105), plus two equal
+  // cheques: 10000 * 4 / 104 + 10000 * 5 / 105 + 2 * 196.0784313725490.
+  Proposal(510, 1);
+  Payment(510, 1, 1, kFinanced, 20000, Dia(2024, 4, 10));
+  Payment(510, 1, 2, kCheque, 10000, Dia(2024, 3, 31));
+  Payment(510, 1, 3, kCheque, 10000, Dia(2024, 3, 31));
+  EXPECT_NEAR(Deflation(510), 860.80586080586080 + 2 * 196.07843137254902, 1e-9);
+  // Thirds of 33.3333 %, 33.3333 %, 33.3334 % keep their decimals: 30000 in
+  // all; the index doubles, so half is lost.
+  Proposal(540, 1);
+  Payment(540, 1, 1, kThirds, 30000, Dia(2024, 4, 10));
+  EXPECT_NEAR(Deflation(540, 19), 15000, 1e-6);
 }
 
 }  // namespace

@@ -115,6 +115,13 @@ class ValueSourceTest : public DbTest {
   // Makes the vehicle current, as the costing does before it asks for values.
   void Load(const std::string& veiculo) { ASSERT_TRUE(dm.LerVeiculo(1, veiculo, true)) << veiculo; }
   void Exec(const std::string& sql) { connection().ExecuteDirect(sql); }
+  // Statements sent by `action`.
+  template <typename Action>
+  long StatementsOf(Action&& action) {
+    const long before = connection().StatementCount();
+    action();
+    return connection().StatementCount() - before;
+  }
 
   TddmVeiculoCompartilhadoBD dm;
   ModuleTestPeer peer{dm};
