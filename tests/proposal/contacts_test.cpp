@@ -1,10 +1,8 @@
-// AtualizaContato (each action, with and without the Renault brand, the
-// contact form, bad actions) and BuscaStatusLeads (each band, other
-// statuses, holidays).
+// AtualizaContato (each action by brand, the contact form, bad input) and
+// BuscaStatusLeads (the bands of the alert window, kept statuses, days off).
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,9 @@
 
 namespace veiculo::testing {
 namespace {
+
+using Strings = std::vector<std::string>;
+constexpr const char* kAgora = "2025-03-12T15:45:30";
 
 class AtualizaContatoTest : public ProposalDbTest {
  protected:
@@ -23,156 +24,104 @@ class AtualizaContatoTest : public ProposalDbTest {
     dm.SettPvDataProcessamento(Moment(2025, 3, 12));
     dm.SetiPvUsuario(9);
     dm.SetMens_Assunto("Proposta Nr.[30/1] Aprovada");
-    dm.SetMens_Mensagem("Aprovada pelo gerente [Ana]");
-    SeedParametro(connection(), 1, {{"FORMA_CONTATO", Int(5)}});
-    SeedParametro(connection(), 2, {{"FORMA_CONTATO", Int(8)}});
-    // The contact came in at 10:00 on the processing day and had two actions.
-    SeedContato(connection(), 1, 20,
-                {{"CLIENTE", Int(500)},
-                 {"DTA_CONTATO", At(2025, 3, 12, 10, 0, 0)},
-                 {"SITUACAO", Txt("A")},
-                 {"STATUS_LEADS", Int(2)},
-                 {"USUARIO_ENCAMINHADO_ORIGINAL", Int(4)}});
-    for (int providencia : {1, 2})
-      InsertRow(connection(), "CAC_PROVIDENCIA",
-                {{"EMPRESA", Int(1)},
-                 {"REVENDA", Int(1)},
-                 {"CONTATO", Int(20)},
-                 {"PROVIDENCIA", Int(providencia)}});
-    // Another contact's higher action number does not count.
-    SeedContato(connection(), 1, 21, {});
-    InsertRow(
-        connection(), "CAC_PROVIDENCIA",
-        {{"EMPRESA", Int(1)}, {"REVENDA", Int(1)}, {"CONTATO", Int(21)}, {"PROVIDENCIA", Int(9)}});
+    dm.SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
+    Seed("VEI_PARAMETRO", {{"REVENDA", Int(1)}, {"FORMA_CONTATO", Int(5)}});
+    Seed("VEI_PARAMETRO", {{"REVENDA", Int(2)}, {"FORMA_CONTATO", Int(8)}});
+    // Contact 20 came in at 10:00 on the processing day and has actions 1 and 2;
+    // contact 21's action 9 does not count.
+    Seed("CAC_CONTATO", {{"REVENDA", Int(1)},
+                         {"CONTATO", Int(20)},
+                         {"CLIENTE", Int(500)},
+                         {"DTA_CONTATO", At(2025, 3, 12, 10)},
+                         {"SITUACAO", Txt("A")},
+                         {"STATUS_LEADS", Int(2)},
+                         {"USUARIO_ENCAMINHADO_ORIGINAL", Int(4)}});
+    Seed("CAC_CONTATO", {{"REVENDA", Int(1)}, {"CONTATO", Int(21)}});
+    for (auto [contato, providencia] : {std::pair{20, 1}, {20, 2}, {21, 9}})
+      Seed("CAC_PROVIDENCIA",
+           {{"REVENDA", Int(1)}, {"CONTATO", Int(contato)}, {"PROVIDENCIA", Int(providencia)}});
   }
-
-  std::vector<std::string> Contato() {
+  Strings Contato() {
     return Rows(
-        "select SITUACAO, RESULTADO, STATUS_LEADS, DTA_FECHAMENTO from CAC_CONTATO where "
-        "REVENDA = 1 and CONTATO = 20")[0];
+        "select SITUACAO, RESULTADO, STATUS_LEADS, DTA_FECHAMENTO from CAC_CONTATO "
+        "where REVENDA = 1 and CONTATO = 20")[0];
   }
   // The action written by the call: number 3 of contact 20.
   TextRows NovaProvidencia() {
     return Rows(
         "select PROVIDENCIA, USUARIO, FORMA_CONTATO, SUB_TIPO_PROVIDENCIA, ATIVO_PASSIVO, "
         "USUARIO_ENCAMINHADO, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV, DTA_PROVIDENCIA, "
-        "DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA where REVENDA = 1 and "
-        "CONTATO = 20 and PROVIDENCIA > 2");
+        "DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA where REVENDA = 1 "
+        "and CONTATO = 20 and PROVIDENCIA > 2");
   }
 };
 
-constexpr const char* kAgora = "2025-03-12T15:45:30";
+Strings Providencia(const char* sub_tipo, const char* tipo, const char* agenda, const char* texto) {
+  return {"3", "9", "5", sub_tipo, "P", "4", tipo, agenda, kAgora, texto, "0"};
+}
 
 struct ContatoCase {
-  const char* name;
   const char* acao;
   const char* marca;
-  double hora_alerta_ini;  // CAC_PARAMETRO of dealer 1 (end of the window: 8 h)
-  std::vector<std::string> contato;
-  std::vector<std::string> providencia;
+  double alerta_ini, alerta_fim;  // the lead window of dealer 1, in hours
+  Strings contato;
 };
 
-void PrintTo(const ContatoCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-class AtualizaContatoCasesTest : public AtualizaContatoTest,
-                                 public ::testing::WithParamInterface<ContatoCase> {};
-
-TEST_P(AtualizaContatoCasesTest, UpdatesTheContactAndLogsTheAction) {
-  const ContatoCase& c = GetParam();
-  SeedAlertaLeads(connection(), 1, c.hora_alerta_ini, 8);
-  peer.SetMarca(c.marca);
-  dm.AtualizaContato(1, 1, 20, 30, c.acao, "");
-  EXPECT_EQ(Contato(), c.contato);
-  EXPECT_EQ(NovaProvidencia(), TextRows{c.providencia});
-}
-
 // The contact came in at 10:00 and "now" is 15:45:30: 345 whole minutes,
-// 5.75 hours of waiting on a reopening.
-INSTANTIATE_TEST_SUITE_P(
-    Actions, AtualizaContatoCasesTest,
-    ::testing::Values(
-        ContatoCase{"CancelRenaultClosesTheLeadAsSix",
-                    "CANCELAR",
-                    "RENA",
-                    2,
-                    {"F", "P", "6", kAgora},
-                    {"3", "9", "5", "P", "P", "4", "F", "T", kAgora,
-                     "CANCELAMENTO DA PROPOSTA NR.[30]", "0"}},
-        ContatoCase{"CancelOtherBrandLeavesTheLeadStatus",
-                    "CANCELAR",
-                    "FORD",
-                    2,
-                    {"F", "P", "2", kAgora},
-                    {"3", "9", "5", "P", "P", "4", "F", "T", kAgora,
-                     "CANCELAMENTO DA PROPOSTA NR.[30]", "0"}},
-        // 6 >= 5.75: within the window's start, written as 4 on a reopening.
-        ContatoCase{"ReopenRenaultWithinTheStartIsFour",
-                    "REABRIR",
-                    "RENA",
-                    6,
-                    {"A", "NULL", "4", "NULL"},
-                    {"3", "9", "5", "N", "P", "4", "C", "M", kAgora,
-                     "REABERTURA DA PROPOSTA NR.[30]", "0"}},
-        // 2 < 5.75 <= 8: inside the window.
-        ContatoCase{"ReopenRenaultInsideTheWindowIsTwo",
-                    "REABRIR",
-                    "RENA",
-                    2,
-                    {"A", "NULL", "2", "NULL"},
-                    {"3", "9", "5", "N", "P", "4", "C", "M", kAgora,
-                     "REABERTURA DA PROPOSTA NR.[30]", "0"}},
-        ContatoCase{"ReopenOtherBrandLeavesTheLeadStatus",
-                    "REABRIR",
-                    "TOYO",
-                    6,
-                    {"A", "NULL", "2", "NULL"},
-                    {"3", "9", "5", "N", "P", "4", "C", "M", kAgora,
-                     "REABERTURA DA PROPOSTA NR.[30]", "0"}},
-        ContatoCase{"ApproveOnlyLogsTheAction",
-                    "APROVAR",
-                    "RENA",
-                    2,
-                    {"A", "NULL", "2", "NULL"},
-                    {"3", "9", "5", "N", "P", "4", "C", "M", kAgora,
-                     "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo gerente "
-                     "[Ana]",
-                     "0"}}));
+// 5.75 hours of waiting, classified on a RENA reopening.
+const ContatoCase kContatoCases[] = {
+    {"CANCELAR", "RENA", 2, 8, {"F", "P", "6", kAgora}},  // RENA closes the lead as 6
+    {"CANCELAR", "FORD", 2, 8, {"F", "P", "2", kAgora}},
+    {"REABRIR", "RENA", 6, 8, {"A", "NULL", "4", "NULL"}},  // 5.75 <= 6: within the start
+    {"REABRIR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}},  // 2 < 5.75 <= 8: inside
+    {"REABRIR", "RENA", 1, 4, {"A", "NULL", "3", "NULL"}},  // 5.75 > 4: past the window
+    {"REABRIR", "TOYO", 6, 8, {"A", "NULL", "2", "NULL"}},
+    {"APROVAR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}},
+};
 
-TEST_F(AtualizaContatoTest, ReopenRenaultPastTheWindowIsThree) {
-  // 5.75 hours past a window of 1 to 4 hours.
-  InsertRow(connection(), "CAC_PARAMETRO",
-            {{"EMPRESA", Int(1)},
-             {"REVENDA", Int(1)},
-             {"HORA_ALERTA_INI", Value::Float(1)},
-             {"HORA_ALERTA_FIM", Value::Float(4)}});
-  peer.SetMarca("RENA");
-  dm.AtualizaContato(1, 1, 20, 30, "REABRIR", "");
-  EXPECT_EQ(Contato()[2], "3");
+TEST_F(AtualizaContatoTest, UpdatesTheContactAndLogsTheAction) {
+  for (const ContatoCase& c : kContatoCases) {
+    SCOPED_TRACE(std::string(c.acao) + " " + c.marca + " " + std::to_string(c.alerta_ini));
+    connection().ExecuteDirect("delete from CAC_PARAMETRO");
+    connection().ExecuteDirect(
+        "update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
+        "DTA_FECHAMENTO = null where CONTATO = 20");
+    connection().ExecuteDirect("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+    Seed("CAC_PARAMETRO", {{"REVENDA", Int(1)},
+                           {"HORA_ALERTA_INI", Num(c.alerta_ini)},
+                           {"HORA_ALERTA_FIM", Num(c.alerta_fim)}});
+    peer.SetMarca(c.marca);
+    dm.AtualizaContato(1, 1, 20, 30, c.acao, "");
+    EXPECT_EQ(Contato(), c.contato);
+    const std::string acao = c.acao;
+    const Strings esperada =
+        acao == "CANCELAR" ? Providencia("P", "F", "T", "CANCELAMENTO DA PROPOSTA NR.[30]")
+        : acao == "REABRIR"
+            ? Providencia("N", "C", "M", "REABERTURA DA PROPOSTA NR.[30]")
+            : Providencia("N", "C", "M",
+                          "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo "
+                          "gerente [D'Ávila]");
+    EXPECT_EQ(NovaProvidencia(), TextRows{esperada});
+  }
 }
 
-TEST_F(AtualizaContatoTest, TheGivenContactFormWins) {
+TEST_F(AtualizaContatoTest, TheContactFormIsTheGivenOneElseThisDealersElseNone) {
   dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "7");
   EXPECT_EQ(NovaProvidencia()[0][2], "7");
-}
-
-TEST_F(AtualizaContatoTest, TheDefaultContactFormIsThisDealersEvenAfterReadingAnother) {
-  ASSERT_TRUE(dm.LerParametro(1, 2));  // dealer 2's form is 8
+  connection().ExecuteDirect("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+  ASSERT_TRUE(dm.LerParametro(1, 2));  // dealer 2's form is 8: dealer 1's 5 must still win
   dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "");
   EXPECT_EQ(NovaProvidencia()[0][2], "5");
-}
-
-TEST_F(AtualizaContatoTest, ADealerWithoutParametersWritesNoContactForm) {
-  SeedContato(connection(), 3, 20, {});
+  // Dealer 3 has no parameters: no form, and its contact's first action is 1.
+  Seed("CAC_CONTATO", {{"REVENDA", Int(3)}, {"CONTATO", Int(20)}});
   dm.AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
-  EXPECT_EQ(One("select coalesce(FORMA_CONTATO, -1) from CAC_PROVIDENCIA where REVENDA = 3"), "-1");
-  EXPECT_EQ(One("select PROVIDENCIA from CAC_PROVIDENCIA where REVENDA = 3"), "1");
+  EXPECT_EQ(Rows("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
+            (TextRows{{"1", "NULL"}}));
 }
 
-TEST_F(AtualizaContatoTest, AnUnknownActionRaisesBeforeWritingAnything) {
+TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
   peer.SetMarca("RENA");
-  const long before = Statements();
+  const long before = connection().StatementCount();
   try {
     dm.AtualizaContato(1, 1, 20, 30, "APROVADO", "");
     FAIL() << "no error raised";
@@ -181,30 +130,17 @@ TEST_F(AtualizaContatoTest, AnUnknownActionRaisesBeforeWritingAnything) {
     EXPECT_EQ(e.message(),
               "AtualizaContato: unknown action 'APROVADO' (expected CANCELAR, REABRIR or APROVAR)");
   }
-  EXPECT_EQ(Statements(), before);
-  EXPECT_EQ(Contato(), (std::vector<std::string>{"A", "NULL", "2", "NULL"}));
-  EXPECT_TRUE(NovaProvidencia().empty());
-  // Actions are case-sensitive codes.
-  EXPECT_THROW(dm.AtualizaContato(1, 1, 20, 30, "cancelar", ""), Error);
-}
-
-TEST_F(AtualizaContatoTest, AContactFormThatIsNotANumberRaisesBeforeWriting) {
-  peer.SetMarca("RENA");
+  EXPECT_EQ(connection().StatementCount(), before);
+  EXPECT_THROW(dm.AtualizaContato(1, 1, 20, 30, "cancelar", ""),
+               Error);  // codes are case-sensitive
   try {
     dm.AtualizaContato(1, 1, 20, 30, "CANCELAR", "5, 0); delete from CAC_CONTATO; --");
     FAIL() << "no error raised";
   } catch (const Error& e) {
     EXPECT_EQ(e.category(), ErrorCategory::Validation);
   }
-  EXPECT_EQ(Contato(), (std::vector<std::string>{"A", "NULL", "2", "NULL"}));
+  EXPECT_EQ(Contato(), (Strings{"A", "NULL", "2", "NULL"}));
   EXPECT_TRUE(NovaProvidencia().empty());
-}
-
-TEST_F(AtualizaContatoTest, TheApprovalTextKeepsItsQuotes) {
-  dm.SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
-  dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "");
-  EXPECT_EQ(NovaProvidencia()[0][9],
-            "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo gerente [D'Ávila]");
 }
 
 // ---- BuscaStatusLeads -------------------------------------------------------
@@ -213,88 +149,65 @@ class BuscaStatusLeadsTest : public ProposalDbTest {
  protected:
   void SetUp() override {
     ProposalDbTest::SetUp();
-    SeedAlertaLeads(connection(), 1, 2, 8);
-    // A processing date away from every range: no marked day.
-    dm.SettPvDataProcessamento(Moment(2025, 6, 30));
+    Alerta(1, 2, 8);
+    dm.SettPvDataProcessamento(Moment(2025, 6, 30));  // away from every marked day
+  }
+  void Alerta(int revenda, double inicio, double fim) {
+    Seed("CAC_PARAMETRO", {{"REVENDA", Int(revenda)},
+                           {"HORA_ALERTA_INI", Num(inicio)},
+                           {"HORA_ALERTA_FIM", Num(fim)}});
+  }
+  void Dia(int dia, const char* tipo) {  // a March day of dealer 2's calendar
+    Seed("GER_CALENDARIO", {{"REVENDA", Int(2)},
+                            {"DTA_CALENDARIO", Value::DateTime(Moment(2025, 3, dia))},
+                            {"TIPO_DA_DATA", Txt(tipo)}});
   }
 };
 
-struct LeadsCase {
-  const char* name;
-  double contato;
-  double referencia;
-  int32_t status;
-  int32_t expected;
-};
-
-void PrintTo(const LeadsCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-class BuscaStatusLeadsBandsTest : public BuscaStatusLeadsTest,
-                                  public ::testing::WithParamInterface<LeadsCase> {};
-
-TEST_P(BuscaStatusLeadsBandsTest, ClassifiesTheWait) {
-  const LeadsCase& c = GetParam();
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 1, c.contato, c.status, c.referencia), c.expected);
-}
-
-// Window of dealer 1: start 2 h, end 8 h.
-INSTANTIATE_TEST_SUITE_P(
-    Bands, BuscaStatusLeadsBandsTest,
-    ::testing::Values(
-        LeadsCase{"NinetyMinutesIsWithinTheStart", Moment(2025, 3, 5, 10),
-                  Moment(2025, 3, 5, 11, 30), 1, 1},
-        LeadsCase{"ExactlyTheStartIsWithin", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 12), 1, 1},
-        // 121 min = 2.0167 h.
-        LeadsCase{"AMinutePastTheStartIsInside", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 12, 1),
-                  1, 2},
-        LeadsCase{"ExactlyTheEndIsInside", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 18), 1, 2},
-        LeadsCase{"AMinutePastTheEndIsPast", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 18, 1), 1,
-                  3},
-        // 59 seconds short of a minute count as no minute: 120 whole minutes.
-        LeadsCase{"OnlyWholeMinutesCount", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 12, 0, 59), 1,
-                  1},
-        LeadsCase{"StatusTwoFollowsTheSameBands", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 11), 2,
-                  1},
-        LeadsCase{"StatusTwoPastTheEnd", Moment(2025, 3, 5, 10), Moment(2025, 3, 6, 10), 2, 3},
-        LeadsCase{"StatusFiveIsKept", Moment(2025, 3, 5, 10), Moment(2025, 3, 6, 10), 5, 5},
-        LeadsCase{"StatusZeroIsKept", Moment(2025, 3, 5, 10), Moment(2025, 3, 5, 10, 30), 0, 0},
-        LeadsCase{"StatusThreeIsKeptEvenWhenFresh", Moment(2025, 3, 5, 10),
-                  Moment(2025, 3, 5, 10, 30), 3, 3}));
-
-TEST_F(BuscaStatusLeadsTest, WithoutParametersEveryWaitIsPastTheWindow) {
-  // Start and end 0: even one minute is past them.
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 9, Moment(2025, 3, 5, 10), 1, Moment(2025, 3, 5, 10, 1)), 3);
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 9, Moment(2025, 3, 5, 10), 1, Moment(2025, 3, 5, 10)), 1);
+TEST_F(BuscaStatusLeadsTest, ClassifiesTheWait) {
+  // Contact on 5 March 10:00; dealer 1's window is 2 to 8 hours, dealer 9 has
+  // none (start and end 0).
+  struct {
+    int revenda, status, dia, hora, minuto, segundo, expected;
+  } const cases[] = {
+      {1, 1, 5, 11, 30, 0, 1},                          // 1.5 h: within the start
+      {1, 1, 5, 12, 0, 0, 1},                           // exactly the start
+      {1, 1, 5, 12, 1, 0, 2},                           // 121 min = 2.0167 h: inside
+      {1, 1, 5, 18, 0, 0, 2},                           // exactly the end
+      {1, 1, 5, 18, 1, 0, 3},                           // a minute past the end
+      {1, 1, 5, 12, 0, 59, 1},                          // 59 s are no minute: 120 whole minutes
+      {1, 2, 5, 11, 0, 0, 1},                           // status 2 follows the same bands
+      {1, 2, 6, 10, 0, 0, 3},  {1, 5, 6, 10, 0, 0, 5},  // other statuses are kept
+      {1, 0, 5, 10, 30, 0, 0}, {1, 3, 5, 10, 30, 0, 3},
+      {9, 1, 5, 10, 1, 0, 3},  // no window: one minute is past it
+      {9, 1, 5, 10, 0, 0, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.revenda << " status " << c.status << " " << c.dia << " "
+                                      << c.hora << ":" << c.minuto << ":" << c.segundo);
+    EXPECT_EQ(dm.BuscaStatusLeads(1, c.revenda, Moment(2025, 3, 5, 10), c.status,
+                                  Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
+              c.expected);
+  }
 }
 
 TEST_F(BuscaStatusLeadsTest, DaysOffBetweenContactAndReferenceAreDeducted) {
-  // Dealer 2: window of 2 to 20 hours. Friday 7 March 17:00 to Monday
-  // 10 March 09:00 is 64 hours; Saturday and Sunday are days off (2 x 1440
-  // minutes), leaving 3840 - 2880 = 960 minutes = 16 hours: inside (2).
-  // Counting the weekend it would be past the window (3).
-  SeedAlertaLeads(connection(), 2, 2, 20);
-  SeedDia(connection(), 2, Moment(2025, 3, 7), "N");
-  SeedDia(connection(), 2, Moment(2025, 3, 8), "D");
-  SeedDia(connection(), 2, Moment(2025, 3, 9), "D");
-  SeedDia(connection(), 2, Moment(2025, 3, 10), "N");
+  // Friday 7 March 17:00 to Monday 10 March 09:00 is 64 h = 3840 min; less
+  // Saturday and Sunday off (2 x 1440) leaves 960 min = 16 h: inside 2..20 (2).
+  // Dealer 1 has no days off: 64 h is past its 8 h (3).
+  Alerta(2, 2, 20);
+  Dia(7, "N"), Dia(8, "D"), Dia(9, "D"), Dia(10, "N");
   EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
-  // Without days off in the calendar the same wait is past the window.
   EXPECT_EQ(dm.BuscaStatusLeads(1, 1, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 3);
 }
 
 TEST_F(BuscaStatusLeadsTest, OnAHolidayProcessingDayOnlyItsElapsedPartIsDeducted) {
-  // Dealer 2, window 6 to 20 hours. Friday 17:00 to Monday 09:00 (3840
-  // minutes); Saturday, Sunday and Monday are days off and Monday is the
-  // processing day: 3 x 1440 less the 899 whole minutes from 09:00 to
-  // 23:59:59 = 3421 minutes off. 3840 - 3421 = 419 minutes = 6.98 hours:
-  // past the start (6), inside the end (2). Deducting the whole Monday would
-  // leave -480 minutes, within the start (1).
-  SeedAlertaLeads(connection(), 2, 6, 20);
-  SeedDia(connection(), 2, Moment(2025, 3, 8), "D");
-  SeedDia(connection(), 2, Moment(2025, 3, 9), "D");
-  SeedDia(connection(), 2, Moment(2025, 3, 10), "F");
+  // Window 6 to 20 h. Saturday to Monday off, Monday the processing day:
+  // 3 x 1440 less the 899 whole minutes from 09:00 to 23:59:59 = 3421 off;
+  // 3840 - 3421 = 419 min = 6.98 h: inside (2). The whole Monday would leave
+  // -480 min, within the start (1).
+  Alerta(2, 6, 20);
+  Dia(8, "D"), Dia(9, "D"), Dia(10, "F");
   dm.SettPvDataProcessamento(Moment(2025, 3, 10));
   EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
 }

@@ -1,11 +1,10 @@
 #pragma once
-// Row builders for the proposal tests, one per table, each writing the key
-// columns and only the other columns a test gives, and a module fixture bound
-// to the test database with small readers for what the operations wrote.
+// Seeding and reading for the proposal tests: one row writer for company 1's
+// tables and a module fixture bound to the test database, with readers that
+// give what the operations wrote as text.
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,18 +20,13 @@
 
 namespace veiculo::testing {
 
-using Columns = std::vector<SeedColumn>;
-
-inline Columns Joined(Columns a, const Columns& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
+using TextRows = std::vector<std::vector<std::string>>;
 
 inline double Moment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   return platform::EncodeDateTime(year, month, day, hour, minute, second);
 }
-inline Value At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  return Value::DateTime(Moment(year, month, day, hour, minute, second));
+inline Value At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+  return Value::DateTime(Moment(y, mo, d, h, mi, s));
 }
 inline Value Int(int64_t v) {
   return Value::Integer(v);
@@ -40,64 +34,14 @@ inline Value Int(int64_t v) {
 inline Value Txt(std::string v) {
   return Value::Text(std::move(v));
 }
-
-// VEI_PROPOSTA of company 1.
-inline void SeedProposta(Connection& c, int revenda, int proposta, const Columns& columns) {
-  InsertRow(c, "VEI_PROPOSTA",
-            Joined({{"EMPRESA", Int(1)}, {"REVENDA", Int(revenda)}, {"PROPOSTA", Int(proposta)}},
-                   columns));
+inline Value Num(double v) {
+  return Value::Float(v);
 }
 
-// CAC_CONTATO of company 1.
-inline void SeedContato(Connection& c, int revenda, int contato, const Columns& columns) {
-  InsertRow(
-      c, "CAC_CONTATO",
-      Joined({{"EMPRESA", Int(1)}, {"REVENDA", Int(revenda)}, {"CONTATO", Int(contato)}}, columns));
-}
-
-// VEI_VEICULO of company 1 in a stock situation.
-inline void SeedVeiculoEm(Connection& c, const std::string& veiculo, const std::string& situacao,
-                          const Columns& columns = {}) {
-  InsertRow(c, "VEI_VEICULO",
-            Joined({{"EMPRESA", Int(1)}, {"VEICULO", Txt(veiculo)}, {"SITUACAO", Txt(situacao)}},
-                   columns));
-}
-
-// VEI_SITUACAO of company 1: a stock situation and where it puts the vehicle.
-inline void SeedSituacao(Connection& c, const std::string& situacao,
-                         const std::string& localizacao) {
-  InsertRow(c, "VEI_SITUACAO",
-            {{"EMPRESA", Int(1)}, {"SITUACAO", Txt(situacao)}, {"LOCALIZACAO", Txt(localizacao)}});
-}
-
-// FAT_VENDEDOR of company 1.
-inline void SeedVendedor(Connection& c, int revenda, int vendedor, const Columns& columns) {
-  InsertRow(c, "FAT_VENDEDOR",
-            Joined({{"EMPRESA", Int(1)}, {"REVENDA", Int(revenda)}, {"VENDEDOR", Int(vendedor)}},
-                   columns));
-}
-
-// VEI_PARAMETRO of company 1.
-inline void SeedParametro(Connection& c, int revenda, const Columns& columns) {
-  InsertRow(c, "VEI_PARAMETRO", Joined({{"EMPRESA", Int(1)}, {"REVENDA", Int(revenda)}}, columns));
-}
-
-// CAC_PARAMETRO of company 1: the lead alert window, in hours.
-inline void SeedAlertaLeads(Connection& c, int revenda, double inicio, double fim) {
-  InsertRow(c, "CAC_PARAMETRO",
-            {{"EMPRESA", Int(1)},
-             {"REVENDA", Int(revenda)},
-             {"HORA_ALERTA_INI", Value::Float(inicio)},
-             {"HORA_ALERTA_FIM", Value::Float(fim)}});
-}
-
-// A day of GER_CALENDARIO of company 1 ("N" working day, anything else a day off).
-inline void SeedDia(Connection& c, int revenda, double dia, const std::string& tipo) {
-  InsertRow(c, "GER_CALENDARIO",
-            {{"EMPRESA", Int(1)},
-             {"REVENDA", Int(revenda)},
-             {"DTA_CALENDARIO", Value::DateTime(dia)},
-             {"TIPO_DA_DATA", Txt(tipo)}});
+// A row of company 1 (EMPRESA is written first, then the columns given).
+inline void Seed(Connection& c, const std::string& table, std::vector<SeedColumn> columns) {
+  columns.insert(columns.begin(), {"EMPRESA", Int(1)});
+  InsertRow(c, table, columns);
 }
 
 // The module bound to the test database inside the test's transaction.
@@ -108,15 +52,17 @@ class ProposalDbTest : public DbTest {
     dm.InicializaDM();
     dm.AtribuiConexao(&connection());
   }
-
-  // The rows of a query, every value as text (dates as ISO text, null as "NULL").
-  std::vector<std::vector<std::string>> Rows(const std::string& sql) {
+  void Seed(const std::string& table, std::vector<SeedColumn> columns) {
+    testing::Seed(connection(), table, std::move(columns));
+  }
+  // The rows of a query as text (dates ISO, floats "0.00", null "NULL").
+  TextRows Rows(const std::string& sql) {
     platform::SqlDataSet query("sdsVerifica", &connection());
     query.SetCommandText(sql);
     query.Open();
-    std::vector<std::vector<std::string>> rows;
+    TextRows rows;
     for (; !query.Eof(); query.Next()) {
-      std::vector<std::string> row;
+      std::vector<std::string>& row = rows.emplace_back();
       for (int i = 0; i < query.FieldCount(); ++i) {
         const Value& v = query.Fields(i).AsValue();
         if (v.IsNull())
@@ -128,7 +74,6 @@ class ProposalDbTest : public DbTest {
         else
           row.push_back(platform::Trim(v.AsText()));
       }
-      rows.push_back(std::move(row));
     }
     return rows;
   }
@@ -137,12 +82,9 @@ class ProposalDbTest : public DbTest {
     const auto rows = Rows(sql);
     return rows.empty() ? "" : rows[0][0];
   }
-  long Statements() { return connection().StatementCount(); }
 
   TddmVeiculoCompartilhadoBD dm;
   ModuleTestPeer peer{dm};
 };
-
-using TextRows = std::vector<std::vector<std::string>>;
 
 }  // namespace veiculo::testing
