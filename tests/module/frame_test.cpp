@@ -22,10 +22,14 @@ TEST(ModuleFrame, DialectFollowsTheDriverNameExactly) {
   const struct {
     const char* driver;
     const char* dialect;
-  } cases[] = {{"ORACLE", "ORACLE"},         {"DevartOracle", "ORACLE"},
-               {"oracle", "SQLSERVER"},      {"Interbase", "INTERBASE"},
-               {"DevartInterBase", "INTERBASE"}, {"INTERBASE", "SQLSERVER"},
-               {"MSSQL", "SQLSERVER"},       {"", "SQLSERVER"}};
+  } cases[] = {{"ORACLE", "ORACLE"},
+               {"DevartOracle", "ORACLE"},
+               {"oracle", "SQLSERVER"},
+               {"Interbase", "INTERBASE"},
+               {"DevartInterBase", "INTERBASE"},
+               {"INTERBASE", "SQLSERVER"},
+               {"MSSQL", "SQLSERVER"},
+               {"", "SQLSERVER"}};
   for (const auto& c : cases) {
     auto connection = ConnectionNamed(c.driver);
     TddmVeiculoCompartilhadoBD dm;

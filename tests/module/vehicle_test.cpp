@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "module/catalogue_seed.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
@@ -14,64 +15,46 @@
 namespace veiculo {
 namespace {
 
+using testing::InsertRow;
+
 class VehicleTest : public testing::DbTest {
  protected:
+  // Company 1: V1 and V2 on formula F1 (its "C" line has index 22), V3 and V5
+  // on F2 (no "C" line). Company 2: its own V1 on its own F1 ("C" index 99),
+  // and a one-line F2 of its own.
   void SetUp() override {
     DbTest::SetUp();
     dm.InicializaDM();
     dm.AtribuiConexao(&connection());
-    SeedFleet();
-  }
-
-  void Exec(const std::string& sql) { connection().ExecuteDirect(sql); }
-  static std::string Q(const std::string& text) { return "'" + text + "'"; }
-
-  // VEI_MODELO: a model with its public price.
-  void Modelo(int empresa, const std::string& modelo) {
-    Exec("insert into VEI_MODELO (EMPRESA, MODELO, PRECO_PUBLICO) values (" +
-         std::to_string(empresa) + ", " + Q(modelo) + ", 50000)");
-  }
-  // OFI_FICHA_SEGUIMENTO: the follow-up record the vehicle query joins by chassis.
-  void Ficha(const std::string& chassi) {
-    Exec("insert into OFI_FICHA_SEGUIMENTO (CHASSI, TIPO_PINTURA) values (" + Q(chassi) + ", 'S')");
-  }
-  // VEI_VEICULO: a vehicle of model M1 with its costing formula and its own chassis.
-  void Veiculo(int empresa, const std::string& veiculo, const std::string& formula) {
-    const std::string chassi = "CH" + std::to_string(empresa) + veiculo;
-    Ficha(chassi);
-    Exec("insert into VEI_VEICULO (EMPRESA, VEICULO, FORMULA, MODELO, CHASSI) values (" +
-         std::to_string(empresa) + ", " + Q(veiculo) + ", " + Q(formula) + ", 'M1', " + Q(chassi) +
-         ")");
-  }
-  // VEI_FORMULA_LINHA: a line with its type and financial index.
-  void Linha(int empresa, const std::string& formula, int linha, const std::string& tipo,
-             int indice) {
-    Exec(
-        "insert into VEI_FORMULA_LINHA (EMPRESA, FORMULA, LINHA_FORMULA, TIPO, INDICE) "
-        "values (" +
-        std::to_string(empresa) + ", " + Q(formula) + ", " + std::to_string(linha) + ", " +
-        Q(tipo) + ", " + std::to_string(indice) + ")");
-  }
-
-  // Company 1: V1 and V2 on formula F1 (its "C" line has index 22), V3 and V5
-  // on F2 (no "C" line). Company 2: its own V1 on its own F1 ("C" index 99),
-  // and a one-line F2 of its own.
-  void SeedFleet() {
-    Modelo(1, "M1");
-    Modelo(2, "M1");
-    Veiculo(1, "V1", "F1");
-    Veiculo(1, "V2", "F1");
-    Veiculo(1, "V3", "F2");
-    Veiculo(1, "V5", "F2");
-    Veiculo(2, "V1", "F1");
-    Linha(1, "F1", 1, "A", 11);
-    Linha(1, "F1", 2, "C", 22);
-    Linha(1, "F1", 3, "B", 33);
-    Linha(1, "F2", 1, "A", 41);
-    Linha(1, "F2", 2, "B", 42);
-    Linha(2, "F1", 1, "A", 98);
-    Linha(2, "F1", 2, "C", 99);
-    Linha(2, "F2", 1, "A", 97);
+    for (int empresa : {1, 2})
+      InsertRow(connection(), "VEI_MODELO", "EMPRESA MODELO PRECO_PUBLICO",
+                {Value::Integer(empresa), Value::Text("M1"), Value::Float(50000)});
+    const struct {
+      int empresa;
+      const char *veiculo, *formula;
+    } vehicles[] = {
+        {1, "V1", "F1"}, {1, "V2", "F1"}, {1, "V3", "F2"}, {1, "V5", "F2"}, {2, "V1", "F1"}};
+    for (const auto& v : vehicles) {
+      const std::string chassi = "CH" + std::to_string(v.empresa) + v.veiculo;
+      InsertRow(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI TIPO_PINTURA",
+                {Value::Text(chassi), Value::Text("S")});
+      InsertRow(connection(), "VEI_VEICULO", "EMPRESA VEICULO FORMULA MODELO CHASSI",
+                {Value::Integer(v.empresa), Value::Text(v.veiculo), Value::Text(v.formula),
+                 Value::Text("M1"), Value::Text(chassi)});
+    }
+    const struct {
+      int empresa;
+      const char* formula;
+      int linha;
+      const char* tipo;
+      int indice;
+    } lines[] = {{1, "F1", 1, "A", 11}, {1, "F1", 2, "C", 22}, {1, "F1", 3, "B", 33},
+                 {1, "F2", 1, "A", 41}, {1, "F2", 2, "B", 42}, {2, "F1", 1, "A", 98},
+                 {2, "F1", 2, "C", 99}, {2, "F2", 1, "A", 97}};
+    for (const auto& l : lines)
+      InsertRow(connection(), "VEI_FORMULA_LINHA", "EMPRESA FORMULA LINHA_FORMULA TIPO INDICE",
+                {Value::Integer(l.empresa), Value::Text(l.formula), Value::Integer(l.linha),
+                 Value::Text(l.tipo), Value::Integer(l.indice)});
   }
 
   // The vehicle query without its where clause: every vehicle of every company.
@@ -81,66 +64,50 @@ class VehicleTest : public testing::DbTest {
     EXPECT_NE(where, std::string::npos) << text;
     return text.substr(0, where);
   }
-
   long Statements() { return connection().StatementCount(); }
   std::string CurrentVehicle() { return dm.cdsVeiculo->FieldByName("VEICULO").AsText(); }
 
   TddmVeiculoCompartilhadoBD dm;
 };
 
-TEST_F(VehicleTest, ReadsTheVehicleAndThePaymentIndexOfItsCLine) {
-  for (bool find_key : {true, false}) {  // the flag changes nothing
-    SCOPED_TRACE(find_key);
-    dm.SetiPvIndicePagamento(-5);
-    EXPECT_TRUE(dm.LerVeiculo(1, "V1", find_key));
-    ASSERT_EQ(dm.cdsVeiculo->RecordCount(), 1);
-    EXPECT_EQ(CurrentVehicle(), "V1");
-    EXPECT_EQ(dm.cdsVeiculo->FieldByName("FORMULA_CUSTEIO").AsText(), "F1");
-    EXPECT_EQ(dm.GetiPvIndicePagamento(), 22);
-    EXPECT_EQ(dm.cdsFormulaLinha->RecordCount(), 3);
-    EXPECT_FALSE(dm.cdsFormulaLinha->Filtered());
-  }
-}
-
-TEST_F(VehicleTest, UnknownVehicleIsNotFoundAndHasNoPaymentIndex) {
-  dm.SetiPvIndicePagamento(7);
-  EXPECT_FALSE(dm.LerVeiculo(1, "XX", true));
-  EXPECT_TRUE(dm.cdsVeiculo->IsEmpty());
-  EXPECT_TRUE(dm.cdsFormulaLinha->IsEmpty());
-  EXPECT_EQ(dm.GetiPvIndicePagamento(), 0);
-}
-
-TEST_F(VehicleTest, SameVehicleAgainSendsNoSql) {
-  ASSERT_TRUE(dm.LerVeiculo(1, "V1", true));
-  const long before = Statements();
-  EXPECT_TRUE(dm.LerVeiculo(1, "V1", true));
-  EXPECT_EQ(Statements(), before);
-  EXPECT_TRUE(dm.cdsVeiculo->Active());
-  EXPECT_EQ(dm.GetiPvIndicePagamento(), 22);
-}
-
-TEST_F(VehicleTest, AnotherVehicleReopensAndTheFormulaOnlyWhenItChanges) {
+TEST_F(VehicleTest, ReadsReopensOnlyWhatChangesAndFindsThePaymentIndex) {
   struct Step {
     int empresa;
     const char* veiculo;
+    bool found;
     long statements;  // vehicle query, plus the formula lines when the formula changes
     int indice;
   };
   const Step steps[] = {
-      {1, "V1", 2, 22}, {1, "V2", 1, 22},  // same formula F1: its lines are kept
-      {1, "V3", 2, 41},                    // F2 has no "C" line: the first line stays current
-      {2, "V1", 2, 99},                    // same codes in another company are other rows
-      {1, "V1", 2, 22},
+      {1, "V1", true, 2, 22},   // F1's "C" line
+      {1, "V1", true, 0, 22},   // the same vehicle again: no SQL
+      {1, "V2", true, 1, 22},   // same formula F1: its lines are kept
+      {1, "V3", true, 2, 41},   // F2 has no "C" line: the first line stays current
+      {2, "V1", true, 2, 99},   // same codes in another company are other rows
+      {1, "XX", false, -1, 0},  // unknown: no lines, no index
+      {1, "V1", true, 2, 22},
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(std::to_string(s.empresa) + "/" + s.veiculo);
+    dm.SetiPvIndicePagamento(-5);
     const long before = Statements();
-    EXPECT_TRUE(dm.LerVeiculo(s.empresa, s.veiculo, true));
-    EXPECT_EQ(Statements() - before, s.statements);
+    EXPECT_EQ(dm.LerVeiculo(s.empresa, s.veiculo, true), s.found);
+    if (s.statements >= 0) EXPECT_EQ(Statements() - before, s.statements);
+    EXPECT_EQ(dm.GetiPvIndicePagamento(), s.indice);
+    if (!s.found) {
+      EXPECT_TRUE(dm.cdsVeiculo->IsEmpty());
+      EXPECT_TRUE(dm.cdsFormulaLinha->IsEmpty());
+      continue;
+    }
+    EXPECT_EQ(dm.cdsVeiculo->RecordCount(), 1);
     EXPECT_EQ(dm.cdsVeiculo->FieldByName("EMPRESA").AsInteger(), s.empresa);
     EXPECT_EQ(CurrentVehicle(), s.veiculo);
-    EXPECT_EQ(dm.GetiPvIndicePagamento(), s.indice);
+    EXPECT_FALSE(dm.cdsFormulaLinha->Filtered());
   }
+  EXPECT_EQ(dm.cdsVeiculo->FieldByName("FORMULA_CUSTEIO").AsText(), "F1");
+  EXPECT_EQ(dm.cdsFormulaLinha->RecordCount(), 3);
+  EXPECT_TRUE(dm.LerVeiculo(1, "V2", false));  // the flag changes nothing
+  EXPECT_EQ(CurrentVehicle(), "V2");
 }
 
 TEST_F(VehicleTest, FormulaWithoutCLineLeavesTheIndexOfTheCurrentRow) {
@@ -154,45 +121,38 @@ TEST_F(VehicleTest, FormulaWithoutCLineLeavesTheIndexOfTheCurrentRow) {
 }
 
 TEST_F(VehicleTest, WithoutParametersEveryVehicleIsLoadedAndFoundByKey) {
+  const std::string keyed = dm.sdsVeiculo->CommandText();
   dm.AlteraCommandText("cdsVeiculo", AllVehiclesQuery());
   EXPECT_TRUE(dm.LerVeiculo(1, "V2", true));
   EXPECT_TRUE(dm.cdsVeiculo->GetParams().Empty());
   EXPECT_EQ(dm.cdsVeiculo->RecordCount(), 5);
   EXPECT_EQ(CurrentVehicle(), "V2");
   EXPECT_EQ(dm.GetiPvIndicePagamento(), 22);
-
   EXPECT_TRUE(dm.LerVeiculo(2, "V1", true));
   EXPECT_EQ(dm.cdsVeiculo->FieldByName("EMPRESA").AsInteger(), 2);
   EXPECT_EQ(dm.GetiPvIndicePagamento(), 99);
-
   // Positioning on a loaded vehicle with the formula already read sends nothing.
   ASSERT_TRUE(dm.LerVeiculo(1, "V1", true));
-  const long before = Statements();
+  long before = Statements();
   EXPECT_TRUE(dm.LerVeiculo(1, "V2", true));
   EXPECT_EQ(Statements(), before);
   EXPECT_EQ(CurrentVehicle(), "V2");
-}
-
-TEST_F(VehicleTest, WithoutParametersAnUnknownVehicleTakesNoOtherVehiclesFormula) {
-  dm.AlteraCommandText("cdsVeiculo", AllVehiclesQuery());
-  ASSERT_TRUE(dm.LerVeiculo(1, "V1", true));
-  ASSERT_EQ(dm.GetiPvIndicePagamento(), 22);
+  // An unknown vehicle takes no other vehicle's formula.
   EXPECT_FALSE(dm.LerVeiculo(1, "XX", true));
   EXPECT_TRUE(dm.cdsFormulaLinha->IsEmpty());
   EXPECT_EQ(dm.GetiPvIndicePagamento(), 0);
-}
-
-TEST_F(VehicleTest, RestoringTheKeyedQueryReadsOneVehicleAgain) {
-  const std::string keyed = dm.sdsVeiculo->CommandText();
-  dm.AlteraCommandText("cdsVeiculo", AllVehiclesQuery());
-  ASSERT_TRUE(dm.LerVeiculo(1, "V1", true));
-  ASSERT_EQ(dm.cdsVeiculo->RecordCount(), 5);
-
+  // The server sends no vehicle packet when every vehicle is loaded.
+  DataPacket veiculo, linhas;
+  veiculo.fields.push_back(FieldDef{"UNTOUCHED", FieldType::Integer, 0});
+  EXPECT_TRUE(dm.LerVeiculoServer(1, "V3", veiculo, linhas, true));
+  ASSERT_EQ(veiculo.fields.size(), 1u);
+  EXPECT_TRUE(veiculo.rows.empty());
+  EXPECT_EQ(linhas.rows.size(), 2u);  // F2's two lines
+  // Restoring the keyed query reads one vehicle again.
   dm.AlteraCommandText("cdsVeiculo", keyed);
   EXPECT_TRUE(dm.LerVeiculo(1, "V3", true));
   EXPECT_EQ(dm.cdsVeiculo->GetParams().Count(), 2u);
   EXPECT_EQ(dm.cdsVeiculo->RecordCount(), 1);
-  EXPECT_EQ(CurrentVehicle(), "V3");
 }
 
 TEST_F(VehicleTest, WithoutParametersTheFormulaLinesAreFilteredToTheVehiclesFormula) {
@@ -201,20 +161,15 @@ TEST_F(VehicleTest, WithoutParametersTheFormulaLinesAreFilteredToTheVehiclesForm
   dm.AlteraCommandText("cdsFormulaLinha",
                        "select * from VEI_FORMULA_LINHA order by EMPRESA desc, FORMULA, "
                        "LINHA_FORMULA");
-  struct Step {
-    int empresa;
-    const char* veiculo;
-    int indice;
-  };
-  const Step steps[] = {
+  const std::tuple<int, const char*, int> steps[] = {
       {1, "V1", 22},  // company 1's F1, not company 2's (99)
       {2, "V1", 99},
       {1, "V3", 41},  // no "C" line: the first line of company 1's F2
   };
-  for (const Step& s : steps) {
-    SCOPED_TRACE(std::to_string(s.empresa) + "/" + s.veiculo);
-    EXPECT_TRUE(dm.LerVeiculo(s.empresa, s.veiculo, true));
-    EXPECT_EQ(dm.GetiPvIndicePagamento(), s.indice);
+  for (const auto& [empresa, veiculo, indice] : steps) {
+    SCOPED_TRACE(std::to_string(empresa) + "/" + veiculo);
+    EXPECT_TRUE(dm.LerVeiculo(empresa, veiculo, true));
+    EXPECT_EQ(dm.GetiPvIndicePagamento(), indice);
     EXPECT_FALSE(dm.cdsFormulaLinha->Filtered());
     EXPECT_EQ(dm.cdsFormulaLinha->RecordCount(), 8);  // every line, once the filter is off
   }
@@ -231,21 +186,9 @@ TEST_F(VehicleTest, ServerReturnsTheVehicleAndItsFormulaLines) {
   EXPECT_EQ(veiculo.rows[0][veiculo.FieldIndex("VEICULO")].AsText(), "V1");
   ASSERT_EQ(linhas.rows.size(), 3u);
   EXPECT_EQ(linhas.rows[1][linhas.FieldIndex("TIPO")].AsText(), "C");
-
   EXPECT_FALSE(dm.LerVeiculoServer(1, "XX", veiculo, linhas, true));
   EXPECT_TRUE(veiculo.rows.empty());
   EXPECT_TRUE(linhas.rows.empty());
-}
-
-TEST_F(VehicleTest, ServerSendsNoVehiclePacketWhenEveryVehicleIsLoaded) {
-  dm.AlteraCommandText("cdsVeiculo", AllVehiclesQuery());
-  DataPacket veiculo, linhas;
-  veiculo.fields.push_back(FieldDef{"UNTOUCHED", FieldType::Integer, 0});
-  EXPECT_TRUE(dm.LerVeiculoServer(1, "V3", veiculo, linhas, true));
-  ASSERT_EQ(veiculo.fields.size(), 1u);
-  EXPECT_EQ(veiculo.fields[0].name, "UNTOUCHED");
-  EXPECT_TRUE(veiculo.rows.empty());
-  EXPECT_EQ(linhas.rows.size(), 2u);  // F2's two lines
 }
 
 }  // namespace
