@@ -8,6 +8,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "module/catalogue_seed.h"
 #include "module/maker_utils/compat_banco.h"
@@ -200,18 +201,16 @@ TEST_F(CatalogueDb, OpeningTheVehicleTwiceForTheSameKeyYieldsOneRow) {
 }
 
 TEST_F(CatalogueDb, PackageYearReturnsTheMostRecentIssueFirst) {
-  const struct {
-    const char* tipo_preco;
-    double emissao, valor;
-  } rows[] = {{"N", EncodeDate(2023, 1, 10), 1500},
-              {"N", EncodeDate(2024, 6, 1), 1700},
-              {"N", EncodeDate(2022, 12, 31), 1400},
-              {"F", EncodeDate(2025, 1, 1), 9999}};  // another price type
-  for (const auto& r : rows)
+  const std::tuple<const char*, double, double> rows[] = {
+      {"N", EncodeDate(2023, 1, 10), 1500},
+      {"N", EncodeDate(2024, 6, 1), 1700},
+      {"N", EncodeDate(2022, 12, 31), 1400},
+      {"F", EncodeDate(2025, 1, 1), 9999}};  // another price type
+  for (const auto& [tipo_preco, emissao, valor] : rows)
     Row("VEI_PACOTE_ANO",
         "EMPRESA PACOTE ANO_MODELO TIPO_PINTURA TIPO_PRECO DTA_EMISSAO VAL_PACOTE",
         {Value::Integer(1), Value::Text("P1"), Value::Integer(2024), Value::Text("M"),
-         Value::Text(r.tipo_preco), Value::DateTime(r.emissao), Value::Float(r.valor)});
+         Value::Text(tipo_preco), Value::DateTime(emissao), Value::Float(valor)});
   platform::SqlDataSet& sds = *dm_.sdsPacoteAno;
   Plausible(sds);  // price type N
   sds.Open();

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "module/catalogue_seed.h"
@@ -157,21 +158,17 @@ TEST_F(ParametersTest, PermissaoFuncaoAndBuscaMarca) {
   for (auto [usuario, funcao] : {std::pair{12, 300}, {13, 301}})
     testing::InsertRow(connection(), "GER_FUNCAO_USUARIO", "USUARIO FUNCAO",
                        {Value::Integer(usuario), Value::Integer(funcao)});
-  const struct {
-    int usuario, funcao;
-    bool granted;
-    long statements;
-  } rights[] = {
+  const std::tuple<int, int, bool, long> rights[] = {
       {12, 300, true, 1},   // the user holds the right
       {12, 301, false, 1},  // another user's right
       {14, 300, false, 1},  // a user without rights
       {0, 999, true, 0},    // the system user needs no right, nor a query
   };
-  for (const auto& r : rights) {
-    SCOPED_TRACE(std::to_string(r.usuario) + "/" + std::to_string(r.funcao));
+  for (const auto& [usuario, funcao, granted, statements] : rights) {
+    SCOPED_TRACE(std::to_string(usuario) + "/" + std::to_string(funcao));
     const long before = Statements();
-    EXPECT_EQ(dm.PermissaoFuncao(r.usuario, r.funcao), r.granted);
-    EXPECT_EQ(Statements() - before, r.statements);
+    EXPECT_EQ(dm.PermissaoFuncao(usuario, funcao), granted);
+    EXPECT_EQ(Statements() - before, statements);
   }
 
   SeedDealer11();

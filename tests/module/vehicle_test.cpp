@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "module/catalogue_seed.h"
 #include "platform/db/client_dataset.h"
@@ -42,19 +43,13 @@ class VehicleTest : public testing::DbTest {
                 {Value::Integer(v.empresa), Value::Text(v.veiculo), Value::Text(v.formula),
                  Value::Text("M1"), Value::Text(chassi)});
     }
-    const struct {
-      int empresa;
-      const char* formula;
-      int linha;
-      const char* tipo;
-      int indice;
-    } lines[] = {{1, "F1", 1, "A", 11}, {1, "F1", 2, "C", 22}, {1, "F1", 3, "B", 33},
-                 {1, "F2", 1, "A", 41}, {1, "F2", 2, "B", 42}, {2, "F1", 1, "A", 98},
-                 {2, "F1", 2, "C", 99}, {2, "F2", 1, "A", 97}};
-    for (const auto& l : lines)
+    const std::tuple<int, const char*, int, const char*, int> lines[] = {
+        {1, "F1", 1, "A", 11}, {1, "F1", 2, "C", 22}, {1, "F1", 3, "B", 33}, {1, "F2", 1, "A", 41},
+        {1, "F2", 2, "B", 42}, {2, "F1", 1, "A", 98}, {2, "F1", 2, "C", 99}, {2, "F2", 1, "A", 97}};
+    for (const auto& [empresa, formula, linha, tipo, indice] : lines)
       InsertRow(connection(), "VEI_FORMULA_LINHA", "EMPRESA FORMULA LINHA_FORMULA TIPO INDICE",
-                {Value::Integer(l.empresa), Value::Text(l.formula), Value::Integer(l.linha),
-                 Value::Text(l.tipo), Value::Integer(l.indice)});
+                {Value::Integer(empresa), Value::Text(formula), Value::Integer(linha),
+                 Value::Text(tipo), Value::Integer(indice)});
   }
 
   // The vehicle query without its where clause: every vehicle of every company.

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "platform/format/date_time.h"
 #include "platform/format/format_settings.h"
@@ -36,28 +37,18 @@ void ExpectRefused(F f, const std::string& bad,
 }
 
 TEST(FiltroVirgula, RemovesOnlyTheFinalComma) {
-  struct Case {
-    const char* in;
-    const char* out;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, const char*> cases[] = {
       {"1,'A',NULL,", "1,'A',NULL"},
       {"'a','b', ", "'a','b'"},
       {",", ""},
       {"", ""},
       {"'x,'", "'x,'"},
   };
-  for (const Case& c : cases) EXPECT_EQ(FiltroVirgula(c.in), c.out) << c.in;
+  for (const auto& [in, out] : cases) EXPECT_EQ(FiltroVirgula(in), out) << in;
 }
 
 TEST(Alinha, PadsAndCutsToTheWidthInCharacters) {
-  struct Case {
-    const char* text;
-    int width;
-    const char* left;
-    const char* right;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, int, const char*, const char*> cases[] = {
       {"AB", 5, "AB   ", "   AB"},
       {"ABCDEF", 3, "ABC", "ABC"},      // longer text keeps its first characters
       {"João", 6, "João  ", "  João"},  // 4 characters, 5 bytes
@@ -66,22 +57,16 @@ TEST(Alinha, PadsAndCutsToTheWidthInCharacters) {
       {"X", 0, "", ""},
       {"", 2, "  ", "  "},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(AlinhaEsq(c.text, c.width), c.left) << c.text << " " << c.width;
-    EXPECT_EQ(AlinhaDir(c.text, c.width), c.right) << c.text << " " << c.width;
+  for (const auto& [text, width, left, right] : cases) {
+    EXPECT_EQ(AlinhaEsq(text, width), left) << text << " " << width;
+    EXPECT_EQ(AlinhaDir(text, width), right) << text << " " << width;
   }
   EXPECT_THROW(AlinhaEsq("A", -1), Error);
   EXPECT_THROW(AlinhaDir("A", -1), Error);
 }
 
 TEST(SeparaCampos, SplitsAtTheFirstDash) {
-  struct Case {
-    const char* text;
-    int part;
-    bool trim;
-    const char* out;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, int, bool, const char*> cases[] = {
       {"2-SOLTEIRO", 1, true, "2"},
       {"2-SOLTEIRO", 2, true, "SOLTEIRO"},
       {"2 - SOLTEIRO", 2, true, "SOLTEIRO"},
@@ -90,18 +75,13 @@ TEST(SeparaCampos, SplitsAtTheFirstDash) {
       {"ABC", 2, true, ""},
       {"-X", 1, true, ""},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(SeparaCampos(c.text, c.part, c.trim), c.out) << c.text << " part " << c.part;
+  for (const auto& [text, part, trim, out] : cases)
+    EXPECT_EQ(SeparaCampos(text, part, trim), out) << text << " part " << part;
   EXPECT_THROW(SeparaCampos("A-B", 3, true), Error);
 }
 
 TEST(RoundToBrel, HalvesGoAwayFromZeroAsTheAmountPrints) {
-  struct Case {
-    double value;
-    int places;
-    double rounded;
-  };
-  const Case cases[] = {
+  const std::tuple<double, int, double> cases[] = {
       {2.675, -2, 2.68},  // binary 2.67499999... but prints 2.675
       {1.005, -2, 1.01},
       {-0.125, -2, -0.13},
@@ -112,24 +92,20 @@ TEST(RoundToBrel, HalvesGoAwayFromZeroAsTheAmountPrints) {
       // 1000 * ((1 + 2/100)^(1/30))^45 - 1000: (1.02)^1.5 = 1.030149..., interest 30.149...
       {1000 * std::pow(std::pow(1.02, 1.0 / 30), 45) - 1000, -2, 30.15},
   };
-  for (const Case& c : cases)
-    EXPECT_DOUBLE_EQ(RoundToBrel(c.value, c.places), c.rounded) << c.value << " " << c.places;
+  for (const auto& [value, places, rounded] : cases)
+    EXPECT_DOUBLE_EQ(RoundToBrel(value, places), rounded) << value << " " << places;
   EXPECT_TRUE(std::isnan(RoundToBrel(std::nan(""), -2)));
   EXPECT_THROW(RoundToBrel(1.0, 1), Error);
   EXPECT_THROW(RoundToBrel(1.0, -16), Error);
 }
 
 TEST(StrToReal, ReadsLocalNumbersWithThousands) {
-  struct Case {
-    const char* text;
-    double value;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, double> cases[] = {
       {"1.234,56", 1234.56}, {"1.234.567,8", 1234567.8}, {"-0,5", -0.5},
       {",5", 0.5},           {" 7,25 ", 7.25},           {"", 0},
       {"999,", 999},
   };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(StrToReal(c.text), c.value) << c.text;
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(StrToReal(text), value) << text;
 }
 
 TEST(StrToReal, RefusesWhatIsNotALocalNumber) {
@@ -148,18 +124,14 @@ TEST(StrToReal, FollowsTheCurrentSettings) {
 }
 
 TEST(UltimoDia, LastDayOfTheMonth) {
-  struct Case {
-    const char* text;
-    double last;
-  };
-  const Case cases[] = {
+  const std::tuple<const char*, double> cases[] = {
       {"10/02/2024", EncodeDate(2024, 2, 29)},  // leap year
       {"10/02/2023", EncodeDate(2023, 2, 28)},
       {"29/02/2000", EncodeDate(2000, 2, 29)},  // divisible by 400: leap
       {"01/02/1900", EncodeDate(1900, 2, 28)},  // divisible by 100 only: not leap
       {"01/04/2024", EncodeDate(2024, 4, 30)},
   };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(UltimoDia(c.text), c.last) << c.text;
+  for (const auto& [text, last] : cases) EXPECT_DOUBLE_EQ(UltimoDia(text), last) << text;
   EXPECT_THROW(UltimoDia("31/02/2024"), Error);
   EXPECT_THROW(UltimoDia("fevereiro"), Error);
 }
