@@ -49,36 +49,26 @@ class ModuleFrameDb : public testing::DbTest {
   TddmVeiculoCompartilhadoBD dm_;
 };
 
-TEST_F(ModuleFrameDb, BindingClosesDatasetsAndFinalizaDropsTheConnection) {
+TEST_F(ModuleFrameDb, BindingClosesDatasetsAndComponentsAreReachedByName) {
   dm_.sdsAux->SetCommandText("select 1 N from RDB$DATABASE");
   dm_.sdsAux->Open();
   dm_.AtribuiConexao(&connection());
   EXPECT_FALSE(dm_.sdsAux->Active());
-  EXPECT_EQ(dm_.sdsAux->GetConnection(), &connection());
-  dm_.FinalizaDM();
-  EXPECT_EQ(dm_.GetConexao(), nullptr);
-  EXPECT_EQ(dm_.sdsAux->GetConnection(), &connection());  // datasets are not touched
-}
-
-TEST_F(ModuleFrameDb, FechaSdsAndAlteraCommandTextByName) {
-  dm_.sdsAux->SetCommandText("select 1 N from RDB$DATABASE");
   dm_.sdsAux->Open();
   dm_.FechaSds("SDSAUX");
   EXPECT_FALSE(dm_.sdsAux->Active());
   EXPECT_THROW(dm_.FechaSds("sdsNaoExiste"), Error);
-
   dm_.AlteraCommandText("cdsAuxiliar", "select 2 N from RDB$DATABASE");
-  EXPECT_EQ(dm_.cdsAuxiliar->CommandText, "select 2 N from RDB$DATABASE");
-  EXPECT_EQ(dm_.sdsAuxiliar->CommandText(), "select 2 N from RDB$DATABASE");
   dm_.cdsAuxiliar->Open();
   EXPECT_EQ(dm_.cdsAuxiliar->FieldByName("N").AsInteger(), 2);
-
-  // An empty text clears only the client dataset's.
-  dm_.AlteraCommandText("cdsAuxiliar", "");
+  dm_.AlteraCommandText("cdsAuxiliar", "");  // an empty text clears only the client dataset's
   EXPECT_FALSE(dm_.cdsAuxiliar->Active());
   EXPECT_EQ(dm_.cdsAuxiliar->CommandText, "");
   EXPECT_EQ(dm_.sdsAuxiliar->CommandText(), "select 2 N from RDB$DATABASE");
   EXPECT_THROW(dm_.AlteraCommandText("cdsNaoExiste", "select 1 from RDB$DATABASE"), Error);
+  dm_.FinalizaDM();
+  EXPECT_EQ(dm_.GetConexao(), nullptr);
+  EXPECT_EQ(dm_.sdsAux->GetConnection(), &connection());  // datasets are not touched
 }
 
 // The SQL Server adaptation, run on the Firebird test database through a
