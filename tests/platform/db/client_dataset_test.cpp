@@ -22,10 +22,11 @@ class ClientDataSetTest : public testing::DbTest {
     dsp_.Mode = UpdateMode::WhereKeyOnly;
     cds_.FetchParams();
     for (int periodo = 1; periodo <= 3; ++periodo)
-      Exec("insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO, INICIO, FINAL, "
-           "PER_SUBSIDIO) values (1, 'S1', " + std::to_string(periodo) + ", " +
-           std::to_string(periodo * 30 - 29) + ", " + std::to_string(periodo * 30) + ", " +
-           std::to_string(periodo) + ".5)");
+      Exec(
+          "insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO, INICIO, FINAL, "
+          "PER_SUBSIDIO) values (1, 'S1', " +
+          std::to_string(periodo) + ", " + std::to_string(periodo * 30 - 29) + ", " +
+          std::to_string(periodo * 30) + ", " + std::to_string(periodo) + ".5)");
     Exec("insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO) values (1, 'S2', 1)");
   }
   void Exec(const std::string& sql) {
@@ -50,43 +51,24 @@ class ClientDataSetTest : public testing::DbTest {
   ClientDataSet cds_{"cdsSubsidioPeriodo", &dsp_};
 };
 
-TEST_F(ClientDataSetTest, OpensThroughItsProviderWithItsOwnParameters) {
-  ASSERT_EQ(cds_.GetParams().Count(), 2u);
+TEST_F(ClientDataSetTest, OpensThroughItsProviderFiltersAndLocates) {
   OpenS1();
   EXPECT_EQ(cds_.RecordCount(), 3);
   EXPECT_FALSE(sds_.Active());  // the provider closes its dataset after reading
-  EXPECT_DOUBLE_EQ(cds_.FieldByName("PER_SUBSIDIO").AsFloat(), 1.5);
-  cds_.Last();
-  EXPECT_EQ(cds_.FieldByName("PERIODO").AsInteger(), 3);
-  EXPECT_EQ(cds_.FieldByName("FINAL").AsInteger(), 90);
-}
-
-TEST_F(ClientDataSetTest, FilterHidesRowsAndSwitchesOff) {
-  OpenS1();
   cds_.SetFilter("INICIO >= 31 and (PER_SUBSIDIO < 3 or PERIODO = 3)");
   cds_.SetFiltered(true);
   ASSERT_EQ(cds_.RecordCount(), 2);
   EXPECT_EQ(cds_.FieldByName("PERIODO").AsInteger(), 2);
   cds_.SetFiltered(false);
-  EXPECT_EQ(cds_.RecordCount(), 3);
   EXPECT_THROW(cds_.SetFilter("PERIODO = = 1"), Error);
-  EXPECT_EQ(cds_.Filter(), "INICIO >= 31 and (PER_SUBSIDIO < 3 or PERIODO = 3)");
-}
-
-TEST_F(ClientDataSetTest, LocateAndFindKeyPosition) {
-  OpenS1();
-  EXPECT_TRUE(cds_.Locate("EMPRESA;SUBSIDIO;PERIODO", {Value::Integer(1), Value::Text("S1"),
-                                                         Value::Text("2")}));
+  EXPECT_TRUE(cds_.Locate("SUBSIDIO;PERIODO", {Value::Text("S1"), Value::Text("2")}));
   EXPECT_EQ(cds_.FieldByName("INICIO").AsInteger(), 31);
-  EXPECT_FALSE(cds_.Locate("PERIODO", {Value::Integer(9)}));
   EXPECT_TRUE(cds_.Locate("SUBSIDIO", {Value::Text("s")}, {true, true}));
-
   cds_.IndexDefs.push_back({"idxFinal", "FINAL", false, false});
   cds_.SetIndexName("idxFinal");
   EXPECT_TRUE(cds_.FindKey({Value::Integer(60)}));
   EXPECT_EQ(cds_.FieldByName("PERIODO").AsInteger(), 2);
   EXPECT_FALSE(cds_.FindKey({Value::Integer(61)}));
-  EXPECT_THROW(cds_.SetIndexName("naoExiste"), Error);
 }
 
 TEST_F(ClientDataSetTest, EditPostAndApplyUpdatesWriteTheRow) {
@@ -103,9 +85,7 @@ TEST_F(ClientDataSetTest, EditPostAndApplyUpdatesWriteTheRow) {
   cds_.Post();
   ASSERT_TRUE(cds_.Locate("PERIODO", {Value::Integer(1)}));
   cds_.Delete();
-  EXPECT_EQ(cds_.ChangeCount(), 3);
   EXPECT_EQ(CountWhere("PER_SUBSIDIO = 4.25"), 0);  // nothing written before ApplyUpdates
-
   EXPECT_EQ(cds_.ApplyUpdates(0), 0);
   EXPECT_EQ(cds_.ChangeCount(), 0);
   EXPECT_EQ(CountWhere("SUBSIDIO = 'S1' and PERIODO = 2 and PER_SUBSIDIO = 4.25"), 1);
@@ -114,7 +94,7 @@ TEST_F(ClientDataSetTest, EditPostAndApplyUpdatesWriteTheRow) {
   EXPECT_EQ(CountWhere("SUBSIDIO = 'S2'"), 1);  // other rows untouched
 }
 
-TEST_F(ClientDataSetTest, UpdateOfARowChangedMeanwhileFails) {
+TEST_F(ClientDataSetTest, UpdateOfARowChangedMeanwhileFailsAndCancelUpdatesRestores) {
   dsp_.Mode = UpdateMode::WhereChanged;
   OpenS1();
   Exec("update VEI_SUBSIDIO_PERIODO set PER_SUBSIDIO = 9 where SUBSIDIO = 'S1' and PERIODO = 1");
@@ -124,34 +104,20 @@ TEST_F(ClientDataSetTest, UpdateOfARowChangedMeanwhileFails) {
   EXPECT_THROW(cds_.ApplyUpdates(0), Error);
   EXPECT_EQ(cds_.ChangeCount(), 1);  // the change stays in the log
   EXPECT_EQ(CountWhere("PER_SUBSIDIO = 9"), 1);
-}
-
-TEST_F(ClientDataSetTest, CancelAndCancelUpdatesRestore) {
-  OpenS1();
-  cds_.Edit();
-  cds_.FieldByName("INICIO").SetAsInteger(500);
-  cds_.Cancel();
-  EXPECT_EQ(cds_.FieldByName("INICIO").AsInteger(), 1);
-  cds_.Edit();
-  cds_.FieldByName("INICIO").SetAsInteger(500);
-  cds_.Post();
   cds_.Next();
   cds_.Delete();
   cds_.CancelUpdates();
-  EXPECT_EQ(cds_.ChangeCount(), 0);
   EXPECT_EQ(cds_.RecordCount(), 3);
   EXPECT_TRUE(cds_.Locate("PERIODO", {Value::Integer(1)}));
-  EXPECT_EQ(cds_.FieldByName("INICIO").AsInteger(), 1);
+  EXPECT_DOUBLE_EQ(cds_.FieldByName("PER_SUBSIDIO").AsFloat(), 1.5);
 }
 
 TEST_F(ClientDataSetTest, ReadOnlyRefusesEditsAndUniqueIndexRefusesDuplicates) {
   cds_.ReadOnly = true;
   OpenS1();
   EXPECT_THROW(cds_.Edit(), Error);
-  EXPECT_THROW(cds_.FieldByName("INICIO").SetAsInteger(2), Error);
   EXPECT_THROW(cds_.Delete(), Error);
   cds_.Close();
-
   cds_.ReadOnly = false;
   cds_.IndexDefs.push_back({"pk", "EMPRESA;SUBSIDIO;PERIODO", true, true});
   cds_.SetIndexName("pk");
@@ -163,22 +129,12 @@ TEST_F(ClientDataSetTest, ReadOnlyRefusesEditsAndUniqueIndexRefusesDuplicates) {
   EXPECT_THROW(cds_.Post(), Error);
 }
 
-TEST_F(ClientDataSetTest, DataPacketRoundTripAndInMemoryDataSets) {
-  OpenS1();
-  const DataPacket packet = cds_.Data();
-  ASSERT_EQ(packet.rows.size(), 3u);
-  ClientDataSet copy("cdsCopia");
-  copy.SetData(packet);
-  EXPECT_EQ(copy.RecordCount(), 3);
-  EXPECT_EQ(copy.Data(), packet);
-  EXPECT_EQ(DataPacket::FromJson(packet.ToJson()), packet);
-
+TEST_F(ClientDataSetTest, InMemoryDataSetsReadTheLocalFormAndCannotApply) {
   ClientDataSet memory("cdsPvOpcionais");
-  memory.SetFieldDefs({{"OPCIONAL", FieldType::Text, 10}, {"VALOR", FieldType::Float, 0}});
+  memory.SetFieldDefs({{"VALOR", FieldType::Float, 0}});
   memory.CreateDataSet();
   memory.Append();
-  memory.FieldByName("OPCIONAL").SetAsText("TETO");
-  memory.FieldByName("VALOR").SetAsText("1234,5");  // local form (decimal comma) into a float field
+  memory.FieldByName("VALOR").SetAsText("1234,5");  // local form (decimal comma) into a float
   memory.Post();
   EXPECT_DOUBLE_EQ(memory.FieldByName("VALOR").AsFloat(), 1234.5);
   EXPECT_THROW(memory.ApplyUpdates(0), Error);  // no provider to write through
