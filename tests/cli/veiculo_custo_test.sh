@@ -1,10 +1,6 @@
 #!/bin/sh
-# `veiculo custo` and the vehicle cost operations of `veiculo call` on the demo
-# database, as a user runs them: one vehicle costed under a small formula of
-# the test's own (its stored lines, present sale value, accounting cost, the
-# costing table and summary), every vehicle in stock of a dealer with the
-# progress lines, a vehicle that fails without undoing the others, and the
-# bad input refused before anything is costed.
+# `veiculo custo` and the vehicle cost calls on the demo database: one vehicle under a
+# formula of the test's own, every vehicle in stock, a failing vehicle, bad input.
 . "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
 
@@ -54,8 +50,6 @@ check "line 3: 10 % of the profit" " 3 Participacao + . . 10,00 4.900,00 4.900,0
 # present sale value is the same 50,000.
 check "summary: cost" " Cost 5.900,00 5.900,00" "$(squeezed ' Cost ')"
 check "summary: profit" " Profit 44.100,00 (88,20 %) 44.100,00 (88,20 %)" "$(squeezed ' Profit ')"
-check "summary: gross profit" " Gross profit 49.000,00 (98,00 %) 49.000,00 (98,00 %)" \
-  "$(squeezed 'Gross profit')"
 check "summary: managerial profit" " Managerial profit 49.000,00 (98,00 %) 49.000,00 (98,00 %)" \
   "$(squeezed 'Managerial profit')"
 check "the costing is committed" \
@@ -76,8 +70,6 @@ out=$("$VEICULO" call CalculaCustoContabil PEmpresa=1 PRevenda=1 PVeiculo=V1004 
   PDataProcessamento=2025-03-14 PTipo=C --database "$DB" 2>&1); rc=$?
 check "call CalculaCustoContabil gives the fixed fee" '"result":1000.0' \
   "$(printf '%s\n' "$out" | grep -o '"result":[^,}]*')"
-out=$("$VEICULO" call BuscaAjustes pfVeiculo=V1004 pfDataProcessamento=2025-03-14 --database "$DB" 2>&1); rc=$?
-check "call BuscaAjustes: none posted" '"result":0.0' "$(printf '%s\n' "$out" | grep -o '"result":[^,}]*')"
 out=$("$VEICULO" call CalculaCustoContabil PEmpresa=1 PRevenda=1 PVeiculo=NOPE PFormula=CUSTOT \
   PDataProcessamento=2025-03-14 PTipo=C --database "$DB" 2>&1); rc=$?
 check "call CalculaCustoContabil of an unknown vehicle fails" 1 "$rc"
@@ -131,11 +123,5 @@ check "and how many failed" "veiculo: database error: 1 of 105 vehicles could no
   "$(printf '%s\n' "$err" | tail -1)"
 check "the others stay costed" '[{"N":104}]' \
   "$(query "select count(distinct VEICULO) N from VEI_VEICULO_CUSTEIO where EMPRESA = 1")"
-check "the first vehicle costed is shown" "Costing of vehicle S000002" \
-  "$(squeezed 'Costing of' | sed 's/ for .*//')"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+[ "$failures" -eq 0 ]

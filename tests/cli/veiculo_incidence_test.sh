@@ -1,10 +1,6 @@
 #!/bin/sh
-# The incidence resolution through `veiculo call` and `veiculo run` on the demo
-# database, as a user runs it: lines of the demo formula NOVOS resolved for the
-# demo vehicle V1001, the bands of the commission and of the sales prize, the
-# reference date and an unknown vehicle. Expected figures come from the demo
-# rows (apps/veiculo/demo/incidence_rows.cpp for the lines, bands, bonus sheet
-# and rebate title; index_rows.cpp for the daily index).
+# BuscaIncidencia, BuscaReferencia and the bands through `veiculo call`/`run` for demo
+# vehicle V1001 (figures from apps/veiculo/demo/incidence_rows.cpp and index_rows.cpp).
 . "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
 
@@ -45,7 +41,6 @@ check "a line the formula does not have is 0" "0.0" "$(result "$out")"
   pfLinha=1 pfPercentual=-1 pfDataProcessamento=2025-03-20 pfAux=false pfTipo= \
   --database "$DB" >"$WORK/none.out" 2>"$WORK/none.err"; rc=$?
 check "an unknown vehicle fails with status 1" 1 "$rc"
-check "and prints nothing on stdout" "" "$(cat "$WORK/none.out")"
 check "and says which vehicle" "veiculo: not found error: vehicle 'V9999' does not exist in company 1" \
   "$(cat "$WORK/none.err")"
 
@@ -92,8 +87,4 @@ check "the rebate counts from the title's bonus payment" "381.09" "$(cents "$(re
 check "the management share is 2 % of the margin over the cost" \
   "$(cents "(86490 - $custo) * 0.02")" "$(cents "$(result "$(nth 10)")")"
 
-if [ "$failures" -gt 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+[ "$failures" -eq 0 ]

@@ -12,12 +12,9 @@ class AccountingCostTest : public VehicleCostTest {
   void SetUp() override {
     VehicleCostTest::SetUp();
     SeedWorld();
-    InsertRow(connection(), "FAT_TIPO_TRANSACAO",
-              {{"TIPO_TRANSACAO", T("AJE")}, {"TIPO", T("E")}, {"SUBTIPO_TRANSACAO", T("A")}});
-    InsertRow(connection(), "FAT_TIPO_TRANSACAO",
-              {{"TIPO_TRANSACAO", T("AJS")}, {"TIPO", T("S")}, {"SUBTIPO_TRANSACAO", T("A")}});
-    InsertRow(connection(), "FAT_TIPO_TRANSACAO",
-              {{"TIPO_TRANSACAO", T("DEV")}, {"TIPO", T("E")}, {"SUBTIPO_TRANSACAO", T("D")}});
+    SeedAdjustmentTypes();
+    Insert(connection(), "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO SUBTIPO_TRANSACAO",
+           {T("DEV"), T("E"), T("D")});
   }
   double Contabil() {
     dm.LerParametro(1, 1);

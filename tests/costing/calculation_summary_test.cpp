@@ -1,6 +1,4 @@
-// The summary text of the calculation query, from given totals: the profits
-// left from the sale value on each basis, their percentages, the number
-// patterns with their trailing blanks and the local separators.
+// The summary text of the calculation query from given totals.
 
 #include "costing/calculation_summary.h"
 
@@ -24,16 +22,6 @@ TotaisCalculo AllThree(double historico, double presente) {
   return totais;
 }
 
-TEST(CalculationSummaryTest, CostOf80000On100000LeavesProfitOf20PercentEverywhere) {
-  ScopedFormatSettings brazilian(FormatSettings::Brazilian());
-  // 100000 - 80000 = 20000; 20000 / 100000 * 100 = 20.
-  EXPECT_EQ(TextoResumoCalculo(AllThree(80000, 80000), 100000, 100000),
-            "Custo;80.000,00 ;80.000,00 |"
-            "Lucro (%);20,00 ;20.000,00 ;20,00 ;20.000,00 |"
-            "Lucro Bruto;20,00 ;20.000,00 ;20,00 ;20.000,00 |"
-            "Lucro Gerencial;20,00 ;20.000,00 ;20,00 ;20.000,00 |");
-}
-
 TEST(CalculationSummaryTest, EachTotalAndBasisKeepsItsOwnFigures) {
   ScopedFormatSettings brazilian(FormatSettings::Brazilian());
   TotaisCalculo totais;
@@ -50,24 +38,6 @@ TEST(CalculationSummaryTest, EachTotalAndBasisKeepsItsOwnFigures) {
             "Lucro (%);-1271,74 ;-1.144.567,89 ;20,00 ;17.600,00 |"
             "Lucro Bruto;100,00 ;90.000,00 ;100,00 ;88.000,00 |"
             "Lucro Gerencial;101,11 ;91.000,00 ;100,00 ;88.000,00 |");
-}
-
-TEST(CalculationSummaryTest, ZeroSaleValueGivesZeroPercentOnItsBasisOnly) {
-  ScopedFormatSettings brazilian(FormatSettings::Brazilian());
-  TotaisCalculo totais;
-  totais.custo = {500, 510};
-  // Historic: no sale value, so 0 % (no division); profit 0 - 500.
-  // Present: (1000 - 510) / 1000 * 100 = 49.
-  EXPECT_EQ(TextoResumoCalculo(totais, 0, 1000),
-            "Custo;500,00 ;510,00 |"
-            "Lucro (%);0,00 ;-500,00 ;49,00 ;490,00 |"
-            "Lucro Bruto;0,00 ;0,00 ;100,00 ;1.000,00 |"
-            "Lucro Gerencial;0,00 ;0,00 ;100,00 ;1.000,00 |");
-  EXPECT_EQ(TextoResumoCalculo(totais, 0, 0),
-            "Custo;500,00 ;510,00 |"
-            "Lucro (%);0,00 ;-500,00 ;0,00 ;-510,00 |"
-            "Lucro Bruto;0,00 ;0,00 ;0,00 ;0,00 |"
-            "Lucro Gerencial;0,00 ;0,00 ;0,00 ;0,00 |");
 }
 
 TEST(CalculationSummaryTest, SeparatorsAreTheCurrentSettings) {

@@ -1,7 +1,5 @@
-// Percentage bands during a costing evaluation: the band percentage posted
-// into the row and into cdsFormulaLinha with the financial base recomputed,
-// a band with only a fixed amount, and the profitability of the lines
-// evaluated so far steering the next line's bands.
+// Percentage bands during a costing evaluation: posted into the row and
+// cdsFormulaLinha, the financial base recomputed, fixed-amount bands.
 
 #include <gtest/gtest.h>
 
@@ -64,18 +62,6 @@ TEST_F(CusteioTest, ProfitabilitySoFarSteersTheNextLinesBands) {
   // The band percentage is posted into the formula lines in memory only.
   EXPECT_EQ(PercentualEmMemoria(2), F(2));
   EXPECT_EQ(PercentualEmMemoria(3), Value());
-}
-
-TEST_F(CusteioTest, GrossProfitBandOfTheThirdLineSeesTheFirstTwo) {
-  SeedLine(connection(), 3, "V");
-  SeedBand(connection(), 3, 0, 5, "B", "H", 1);
-  SeedBand(connection(), 3, 5.01, 15, "B", "H", 3);
-  const DataPacket p =
-      Custeio({Linha(1, "C").Lucro("+"), Linha(2, "F").Lucro("+"), Linha(3, "V")},
-              CadastroPacket(2000, {{"PRECO_REPOSICAO", 1500}, {"FRETE_ENTRADA", 300}}));
-  // Gross profit after line 2: 2000 - (1500 + 300) = 200, 10 %: band 2, 2000 x 3 %.
-  EXPECT_DOUBLE_EQ(Row(p, 2).historico, 60);
-  EXPECT_DOUBLE_EQ(v.LucroBrutoH, 200);
 }
 
 TEST_F(CusteioTest, BandPercentageRecomputesTheFinancialBase) {

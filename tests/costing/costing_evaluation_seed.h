@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "costing/incidence_seed.h"
-#include "value_sources/present_value_seed.h"
 
 namespace veiculo::testing {
 
@@ -146,12 +145,16 @@ class CusteioTest : public IncidenceTest {
   // Evaluates `rows` of formula F1 (pV empty: local evaluation).
   DataPacket Custeio(const std::vector<CusteioRow>& rows, const DataPacket& cadastro,
                      const Datas& datas = {}, const std::string& veiculo = "") {
+    return Evaluate(CusteioPacket(rows), DatasPacket(datas), cadastro, veiculo);
+  }
+  DataPacket Evaluate(const DataPacket& custeio, const DataPacket& datas,
+                      const DataPacket& cadastro, const std::string& veiculo = "") {
     return dm.CalculaCusteio(1, 1, 1, veiculo, "F1", v.ControleNovo, v.Valor_PV, v.LucroHistorico,
                              v.LucroPresente, v.ValorPresente, v.PercHistoricoPV, v.PercPresentePV,
                              v.PercLucroBrutoP, v.PercLucroBrutoH, v.PercMargemP, v.PercMargemH,
                              v.PercPresente, v.PercHistorico, v.CustoPresente, v.CustoHistorico,
-                             v.MargemP, v.MargemH, v.LucroBrutoP, v.LucroBrutoH,
-                             CusteioPacket(rows), DatasPacket(datas), cadastro);
+                             v.MargemP, v.MargemH, v.LucroBrutoP, v.LucroBrutoH, custeio, datas,
+                             cadastro);
   }
 
   static Avaliada Row(const DataPacket& p, size_t i) {
@@ -175,21 +178,5 @@ class CusteioTest : public IncidenceTest {
 
   Variaveis v;
 };
-
-// A band of a line of F1.
-inline void SeedBand(Connection& c, int linha, double inicial, double final,
-                     const std::string& base, const std::string& historico_presente,
-                     std::optional<double> percentual, std::optional<double> valor = {}) {
-  InsertRow(c, "VEI_FORMULA_LINHA_PER",
-            {{"EMPRESA", Value::Integer(1)},
-             {"FORMULA", Value::Text("F1")},
-             {"LINHA_FORMULA", Value::Integer(linha)},
-             {"LIMITE_INICIAL", Value::Float(inicial)},
-             {"LIMITE_FINAL", Value::Float(final)},
-             {"BASE_REFERENCIA", Value::Text(base)},
-             {"HISTORICO_PRESENTE", Value::Text(historico_presente)},
-             {"PERCENTUAL_FORMULA", percentual ? Value::Float(*percentual) : Value()},
-             {"VAL_FORMULA", valor ? Value::Float(*valor) : Value()}});
-}
 
 }  // namespace veiculo::testing

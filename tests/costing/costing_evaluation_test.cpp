@@ -1,7 +1,5 @@
-// CalculaCusteio on the local (what-if) path, with no vehicle: the amounts of
-// each line from the registry packet, the profit line "K", the present value
-// and its two legs, the "E" rule, the totals by sign with the profits and
-// percentages they give, and the control sum.
+// CalculaCusteio on the local (what-if) path: line amounts from the registry
+// packet, the profit line "K", the present value and its legs, totals by sign.
 
 #include <gtest/gtest.h>
 
@@ -50,10 +48,8 @@ class PresentValueTest : public CusteioTest {
  protected:
   void SetUp() override {
     CusteioTest::SetUp();
-    SeedIndice(connection(), 7, "D");
-    SeedValorIndice(connection(), 7, Day(2024, 1, 10), 100);
-    SeedValorIndice(connection(), 7, Day(2024, 3, 10), 103);
-    SeedValorIndice(connection(), 7, Day(2024, 4, 10), 110);
+    SeedIndex(connection(), 7,
+              {{Day(2024, 1, 10), 100}, {Day(2024, 3, 10), 103}, {Day(2024, 4, 10), 110}});
   }
 };
 
@@ -99,11 +95,9 @@ TEST_F(PresentValueTest, ReferenceOnOrAfterTheEndIsNotCorrectedUnlessDeflated) {
 
 // Index 8 for the second leg: 200 on 10/02/2024, 210 on 10/03/2024, 220 on 15/03/2024.
 TEST_F(PresentValueTest, RepurchaseLinesTravelInTwoLegsOnTheDealersIndices) {
-  SeedIndice(connection(), 8, "D");
-  SeedValorIndice(connection(), 7, Day(2024, 2, 10), 110);
-  SeedValorIndice(connection(), 8, Day(2024, 2, 10), 200);
-  SeedValorIndice(connection(), 8, Day(2024, 3, 10), 210);
-  SeedValorIndice(connection(), 8, Day(2024, 3, 15), 220);
+  SeedIndex(connection(), 7, {{Day(2024, 2, 10), 110}}, false);
+  SeedIndex(connection(), 8,
+            {{Day(2024, 2, 10), 200}, {Day(2024, 3, 10), 210}, {Day(2024, 3, 15), 220}});
   dm.SetUB(7);
   dm.SetUF(8);
   struct Case {
@@ -187,16 +181,6 @@ TEST_F(CusteioTest, TotalsFollowEachSignAndAddToWhatTheCallerPassed) {
   EXPECT_DOUBLE_EQ(v.MargemP, 800);
 }
 
-TEST_F(CusteioTest, ControlSumAddsSequenceAndPercentageOncePerSign) {
-  v.ControleNovo = 100;
-  Custeio({Linha(1, "V").Pct(10).Custo("+").Lucro("+").Margem("-").Seq(10),
-           Linha(2, "V").Custo("-").Seq(20), Linha(3, "V").Pct(5).Custo("*").Seq(30),
-           Linha(4, "V").Pct(2.5).Custo("+").Lucro("+").Margem("+").Seq(40)},
-          CadastroPacket(1000, {}));
-  // 100 + (10 + 10) x (1 + 1 - 1) - (20 + 0) + 0 + (40 + 2.5) x 3 = 100 + 20 - 20 + 127.5.
-  EXPECT_DOUBLE_EQ(v.ControleNovo, 227.5);
-}
-
 TEST_F(CusteioTest, FailedArithmeticOfTheResultsDoesNotStopTheEvaluation) {
   v.LucroHistorico = 7;
   v.PercHistorico = 9;
@@ -250,12 +234,7 @@ TEST_F(CusteioTest, MalformedPacketsAreRefusedBeforeAnythingIsEvaluated) {
   };
   for (const Case& c : cases) {
     try {
-      dm.CalculaCusteio(1, 1, 1, "", "F1", v.ControleNovo, v.Valor_PV, v.LucroHistorico,
-                        v.LucroPresente, v.ValorPresente, v.PercHistoricoPV, v.PercPresentePV,
-                        v.PercLucroBrutoP, v.PercLucroBrutoH, v.PercMargemP, v.PercMargemH,
-                        v.PercPresente, v.PercHistorico, v.CustoPresente, v.CustoHistorico,
-                        v.MargemP, v.MargemH, v.LucroBrutoP, v.LucroBrutoH, c.custeio, c.datas,
-                        c.cadastro);
+      Evaluate(c.custeio, c.datas, c.cadastro);
       ADD_FAILURE() << c.message;
     } catch (const Error& e) {
       EXPECT_EQ(e.category(), ErrorCategory::Validation);

@@ -1,6 +1,4 @@
-// The running results of a costing evaluation: profits and percentages from
-// the totals, zero percentages of a zero base, and an arithmetic failure
-// that stops the step where it happens.
+// The running results of a costing evaluation and the control sum's share.
 
 #include <gtest/gtest.h>
 
@@ -48,19 +46,6 @@ TEST(CalculaResultados, ProfitsAndPercentagesOfEachBase) {
   EXPECT_DOUBLE_EQ(f.PercMargemP, -6.25);   // -100 / 1600
   EXPECT_DOUBLE_EQ(f.PercHistoricoPV, 20);  // 500 / 2500
   EXPECT_DOUBLE_EQ(f.PercPresentePV, 16);   // 400 / 2500
-}
-
-TEST(CalculaResultados, ZeroBasesGiveZeroPercentages) {
-  Figuras f;
-  f.PercHistorico = f.PercPresente = f.PercHistoricoPV = f.PercMargemP = 7;
-  f.CustoHistorico = 100;
-  VariaveisCusteio v = f.Vars();
-  CalculaResultados(v, 0, 0);
-  EXPECT_DOUBLE_EQ(f.LucroHistorico, -100);
-  EXPECT_DOUBLE_EQ(f.PercHistorico, 0);
-  EXPECT_DOUBLE_EQ(f.PercPresente, 0);
-  EXPECT_DOUBLE_EQ(f.PercMargemP, 0);
-  EXPECT_DOUBLE_EQ(f.PercHistoricoPV, 0);
 }
 
 TEST(CalculaResultados, AnOverflowStopsTheStepAndKeepsWhatWasComputed) {

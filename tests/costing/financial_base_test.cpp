@@ -36,21 +36,6 @@ TEST_F(BaseFinanceiroTest, SignedSumsOfTheActiveLines) {
   EXPECT_DOUBLE_EQ(dm.GetPrecoAVista(), -4000);  // -2000 + (-2000)
 }
 
-TEST_F(BaseFinanceiroTest, BandFixedAmountLeftByTheLastBandLookupIsIgnoredAndKept) {
-  dm.SetdPbValorVenda(2000);
-  SeedLine(connection(), 1, "V", {{"BASE_FINANCEIRO", T("+")}});
-  LoadFormulaF1();
-  dm.SetdPvValorFixo(1000);
-  EXPECT_DOUBLE_EQ(Base(), 2000);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), 1000);
-}
-
-TEST_F(BaseFinanceiroTest, NoFormulaLinesGiveZero) {
-  dm.SetPrecoAVista(5);
-  EXPECT_DOUBLE_EQ(Base(), 0);  // cdsFormulaLinha never opened
-  EXPECT_DOUBLE_EQ(dm.GetPrecoAVista(), 0);
-}
-
 TEST_F(BaseFinanceiroTest, OneResolutionPerLineWhateverItsSigns) {
   dm.SetdPbValorVenda(2000);
   SeedLine(connection(), 1, "V",

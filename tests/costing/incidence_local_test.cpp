@@ -1,6 +1,4 @@
-// The what-if amount of a line from a client's packet row: the column each
-// code reads, codes without a column, the fixed amount, the kept edited
-// amount of "*" and the percentage.
+// The what-if amount of a line from a client's packet row.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
-// The rules around a line's amount: the auxiliary value, the line's fixed
-// amount and the band fixed amount, the percentage, the ISSQN with its
-// rounding; the tolerance of "L"; the estimate of the sale's PIS/COFINS ("I")
-// for new, used and imported vehicles without an exit invoice.
+// The rules around a line's amount: auxiliary value, fixed amounts, percentage,
+// ISSQN, the tolerance of "L" and the PIS/COFINS estimate ("I").
 
 #include <gtest/gtest.h>
 
@@ -73,18 +71,8 @@ TEST_F(IncidenceRulesTest, BandFixedAmountAfterTheVariablePercentage) {
   SeedVehicle("V1", {});
   SeedLine(c, 1, "V", {{"PERCENTUAL", F(50)}});
   SeedLine(c, 2, "V", {{"PERCENTUAL", F(50)}, {"VALOR_FIXO", F(300)}});
-  for (int linha : {1, 2}) {
-    // A band of profit 0 % to 10 % at historic value that gives 800 and no percentage.
-    InsertRow(c, "VEI_FORMULA_LINHA_PER",
-              {{"EMPRESA", I(1)},
-               {"FORMULA", T("F1")},
-               {"LINHA_FORMULA", I(linha)},
-               {"LIMITE_INICIAL", F(0)},
-               {"LIMITE_FINAL", F(10)},
-               {"BASE_REFERENCIA", T("L")},
-               {"HISTORICO_PRESENTE", T("H")},
-               {"VAL_FORMULA", F(800)}});
-  }
+  // A band of profit 0 % to 10 % at historic value that gives 800 and no percentage.
+  for (int linha : {1, 2}) SeedBand(c, linha, 0, 10, "L", "H", std::nullopt, 800);
   Prepare(1, "V1");
   dm.SetdPbValorVenda(80000);
 
@@ -116,13 +104,7 @@ TEST_F(IncidenceRulesTest, IssqnOfTheDealerRoundedToCents) {
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 10), 6.17);
   // Dealer 2 charges 2.5 %: 1000 x 2.5 % = 25, the rate's fraction kept.
   EXPECT_DOUBLE_EQ(Incidencia("V1", 2, kSemPercentual, "", false, 2), 25);
-}
-
-TEST_F(IncidenceRulesTest, IssqnWithoutADealerRowLeavesTheAmountUnrounded) {
-  SeedVehicle("V1", {});
-  SeedLine(connection(), 1, "ZZ", {{"VALOR_FIXO", F(1234.56)}, {"CALCULA_ISSQN", T("S")}});
-  Prepare(1, "V1");
-  // 1234.56 x 10 % = 123.456, no ISSQN applied and no rounding.
+  // Dealer 9 has no row: 1234.56 x 10 % = 123.456, no ISSQN and no rounding.
   EXPECT_NEAR(Incidencia("V1", 1, 10, "", false, 9), 123.456, 1e-9);
 }
 
@@ -141,48 +123,26 @@ TEST_F(IncidenceRulesTest, MarginAHairBelowCostStaysNegative) {
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1), 1000);
 }
 
-struct PisCofinsCase {
-  const char* name;
-  int revenda;
-  Columns vehicle;
-  double venda;
-  double expected;
-  double pis_cofins_after;
-};
-
 TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
   // Dealer rates: new 1.65 + 7.6 = 9.25 %, used 0.65 + 3 = 3.65 %. Entry cost 60000.
-  const PisCofinsCase cases[] = {
-      {"new: sale x 9.25 %", 1, {}, 100000, 9250, 9.25},
-      {"used on the margin: (62000 - 60000) x 3.65 %",
-       1,
-       {{"NOVO_USADO", T("U")}},
-       62000,
-       73,
-       9.25},
-      {"used sold below cost: no margin, no tax", 1, {{"NOVO_USADO", T("U")}}, 58000, 0, 9.25},
-      {"used at a dealer taxing the sale: 58000 x 3.65 %",
-       2,
-       {{"NOVO_USADO", T("U")}},
-       58000,
-       2117,
-       9.25},
-      {"imported, base reduced by 10 %: (100000 - 10000) x (2.1 + 9.65) %",
-       1,
-       {{"PCT_PIS_IMPORTA", F(2.1)}, {"PCT_COFINS_IMPORTA", F(9.65)}, {"PCT_BASE_PIS", F(10)}},
-       100000,
-       10575,
-       11.75},
-      {"imported without a base reduction: 100000 x 11.75 %",
-       1,
-       {{"PCT_PIS_IMPORTA", F(2.1)}, {"PCT_COFINS_IMPORTA", F(9.65)}},
-       100000,
-       11750,
-       11.75},
+  const Columns used = {{"NOVO_USADO", T("U")}};
+  const Columns imported = {{"PCT_PIS_IMPORTA", F(2.1)}, {"PCT_COFINS_IMPORTA", F(9.65)}};
+  const Columns reduced = imported + Columns{{"PCT_BASE_PIS", F(10)}};
+  const struct {
+    int revenda;
+    Columns vehicle;
+    double venda, expected, pis_cofins_after;
+  } cases[] = {
+      {1, {}, 100000, 9250, 9.25},          // new: sale x 9.25 %
+      {1, used, 62000, 73, 9.25},           // used, on the margin: (62000 - 60000) x 3.65 %
+      {1, used, 58000, 0, 9.25},            // used sold below cost: no margin, no tax
+      {2, used, 58000, 2117, 9.25},         // dealer taxing the sale: 58000 x 3.65 %
+      {1, reduced, 100000, 10575, 11.75},   // base less 10 %: 90000 x (2.1 + 9.65) %
+      {1, imported, 100000, 11750, 11.75},  // imported: 100000 x 11.75 %
   };
   int n = 0;
-  for (const PisCofinsCase& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(n + 1);
     const std::string veiculo = "V" + std::to_string(++n);
     SeedVehicle(veiculo, c.vehicle);
     SeedLine(connection(), n, "I");
@@ -197,16 +157,6 @@ TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
                 c.expected, 1e-6);
     EXPECT_DOUBLE_EQ(module.GetPis_Cofins(), c.pis_cofins_after);
   }
-}
-
-TEST_F(IncidenceRulesTest, ImportedRatesOverwriteTheModuleRate) {
-  SeedVehicle("V1", {{"PCT_PIS_IMPORTA", F(2.1)}, {"PCT_COFINS_IMPORTA", F(9.65)}});
-  SeedLine(connection(), 1, "I");
-  Prepare(1, "V1");
-  ASSERT_DOUBLE_EQ(dm.GetPis_Cofins(), 9.25);
-  dm.SetdPbValorVenda(100000);
-  Incidencia("V1", 1);
-  EXPECT_DOUBLE_EQ(dm.GetPis_Cofins(), 11.75);
 }
 
 TEST_F(IncidenceRulesTest, AnExitInvoiceWithoutPisCofinsIsNotEstimated) {
@@ -227,14 +177,7 @@ TEST_F(IncidenceRulesTest, RebateOfAVehicleWithoutEntryInvoiceCountsToTheSale) {
   SeedVehicle("V1", {{"DTA_FAT_FABRICA", Value::DateTime(kFatFabrica)},
                      {"DTA_VENDA", Value::DateTime(kVenda)}});
   SeedLine(c, 1, "8", {{"INDICE", I(5)}, {"DIA", I(30)}});
-  InsertRow(c, "FIN_INDICE_FINANCEIRO", {{"EMPRESA", I(1)}, {"INDICE", I(5)}, {"PERIODO", T("D")}});
-  for (auto [data, valor] :
-       {std::pair{kFatFabrica, 100.0}, std::pair{Day(2024, 2, 4), 103.0}, std::pair{kVenda, 104.0}})
-    InsertRow(c, "FIN_VALOR_INDICE",
-              {{"EMPRESA", I(1)},
-               {"INDICE", I(5)},
-               {"DTA_INDICE", Value::DateTime(data)},
-               {"VAL_INDICE", F(valor)}});
+  SeedIndex(c, 5, {{kFatFabrica, 100}, {Day(2024, 2, 4), 103}, {kVenda, 104}});
   Prepare(1, "V1");
   dm.SetBase_Financeiro(50000);
   // 30 days: 50000 / 100 x 103 = 51500; to the sale: 50000 / 100 x 104 = 52000;
@@ -242,11 +185,7 @@ TEST_F(IncidenceRulesTest, RebateOfAVehicleWithoutEntryInvoiceCountsToTheSale) {
   EXPECT_EQ(Incidencia("V1", 1), 0);
   // Paid later than the 30 days would have it, the base loses: still 0. Paid
   // earlier, it gains: with the sale on 20/01 (index 101) 51500 - 50500.
-  InsertRow(c, "FIN_VALOR_INDICE",
-            {{"EMPRESA", I(1)},
-             {"INDICE", I(5)},
-             {"DTA_INDICE", DateValue(2024, 1, 20)},
-             {"VAL_INDICE", F(101)}});
+  SeedIndex(c, 5, {{Day(2024, 1, 20), 101}}, false);
   Exec("update VEI_VEICULO set DTA_VENDA = '2024-01-20' where VEICULO = 'V1'");
   TddmVeiculoCompartilhadoBD module;
   module.InicializaDM();

@@ -1,6 +1,5 @@
-// The reference date of a formula line: each reference code, the day of the
-// month clamped to the month's end (leap and common years), the roll from
-// December to January, and the lines or dates that give none.
+// The reference date of a formula line: each reference code, the day clamped
+// to the month's end, the roll into January, and lines or dates that give none.
 
 #include <gtest/gtest.h>
 
@@ -17,14 +16,6 @@ class ReferenceDateTest : public IncidenceTest {
   void SetUp() override {
     IncidenceTest::SetUp();
     SeedModel(connection());
-  }
-
-  // Vehicle V1 with the dates given (null when absent) and one line of F1.
-  double Reference(const Columns& dates, const std::string& referencia, Value dia) {
-    SeedVehicleWithRecord(connection(), "V1", "CH1", dates);
-    SeedLine(connection(), 1, "V", {{"REFERENCIA", T(referencia)}, {"DIA", dia}});
-    Load("V1");
-    return dm.BuscaReferencia("V1", "F1", 1, 1, kProcessamento);
   }
 };
 
@@ -70,6 +61,21 @@ TEST_F(ReferenceDateTest, EachCode) {
       // than a day of January 1900).
       {"G without factory invoice", {}, "G", I(10), 0},
       {"H without factory invoice", {}, "H", I(10), 0},
+      {"sale 31/01/2024, day 31: leap February",
+       {{"DTA_VENDA", kSale31Jan2024}},
+       "S",
+       I(31),
+       Day(2024, 2, 29)},
+      {"sale 31/01/2023, day 31: common February",
+       {{"DTA_VENDA", DateValue(2023, 1, 31)}},
+       "S",
+       I(31),
+       Day(2023, 2, 28)},
+      {"December rolls to January",
+       {{"DTA_VENDA", DateValue(2023, 12, 15)}},
+       "S",
+       I(31),
+       Day(2024, 1, 31)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -84,18 +90,6 @@ TEST_F(ReferenceDateTest, EachCode) {
     ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
     EXPECT_EQ(module.BuscaReferencia("V1", "F1", 1, 1, kProcessamento), c.expected);
   }
-}
-
-TEST_F(ReferenceDateTest, SaleOn31JanuaryDay31GivesTheLastDayOfFebruaryInALeapYear) {
-  EXPECT_EQ(Reference({{"DTA_VENDA", kSale31Jan2024}}, "S", I(31)), Day(2024, 2, 29));
-}
-
-TEST_F(ReferenceDateTest, SaleOn31JanuaryDay31GivesTheLastDayOfFebruaryInACommonYear) {
-  EXPECT_EQ(Reference({{"DTA_VENDA", DateValue(2023, 1, 31)}}, "S", I(31)), Day(2023, 2, 28));
-}
-
-TEST_F(ReferenceDateTest, DecemberRollsToJanuaryOfTheNextYear) {
-  EXPECT_EQ(Reference({{"DTA_VENDA", DateValue(2023, 12, 15)}}, "S", I(31)), Day(2024, 1, 31));
 }
 
 TEST_F(ReferenceDateTest, AMissingLineGivesNoDate) {

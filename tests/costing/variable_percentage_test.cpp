@@ -1,6 +1,4 @@
-// The variable percentage of a formula line: the figure each band compares,
-// several matching bands (the last one wins), bands that all miss, a band
-// with a fixed amount instead of a percentage, and lines without bands.
+// The variable percentage of a formula line from its bands.
 
 #include <gtest/gtest.h>
 
@@ -31,18 +29,8 @@ class VariablePercentageTest : public IncidenceTest {
   void SeedBands(int linha, std::optional<double> percentual, std::initializer_list<Band> bands) {
     Connection& c = connection();
     SeedLine(c, linha, "V", {{"PERCENTUAL", Money(percentual)}});
-    for (const Band& b : bands) {
-      InsertRow(c, "VEI_FORMULA_LINHA_PER",
-                {{"EMPRESA", I(1)},
-                 {"FORMULA", T("F1")},
-                 {"LINHA_FORMULA", I(linha)},
-                 {"LIMITE_INICIAL", F(b.inicial)},
-                 {"LIMITE_FINAL", F(b.final)},
-                 {"BASE_REFERENCIA", T(b.base)},
-                 {"HISTORICO_PRESENTE", T(b.historico_presente)},
-                 {"PERCENTUAL_FORMULA", Money(b.percentual)},
-                 {"VAL_FORMULA", Money(b.valor)}});
-    }
+    for (const Band& b : bands)
+      SeedBand(c, linha, b.inicial, b.final, b.base, b.historico_presente, b.percentual, b.valor);
   }
 
   double Percentual(int linha, const Figures& f, bool& variavel) {

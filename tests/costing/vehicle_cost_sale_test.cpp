@@ -1,7 +1,5 @@
-// The sale value CalculoCustoVeiculo costs V1 against, seen in the stored
-// present sale value and in a line "V" (the sale value itself): the registry
-// with the edition price, the credit notice, the dealer price, a negotiation,
-// and the exit invoice with and without payment conditions or header.
+// The sale value CalculoCustoVeiculo costs V1 against (stored present sale
+// value and line "V"): registry, credit notice, negotiation, exit invoice.
 
 #include <gtest/gtest.h>
 
@@ -32,43 +30,27 @@ class SaleValueTest : public VehicleCostTest {
     return rows.empty() ? "(no row)" : rows.front();
   }
   void SeedOpcional(const std::string& opcional, Value ficha, double modelo, Value edicao) {
-    InsertRow(connection(), "OFI_FICHA_OPCIONAL",
-              {{"OPCIONAL", T(opcional)},
-               {"EMPRESA", I(1)},
-               {"CHASSI", T("CH1")},
-               {"MODELO", T("M1")},
-               {"VAL_OPCIONAL", ficha}});
-    InsertRow(connection(), "VEI_OPCIONAL_MODELO",
-              {{"EMPRESA", I(1)},
-               {"MODELO", T("M1")},
-               {"OPCIONAL", T(opcional)},
-               {"VAL_OPCIONAL", F(modelo)}});
+    Connection& c = connection();
+    Insert(c, "OFI_FICHA_OPCIONAL", "OPCIONAL EMPRESA CHASSI MODELO VAL_OPCIONAL",
+           {T(opcional), I(1), T("CH1"), T("M1"), ficha});
+    Insert(c, "VEI_OPCIONAL_MODELO", "EMPRESA MODELO OPCIONAL VAL_OPCIONAL",
+           {I(1), T("M1"), T(opcional), F(modelo)});
     if (!edicao.IsNull())
-      InsertRow(connection(), "VEI_OPCIONAL_MODELO_EDICAO",
-                {{"EMPRESA", I(1)},
-                 {"MODELO", T("M1")},
-                 {"OPCIONAL", T(opcional)},
-                 {"ANO_MODELO", I(2024)},
-                 {"EDICAO", T("ED1")},
-                 {"VAL_OPCIONAL", edicao}});
+      Insert(c, "VEI_OPCIONAL_MODELO_EDICAO",
+             "EMPRESA MODELO OPCIONAL ANO_MODELO EDICAO VAL_OPCIONAL",
+             {I(1), T("M1"), T(opcional), I(2024), T("ED1"), edicao});
   }
   // The exit invoice 300 of V1: 95,000.00 less 2,000.00 discount, issued on
   // `data` under operation 55.
   void SeedNotaSaida(Value data) {
     SeedHeader(connection(), kNotaSaida,
-               {{"TOT_NOTA_FISCAL", F(95000)},
-                {"VALDESCONTO", F(2000)},
-                {"DTA_ENTRADA_SAIDA", data},
-                {"FATOPERACAO", I(55)},
-                {"STATUS", T("F")}});
+               Cols("TOT_NOTA_FISCAL VALDESCONTO DTA_ENTRADA_SAIDA FATOPERACAO STATUS",
+                    {F(95000), F(2000), data, I(55), T("F")}));
   }
   void SeedCondicao(double valor, double vencimento) {
-    InsertRow(connection(), "FAT_OPERACAO_CONDICAO",
-              {{"EMPRESA", I(1)},
-               {"REVENDA", I(1)},
-               {"OPERACAO", I(55)},
-               {"VAL_OPERACAO_CONDICAO", F(valor)},
-               {"DTA_VENCIMENTO_CHEQUE", Value::DateTime(vencimento)}});
+    Insert(connection(), "FAT_OPERACAO_CONDICAO",
+           "EMPRESA REVENDA OPERACAO VAL_OPERACAO_CONDICAO DTA_VENCIMENTO_CHEQUE",
+           {I(1), I(1), I(55), F(valor), Value::DateTime(vencimento)});
   }
 };
 
@@ -122,14 +104,9 @@ TEST_F(SaleValueTest, ANegotiationWithoutPaymentsKeepsTheRegistryValue) {
   // yet: its prices are taken, the sale value stays 86,000 + 1,500 = 87,500.
   SeedWorld();
   SeedFormula();
-  InsertRow(connection(), "VEI_NEGOCIACAO",
-            {{"EMPRESA", I(1)},
-             {"REVENDA", I(1)},
-             {"PROPOSTA", I(7)},
-             {"NEGOCIACAO", I(3)},
-             {"VAL_VEICULO", F(80000)},
-             {"VAL_FRETE", F(700)},
-             {"VAL_SEGURO", F(0)}});
+  Insert(connection(), "VEI_NEGOCIACAO",
+         "EMPRESA REVENDA PROPOSTA NEGOCIACAO VAL_VEICULO VAL_FRETE VAL_SEGURO",
+         {I(1), I(1), I(7), I(3), F(80000), F(700), F(0)});
   ASSERT_EQ(Calcula("V1", 7, 3), "OK|");
   EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "87500.00");
   EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 80000);
@@ -143,7 +120,7 @@ TEST_F(SaleValueTest, ExitInvoiceWithoutConditionsIsItsTotalLessDiscount) {
   // has no base lines) is carried from 05/01 (100) to 10/03 (101.8):
   // 60,000 / 100 x 101.8 = 61,080.
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
-  SeedValorIndice(connection(), 1, Day(2024, 3, 10), 101.8);
+  SeedIndex(connection(), 1, {{Day(2024, 3, 10), 101.8}}, false);
   SeedFormula();
   SeedNotaSaida(DateValue(2024, 3, 10));
   ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
@@ -160,8 +137,8 @@ TEST_F(SaleValueTest, ExitInvoiceConditionsAreBroughtToTheInvoiceDate) {
   // 10/03 stays 43,000. PV = 92,417.475728 -> 92,417.48; the sale value stays
   // the invoice's 93,000.
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
-  SeedValorIndice(connection(), 1, Day(2024, 3, 10), 101.8);
-  SeedValorIndice(connection(), 1, Day(2024, 4, 10), 103);
+  SeedIndex(connection(), 1, {{Day(2024, 3, 10), 101.8}}, false);
+  SeedIndex(connection(), 1, {{Day(2024, 4, 10), 103}}, false);
   SeedFormula();
   SeedNotaSaida(DateValue(2024, 3, 10));
   SeedCondicao(50000, Day(2024, 4, 10));
@@ -198,8 +175,8 @@ TEST_F(SaleValueTest, AMissingInvoiceHeaderCostsWithNoSaleValue) {
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
   SeedFormula();
   SeedLine(connection(), 3, "V");
-  SeedFaixaLucro(connection(), 3, -100, 10, 3);
-  SeedFaixaLucro(connection(), 3, 20.01, 100, 2);
+  SeedBand(connection(), 3, -100, 10, "L", "H", 3);
+  SeedBand(connection(), 3, 20.01, 100, "L", "H", 2);
   // Line 1 costs nothing here: V1's entry invoice is taken away.
   Exec("delete from FAT_MOVIMENTO_CAPA");
   ASSERT_EQ(Calcula("V1", 7, 2), "OK|");

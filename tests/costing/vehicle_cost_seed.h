@@ -1,49 +1,20 @@
 #pragma once
-// The dealer the vehicle cost tests cost V1 in, and readers for what the
-// costing stored.
-//
-// Company 1, dealer 1 (PIS 1.65 + COFINS 7.6 = 9.25 %, first index of the
-// two-leg present value UB = 2, no UF). Model M1 of edition ED1/2024 in
-// metallic paint. V1 was invoiced by the factory on 05/01/2024, its
-// correction starts on 15/01/2024 and it was bought back on 15/02/2024; it is
-// costed on 15/03/2024 (D1). Its entry invoice 100 totals 60,000.00 with a
-// reserve fund of 500.00 and IPI of 3,000.00 on its vehicle line.
-//
-// Daily index 1: 100 on 05/01, 101.5 on 10/01, 100.5 on 01/02, 101 on 15/02
-// and 102 on 15/03/2024. Daily index 2 (the dealer's UB): 200 on 15/01 and
-// 210 on 15/02/2024.
-//
-// Proposal 7 of dealer 1 holds V1; its final negotiation 2 agreed 88,000.00
-// for the vehicle, 1,500.00 freight and 500.00 insurance, paid in two
-// payments of 50,000.00 and 40,000.00, and carries a financing return of type
-// "R" of 1,000.00 less 100.00 commission and 15.00 withheld, paid by customer
-// 4321.
+// The dealer the vehicle cost tests cost V1 in (see SeedWorld), and readers
+// for what the costing stored. PIS 1.65 + COFINS 7.6 = 9.25 %, the two-leg
+// present value's first index UB = 2, no UF. V1: factory invoice 05/01/2024,
+// correction from 15/01, bought back 15/02, costed on 15/03/2024 (D1).
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "costing/incidence_seed.h"
 #include "platform/db/sql_dataset.h"
-#include "value_sources/present_value_seed.h"
 
 namespace veiculo::testing {
 
 inline const double kD1 = Day(2024, 3, 15);
 inline const Invoice kNotaEntrada{1, 100, "E01"};
-
-// VEI_FORMULA_LINHA_PER: a band of the line on the historic profit ("L", "H").
-inline void SeedFaixaLucro(Connection& c, int linha, double inicial, double final,
-                           double percentual) {
-  InsertRow(c, "VEI_FORMULA_LINHA_PER",
-            {{"EMPRESA", I(1)},
-             {"FORMULA", T("F1")},
-             {"LINHA_FORMULA", I(linha)},
-             {"LIMITE_INICIAL", F(inicial)},
-             {"LIMITE_FINAL", F(final)},
-             {"BASE_REFERENCIA", T("L")},
-             {"HISTORICO_PRESENTE", T("H")},
-             {"PERCENTUAL_FORMULA", F(percentual)}});
-}
 
 // A vehicle line (FAT_MOVIMENTO_VEICULO) of V1 on an invoice of its own
 // header, for the cost adjustments.
@@ -66,93 +37,79 @@ class VehicleCostTest : public IncidenceTest {
   void SeedWorld(const Columns& parametros = {}, const Columns& veiculo = {}) {
     Connection& c = connection();
     SeedDealer(c, 1, Value(), Columns{{"UB_PADRAO", I(2)}} + parametros);
-    InsertRow(c, "VEI_MODELO",
-              {{"EMPRESA", I(1)},
-               {"MODELO", T("M1")},
-               {"PRECO_PUBLICO", F(80000)},
-               {"VAL_PINTURA_M", F(900)},
-               {"FRETE_VENDA", F(1200)},
-               {"VAL_SEGURO", F(300)}});
-    InsertRow(c, "VEI_MODELO_EDICAO",
-              {{"EMPRESA", I(1)},
-               {"MODELO", T("M1")},
-               {"EDICAO", T("ED1")},
-               {"ANO_MODELO", I(2024)},
-               {"PRECO_PUBLICO", F(85000)},
-               {"VAL_PINTURA_M", F(1000)}});
-    InsertRow(c, "VEI_SITUACAO",
-              {{"EMPRESA", I(1)}, {"SITUACAO", T("E1")}, {"LOCALIZACAO", T("E")}});
+    Insert(c, "VEI_MODELO", "EMPRESA MODELO PRECO_PUBLICO VAL_PINTURA_M FRETE_VENDA VAL_SEGURO",
+           {I(1), T("M1"), F(80000), F(900), F(1200), F(300)});
+    Insert(c, "VEI_MODELO_EDICAO", "EMPRESA MODELO EDICAO ANO_MODELO PRECO_PUBLICO VAL_PINTURA_M",
+           {I(1), T("M1"), T("ED1"), I(2024), F(85000), F(1000)});
+    Insert(c, "VEI_SITUACAO", "EMPRESA SITUACAO LOCALIZACAO", {I(1), T("E1"), T("E")});
+    // Metallic paint of edition ED1/2024.
     SeedVehicleWithRecord(
         c, "V1", "CH1",
-        Overridden(Columns{{"REVENDA_ORIGEM", I(1)},
-                           {"SITUACAO", T("E1")},
-                           {"NOVO_USADO", T("N")},
-                           {"DTA_FAT_FABRICA", DateValue(2024, 1, 5)},
-                           {"DTA_INICIO_CORRECAO", DateValue(2024, 1, 15)},
-                           {"DTA_RECOMPRA", DateValue(2024, 2, 15)},
-                           {"VALOR_REVISAO", F(2000)}} +
+        Overridden(Cols("REVENDA_ORIGEM SITUACAO NOVO_USADO DTA_FAT_FABRICA DTA_INICIO_CORRECAO "
+                        "DTA_RECOMPRA VALOR_REVISAO",
+                        {I(1), T("E1"), T("N"), DateValue(2024, 1, 5), DateValue(2024, 1, 15),
+                         DateValue(2024, 2, 15), F(2000)}) +
                        EntryInvoiceOf(kNotaEntrada),
                    veiculo),
-        {{"EDICAO", T("ED1")}, {"ANO_MODELO", I(2024)}, {"TIPO_PINTURA", T("M")}});
+        Cols("EDICAO ANO_MODELO TIPO_PINTURA", {T("ED1"), I(2024), T("M")}));
+    // Entry invoice 100: 60,000.00 with a reserve fund of 500.00, IPI 3,000.00.
     SeedHeader(c, kNotaEntrada,
-               {{"TOT_NOTA_FISCAL", F(60000)},
-                {"VALDESCONTO", F(0)},
-                {"VAL_FUNDO_RESERVA", F(500)},
-                {"STATUS", T("F")}});
+               Cols("TOT_NOTA_FISCAL VALDESCONTO VAL_FUNDO_RESERVA STATUS",
+                    {F(60000), F(0), F(500), T("F")}));
     SeedVehicleLine(c, kNotaEntrada, "V1", {{"VAL_IPI", F(3000)}});
 
     // A cost of 1,000.00 on index 1 that makes up the accounting cost, and a
     // recovery of 200.00 without index that does not.
-    SeedDespesa(c, "V1", 1, "+", 1, Day(2024, 2, 1), 1000);
-    SeedDespesa(c, "V1", 2, "-", 0, Day(2024, 2, 10), 200);
+    for (const auto& [despesa, sinal, indice, data, valor] :
+         {std::tuple{1, "+", 1, Day(2024, 2, 1), 1000.0},
+          std::tuple{2, "-", 0, Day(2024, 2, 10), 200.0}}) {
+      Insert(c, "VEI_DESPESA", "EMPRESA DESPESA SINAL INDICE",
+             {I(1), I(despesa), T(sinal), I(indice)});
+      Insert(c, "VEI_DESPESA_VEICULO",
+             "EMPRESA VEICULO DESPESA DOCUMENTO CONTADOR DTA_DESPESA_VEICULO VAL_DESPESA_VEICULO",
+             {I(1), T("V1"), I(despesa), I(despesa), I(1), Value::DateTime(data), F(valor)});
+    }
     Exec("update VEI_DESPESA_VEICULO set COMPOE_CUSTO_CONTABIL = 'S' where DESPESA = 1");
 
-    SeedIndice(c, 1, "D");
-    SeedValorIndice(c, 1, Day(2024, 1, 5), 100);
-    SeedValorIndice(c, 1, Day(2024, 1, 10), 101.5);
-    SeedValorIndice(c, 1, Day(2024, 2, 1), 100.5);
-    SeedValorIndice(c, 1, Day(2024, 2, 15), 101);
-    SeedValorIndice(c, 1, Day(2024, 3, 15), 102);
-    SeedIndice(c, 2, "D");
-    SeedValorIndice(c, 2, Day(2024, 1, 15), 200);
-    SeedValorIndice(c, 2, Day(2024, 2, 15), 210);
+    SeedIndex(c, 1,
+              {{Day(2024, 1, 5), 100},
+               {Day(2024, 1, 10), 101.5},
+               {Day(2024, 2, 1), 100.5},
+               {Day(2024, 2, 15), 101},
+               {kD1, 102}});
+    SeedIndex(c, 2, {{Day(2024, 1, 15), 200}, {Day(2024, 2, 15), 210}});
 
     SeedProposal(1, 7, 2);
   }
 
-  // Proposal `proposta` of `revenda` holding V1, with its final negotiation,
-  // payments and return.
+  // Proposal `proposta` of `revenda` holding V1: its final negotiation agreed
+  // 88,000.00 + 1,500.00 freight + 500.00 insurance, paid 50,000.00 + 40,000.00,
+  // with a financing return "R" of 1,000.00 less 100.00 commission and 15.00
+  // withheld, paid by customer 4321.
   void SeedProposal(int revenda, int proposta, int negociacao) {
     Connection& c = connection();
-    InsertRow(c, "CAC_CONTATO",
-              {{"EMPRESA", I(1)}, {"REVENDA", I(revenda)}, {"CONTATO", I(5)}, {"CLIENTE", I(77)}});
-    InsertRow(c, "VEI_PROPOSTA",
-              {{"EMPRESA", I(1)},
-               {"REVENDA", I(revenda)},
-               {"PROPOSTA", I(proposta)},
-               {"NEGOCIACAO_FINAL", I(negociacao)},
-               {"SITUACAO", T("2")},
-               {"VEICULO", T("V1")},
-               {"CONTATO", I(5)},
-               {"DTA_EMISSAO", DateValue(2024, 3, 1)}});
-    const Columns chave = {{"EMPRESA", I(1)},
-                           {"REVENDA", I(revenda)},
-                           {"PROPOSTA", I(proposta)},
-                           {"NEGOCIACAO", I(negociacao)}};
-    InsertRow(
-        c, "VEI_NEGOCIACAO",
-        chave + Columns{{"VAL_VEICULO", F(88000)}, {"VAL_FRETE", F(1500)}, {"VAL_SEGURO", F(500)}});
-    InsertRow(c, "VEI_PAGAMENTO",
-              chave + Columns{{"NUMERO_PAGAMENTO", I(1)}, {"VAL_PAGAMENTO", F(50000)}});
-    InsertRow(c, "VEI_PAGAMENTO",
-              chave + Columns{{"NUMERO_PAGAMENTO", I(2)}, {"VAL_PAGAMENTO", F(40000)}});
-    InsertRow(c, "VEI_RETORNO",
-              chave + Columns{{"SEQUENCIA", I(1)},
-                              {"TIPO_RETORNO", T("R")},
-                              {"VAL_RETORNO", F(1000)},
-                              {"VAL_COMISSAO", F(100)},
-                              {"VAL_IRRF", F(15)},
-                              {"CLIENTE", I(4321)}});
+    Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE", {I(1), I(revenda), I(5), I(77)});
+    Insert(c, "VEI_PROPOSTA",
+           "EMPRESA REVENDA PROPOSTA NEGOCIACAO_FINAL SITUACAO VEICULO CONTATO DTA_EMISSAO",
+           {I(1), I(revenda), I(proposta), I(negociacao), T("2"), T("V1"), I(5),
+            DateValue(2024, 3, 1)});
+    const std::string key = "EMPRESA REVENDA PROPOSTA NEGOCIACAO ";
+    const std::vector<Value> k = {I(1), I(revenda), I(proposta), I(negociacao)};
+    auto with = [&](std::vector<Value> v) { return (v.insert(v.begin(), k.begin(), k.end()), v); };
+    Insert(c, "VEI_NEGOCIACAO", key + "VAL_VEICULO VAL_FRETE VAL_SEGURO",
+           with({F(88000), F(1500), F(500)}));
+    Insert(c, "VEI_PAGAMENTO", key + "NUMERO_PAGAMENTO VAL_PAGAMENTO", with({I(1), F(50000)}));
+    Insert(c, "VEI_PAGAMENTO", key + "NUMERO_PAGAMENTO VAL_PAGAMENTO", with({I(2), F(40000)}));
+    Insert(c, "VEI_RETORNO",
+           key + "SEQUENCIA TIPO_RETORNO VAL_RETORNO VAL_COMISSAO VAL_IRRF CLIENTE",
+           with({I(1), T("R"), F(1000), F(100), F(15), I(4321)}));
+  }
+
+  // Transactions AJE (adjustment in) and AJS (adjustment out).
+  void SeedAdjustmentTypes() {
+    for (const char* t : {"AJE", "AJS"})
+      Insert(connection(), "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO SUBTIPO_TRANSACAO",
+             {T(t), T(t[2] == 'E' ? "E" : "S"), T("A")});
   }
 
   std::string Calcula(const std::string& veiculo = "V1", int proposta = 7, int negociacao = 2,

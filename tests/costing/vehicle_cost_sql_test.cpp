@@ -1,6 +1,5 @@
-// The statements that store a vehicle's cost, as text: number formats, NULL
-// for an absent percentage or customer, quotes doubled, and the
-// profitability figures the bands of the next line see.
+// The statements that store a vehicle's cost, and the profitability figures
+// the bands of the next line see.
 
 #include <gtest/gtest.h>
 
@@ -58,13 +57,6 @@ TEST(VehicleCostSqlTest, CostingLine) {
   EXPECT_EQ(InsertCusteio(Linha(kNaoInformado, 0, 3, "4321")),
             "INSERT INTO VEI_VEICULO_CUSTEIO(EMPRESA,VEICULO,FORMULA,LINHA_FORMULA,PERCENTUAL,"
             "VAL_HISTORICO,VAL_PRESENTE,CLIENTE_FI) VALUES(1,'V1','F1',3,NULL,0.00,3.00,4321)");
-}
-
-TEST(VehicleCostSqlTest, HistoryLine) {
-  EXPECT_EQ(InsertCusteioHistorico(Linha(12.5, 1234.5, 1240), 2, 7, "'2024-03-20 10:30:00'"),
-            "INSERT INTO VEI_VEICULO_CUSTEIO_HISTORICO (EMPRESA,REVENDA,PROPOSTA,VEICULO,"
-            "FORMULA,LINHA_FORMULA,PERCENTUAL,VAL_HISTORICO,VAL_PRESENTE,CLIENTE_FI,DTA_CUSTO) "
-            "VALUES(1,2,7,'V1','F1',3,12.5000,1234.50,1240.00,NULL,'2024-03-20 10:30:00')");
 }
 
 TEST(VehicleCostSqlTest, TextsHaveTheirQuotesDoubled) {

@@ -1,6 +1,5 @@
-// CalculoCustoVeiculo end to end: V1 of the vehicle cost world costed on
-// 15/03/2024 with a formula of twelve lines, the stored lines worked out by
-// hand line by line.
+// CalculoCustoVeiculo end to end: V1 costed on 15/03/2024 under a formula of
+// twelve lines, the stored lines worked out by hand.
 
 #include <gtest/gtest.h>
 
@@ -50,9 +49,9 @@ void SeedFormula(Connection& c) {
   // 9 a sales prize whose percentage varies with the historic profit so far;
   //   it is also the whole financial base.
   SeedLine(c, 9, "V", {{"BASE_FINANCEIRO", T("+")}, {"CUSTO_TOTAL", T("+")}});
-  SeedFaixaLucro(c, 9, -100, 10, 3);
-  SeedFaixaLucro(c, 9, 10.01, 20, 1);
-  SeedFaixaLucro(c, 9, 20.01, 100, 2);
+  SeedBand(c, 9, -100, 10, "L", "H", 3);
+  SeedBand(c, 9, 10.01, 20, "L", "H", 1);
+  SeedBand(c, 9, 20.01, 100, "L", "H", 2);
   // 10 the management's share: 10 % of the profit so far.
   SeedLine(c, 10, "K", {{"PERCENTUAL", F(10)}, {"CUSTO_TOTAL", T("+")}});
   // 11 deleted; 12 a base line of the entry invoice's reserve fund.
@@ -101,27 +100,18 @@ class CalculoCustoVeiculoTest : public VehicleCostTest {
   void SeedAll(const std::string& historico) {
     SeedWorld({{"ATUALIZA_CUSTEIO_HISTORICO", T(historico)}});
     SeedFormula(connection());
-    InsertRow(connection(), "FAT_TIPO_TRANSACAO",
-              {{"TIPO_TRANSACAO", T("AJE")}, {"TIPO", T("E")}, {"SUBTIPO_TRANSACAO", T("A")}});
-    InsertRow(connection(), "FAT_TIPO_TRANSACAO",
-              {{"TIPO_TRANSACAO", T("AJS")}, {"TIPO", T("S")}, {"SUBTIPO_TRANSACAO", T("A")}});
+    SeedAdjustmentTypes();
     SeedAjuste(connection(), 200, "AJE", "F", Day(2024, 3, 1), 250);
     SeedAjuste(connection(), 201, "AJS", "A", Day(2024, 3, 10), 50);
     SeedAjuste(connection(), 202, "AJE", "F", Day(2024, 3, 20), 999);
     SeedAjuste(connection(), 203, "AJE", "C", Day(2024, 3, 1), 777);
     // What an earlier costing left: replaced for V1 and proposal 7 only.
-    Exec(
-        "insert into VEI_VEICULO_CUSTEIO (EMPRESA, VEICULO, FORMULA, LINHA_FORMULA, "
-        "VAL_HISTORICO) values (1, 'V1', 'F1', 99, 1)");
-    Exec(
-        "insert into VEI_VEICULO_CUSTEIO (EMPRESA, VEICULO, FORMULA, LINHA_FORMULA, "
-        "VAL_HISTORICO) values (1, 'V2', 'F1', 1, 2)");
-    Exec(
-        "insert into VEI_VEICULO_CUSTEIO_HISTORICO (EMPRESA, REVENDA, PROPOSTA, VEICULO, "
-        "LINHA_FORMULA) values (1, 1, 7, 'V1', 99)");
-    Exec(
-        "insert into VEI_VEICULO_CUSTEIO_HISTORICO (EMPRESA, REVENDA, PROPOSTA, VEICULO, "
-        "LINHA_FORMULA) values (1, 1, 8, 'V9', 1)");
+    const std::string custeio = "EMPRESA VEICULO FORMULA LINHA_FORMULA VAL_HISTORICO";
+    Insert(connection(), "VEI_VEICULO_CUSTEIO", custeio, {I(1), T("V1"), T("F1"), I(99), F(1)});
+    Insert(connection(), "VEI_VEICULO_CUSTEIO", custeio, {I(1), T("V2"), T("F1"), I(1), F(2)});
+    const std::string hist = "EMPRESA REVENDA PROPOSTA VEICULO LINHA_FORMULA";
+    Insert(connection(), "VEI_VEICULO_CUSTEIO_HISTORICO", hist, {I(1), I(1), I(7), T("V1"), I(99)});
+    Insert(connection(), "VEI_VEICULO_CUSTEIO_HISTORICO", hist, {I(1), I(1), I(8), T("V9"), I(1)});
   }
 };
 
@@ -142,22 +132,9 @@ TEST_F(CalculoCustoVeiculoTest, StoresEveryEvaluatedLineWithTheHistory) {
   EXPECT_EQ(Historico(7), historico);
   EXPECT_EQ(Historico(8).size(), 1u);
 
-  // What the costing leaves in the module.
   EXPECT_DOUBLE_EQ(dm.GetdPbValorVenda(), 90000);
-  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 88000);
-  EXPECT_DOUBLE_EQ(dm.GetdPvFreteVenda(), 1500);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorSeguro(), 500);
-  EXPECT_EQ(dm.GetiPvProposta(), 7);
-  EXPECT_EQ(dm.GetiPvNegociacao(), 2);
   // The band's 1 % of line 9 is posted and the base recomputed: 900.
   EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 900);
-}
-
-TEST_F(CalculoCustoVeiculoTest, WithoutTheParameterTheHistoryIsNotTouched) {
-  SeedAll("N");
-  EXPECT_EQ(Calcula(), "OK|");
-  EXPECT_EQ(Custeio(), kLinhas);
-  EXPECT_EQ(Historico(7), std::vector<std::string>{"1|7|99|NULL|NULL|NULL|NULL|NULL"});
 }
 
 TEST_F(CalculoCustoVeiculoTest, CostingAgainGivesTheSameRows) {
@@ -194,6 +171,8 @@ TEST_F(CalculoCustoVeiculoTest, TheFiCustomerIsTheOneOfTheLinesOwnReturn) {
   ASSERT_EQ(Calcula("V3", 0, 0), "OK|");
   EXPECT_EQ(Custeio("V1")[5], "6|NULL|885.00|885.00|4321");
   EXPECT_EQ(Custeio("V3")[5], "6|NULL|0.00|0.00|NULL");
+  // Without ATUALIZA_CUSTEIO_HISTORICO the history is not touched.
+  EXPECT_EQ(Historico(7), std::vector<std::string>{"1|7|99|NULL|NULL|NULL|NULL|NULL"});
 }
 
 TEST_F(CalculoCustoVeiculoTest, TheProposalOfAnotherDealerKeysTheHistory) {
@@ -217,7 +196,7 @@ TEST_F(CalculoCustoVeiculoTest, TheRebateTakesItsPercentageOnce) {
   //   no title, no sale date: the costing date): 9,000 x 1.025 - 9,000 x
   //   1.02 = 45, at the line's 50 % once = 22.50, present value only.
   SeedWorld();
-  SeedValorIndice(connection(), 1, Day(2024, 3, 25), 102.5);
+  SeedIndex(connection(), 1, {{Day(2024, 3, 25), 102.5}}, false);
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("+")}});
   SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(50)}});
   ASSERT_EQ(Calcula(), "OK|");
