@@ -1,8 +1,10 @@
-// AtualizaContato (each action by brand, the contact form, bad input) and
-// BuscaStatusLeads (the bands of the alert window, kept statuses, days off).
+// AtualizaContato (each action by brand, the contact form, bad input),
+// BuscaStatusLeads (the bands of the alert window, days off) and GravaMensagem
+// (the rows, and stamps a second apart without waiting a second).
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,6 @@ namespace veiculo::testing {
 namespace {
 
 using Strings = std::vector<std::string>;
-constexpr const char* kAgora = "2025-03-12T15:45:30";
 
 class AtualizaContatoTest : public ProposalDbTest {
  protected:
@@ -25,21 +26,15 @@ class AtualizaContatoTest : public ProposalDbTest {
     dm.SetiPvUsuario(9);
     dm.SetMens_Assunto("Proposta Nr.[30/1] Aprovada");
     dm.SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
-    Seed("VEI_PARAMETRO", {{"REVENDA", Int(1)}, {"FORMA_CONTATO", Int(5)}});
-    Seed("VEI_PARAMETRO", {{"REVENDA", Int(2)}, {"FORMA_CONTATO", Int(8)}});
-    // Contact 20 came in at 10:00 on the processing day and has actions 1 and 2;
+    Insert("VEI_PARAMETRO", "REVENDA, FORMA_CONTATO", {"1, 5", "2, 8"});
+    // Contact 20 came in at 10:00 on the processing day with actions 1 and 2;
     // contact 21's action 9 does not count.
-    Seed("CAC_CONTATO", {{"REVENDA", Int(1)},
-                         {"CONTATO", Int(20)},
-                         {"CLIENTE", Int(500)},
-                         {"DTA_CONTATO", At(2025, 3, 12, 10)},
-                         {"SITUACAO", Txt("A")},
-                         {"STATUS_LEADS", Int(2)},
-                         {"USUARIO_ENCAMINHADO_ORIGINAL", Int(4)}});
-    Seed("CAC_CONTATO", {{"REVENDA", Int(1)}, {"CONTATO", Int(21)}});
-    for (auto [contato, providencia] : {std::pair{20, 1}, {20, 2}, {21, 9}})
-      Seed("CAC_PROVIDENCIA",
-           {{"REVENDA", Int(1)}, {"CONTATO", Int(contato)}, {"PROVIDENCIA", Int(providencia)}});
+    Insert("CAC_CONTATO",
+           "REVENDA, CONTATO, CLIENTE, DTA_CONTATO, SITUACAO, STATUS_LEADS, "
+           "USUARIO_ENCAMINHADO_ORIGINAL",
+           {"1, 20, 500, '2025-03-12 10:00:00', 'A', 2, 4", "1, 21, null, null, null, null, null"});
+    Insert("CAC_PROVIDENCIA", "REVENDA, CONTATO, PROVIDENCIA",
+           {"1, 20, 1", "1, 20, 2", "1, 21, 9"});
   }
   Strings Contato() {
     return Rows(
@@ -56,64 +51,55 @@ class AtualizaContatoTest : public ProposalDbTest {
   }
 };
 
-Strings Providencia(const char* sub_tipo, const char* tipo, const char* agenda, const char* texto) {
-  return {"3", "9", "5", sub_tipo, "P", "4", tipo, agenda, kAgora, texto, "0"};
-}
-
-struct ContatoCase {
-  const char* acao;
-  const char* marca;
-  double alerta_ini, alerta_fim;  // the lead window of dealer 1, in hours
-  Strings contato;
-};
-
-// The contact came in at 10:00 and "now" is 15:45:30: 345 whole minutes,
-// 5.75 hours of waiting, classified on a RENA reopening.
-const ContatoCase kContatoCases[] = {
-    {"CANCELAR", "RENA", 2, 8, {"F", "P", "6", kAgora}},  // RENA closes the lead as 6
-    {"CANCELAR", "FORD", 2, 8, {"F", "P", "2", kAgora}},
-    {"REABRIR", "RENA", 6, 8, {"A", "NULL", "4", "NULL"}},  // 5.75 <= 6: within the start
-    {"REABRIR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}},  // 2 < 5.75 <= 8: inside
-    {"REABRIR", "RENA", 1, 4, {"A", "NULL", "3", "NULL"}},  // 5.75 > 4: past the window
-    {"REABRIR", "TOYO", 6, 8, {"A", "NULL", "2", "NULL"}},
-    {"APROVAR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}},
-};
-
 TEST_F(AtualizaContatoTest, UpdatesTheContactAndLogsTheAction) {
-  for (const ContatoCase& c : kContatoCases) {
+  const char* agora = "2025-03-12T15:45:30";
+  const char* cancela = "CANCELAMENTO DA PROPOSTA NR.[30]";
+  const char* reabre = "REABERTURA DA PROPOSTA NR.[30]";
+  const char* aprova =
+      "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo gerente [D'Ávila]";
+  struct {
+    const char *acao, *marca;
+    int alerta_ini, alerta_fim;  // dealer 1's lead window, in hours
+    Strings contato;
+    const char* tipos;  // SUB_TIPO_PROVIDENCIA, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV
+    const char* texto;
+  } const cases[] = {
+      // The contact came in at 10:00 and "now" is 15:45:30: 345 whole minutes,
+      // 5.75 h of waiting, classified on a RENA reopening.
+      {"CANCELAR", "RENA", 2, 8, {"F", "P", "6", agora}, "PFT", cancela},  // RENA closes as 6
+      {"CANCELAR", "FORD", 2, 8, {"F", "P", "2", agora}, "PFT", cancela},
+      {"REABRIR", "RENA", 6, 8, {"A", "NULL", "4", "NULL"}, "NCM", reabre},  // 5.75 <= 6: within
+      {"REABRIR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}, "NCM", reabre},  // 2 < 5.75 <= 8
+      {"REABRIR", "RENA", 1, 4, {"A", "NULL", "3", "NULL"}, "NCM", reabre},  // 5.75 > 4: past
+      {"REABRIR", "TOYO", 6, 8, {"A", "NULL", "2", "NULL"}, "NCM", reabre},
+      {"APROVAR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}, "NCM", aprova},
+  };
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.acao) + " " + c.marca + " " + std::to_string(c.alerta_ini));
-    connection().ExecuteDirect("delete from CAC_PARAMETRO");
-    connection().ExecuteDirect(
-        "update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
+    Sql("update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
         "DTA_FECHAMENTO = null where CONTATO = 20");
-    connection().ExecuteDirect("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
-    Seed("CAC_PARAMETRO", {{"REVENDA", Int(1)},
-                           {"HORA_ALERTA_INI", Num(c.alerta_ini)},
-                           {"HORA_ALERTA_FIM", Num(c.alerta_fim)}});
+    Sql("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+    Sql("delete from CAC_PARAMETRO");
+    Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM",
+           {"1, " + std::to_string(c.alerta_ini) + ", " + std::to_string(c.alerta_fim)});
     peer.SetMarca(c.marca);
     dm.AtualizaContato(1, 1, 20, 30, c.acao, "");
     EXPECT_EQ(Contato(), c.contato);
-    const std::string acao = c.acao;
-    const Strings esperada =
-        acao == "CANCELAR" ? Providencia("P", "F", "T", "CANCELAMENTO DA PROPOSTA NR.[30]")
-        : acao == "REABRIR"
-            ? Providencia("N", "C", "M", "REABERTURA DA PROPOSTA NR.[30]")
-            : Providencia("N", "C", "M",
-                          "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo "
-                          "gerente [D'Ávila]");
-    EXPECT_EQ(NovaProvidencia(), TextRows{esperada});
+    const std::string t = c.tipos;
+    EXPECT_EQ(NovaProvidencia(), (TextRows{{"3", "9", "5", t.substr(0, 1), "P", "4", t.substr(1, 1),
+                                            t.substr(2), agora, c.texto, "0"}}));
   }
 }
 
 TEST_F(AtualizaContatoTest, TheContactFormIsTheGivenOneElseThisDealersElseNone) {
   dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "7");
   EXPECT_EQ(NovaProvidencia()[0][2], "7");
-  connection().ExecuteDirect("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+  Sql("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
   ASSERT_TRUE(dm.LerParametro(1, 2));  // dealer 2's form is 8: dealer 1's 5 must still win
   dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "");
   EXPECT_EQ(NovaProvidencia()[0][2], "5");
   // Dealer 3 has no parameters: no form, and its contact's first action is 1.
-  Seed("CAC_CONTATO", {{"REVENDA", Int(3)}, {"CONTATO", Int(20)}});
+  Insert("CAC_CONTATO", "REVENDA, CONTATO", {"3, 20"});
   dm.AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
   EXPECT_EQ(Rows("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
             (TextRows{{"1", "NULL"}}));
@@ -143,24 +129,15 @@ TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
   EXPECT_TRUE(NovaProvidencia().empty());
 }
 
-// ---- BuscaStatusLeads -------------------------------------------------------
-
 class BuscaStatusLeadsTest : public ProposalDbTest {
  protected:
   void SetUp() override {
     ProposalDbTest::SetUp();
-    Alerta(1, 2, 8);
+    Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8"});
     dm.SettPvDataProcessamento(Moment(2025, 6, 30));  // away from every marked day
   }
-  void Alerta(int revenda, double inicio, double fim) {
-    Seed("CAC_PARAMETRO", {{"REVENDA", Int(revenda)},
-                           {"HORA_ALERTA_INI", Num(inicio)},
-                           {"HORA_ALERTA_FIM", Num(fim)}});
-  }
-  void Dia(int dia, const char* tipo) {  // a March day of dealer 2's calendar
-    Seed("GER_CALENDARIO", {{"REVENDA", Int(2)},
-                            {"DTA_CALENDARIO", Value::DateTime(Moment(2025, 3, dia))},
-                            {"TIPO_DA_DATA", Txt(tipo)}});
+  int32_t Status(int revenda, int status, double referencia) {
+    return dm.BuscaStatusLeads(1, revenda, Moment(2025, 3, 5, 10), status, referencia);
   }
 };
 
@@ -170,46 +147,104 @@ TEST_F(BuscaStatusLeadsTest, ClassifiesTheWait) {
   struct {
     int revenda, status, dia, hora, minuto, segundo, expected;
   } const cases[] = {
-      {1, 1, 5, 11, 30, 0, 1},                          // 1.5 h: within the start
-      {1, 1, 5, 12, 0, 0, 1},                           // exactly the start
-      {1, 1, 5, 12, 1, 0, 2},                           // 121 min = 2.0167 h: inside
-      {1, 1, 5, 18, 0, 0, 2},                           // exactly the end
+      // clang-format off
+      {1, 1, 5, 11, 30, 0, 1}, {1, 1, 5, 12, 0, 0, 1},  // 1.5 h, exactly 2 h: within the start
+      {1, 1, 5, 12, 1, 0, 2}, {1, 1, 5, 18, 0, 0, 2},   // 121 min = 2.0167 h, exactly 8 h: inside
       {1, 1, 5, 18, 1, 0, 3},                           // a minute past the end
       {1, 1, 5, 12, 0, 59, 1},                          // 59 s are no minute: 120 whole minutes
-      {1, 2, 5, 11, 0, 0, 1},                           // status 2 follows the same bands
-      {1, 2, 6, 10, 0, 0, 3},  {1, 5, 6, 10, 0, 0, 5},  // other statuses are kept
-      {1, 0, 5, 10, 30, 0, 0}, {1, 3, 5, 10, 30, 0, 3},
-      {9, 1, 5, 10, 1, 0, 3},  // no window: one minute is past it
-      {9, 1, 5, 10, 0, 0, 1},
+      {1, 2, 5, 11, 0, 0, 1}, {1, 2, 6, 10, 0, 0, 3},   // status 2 follows the same bands
+      {1, 5, 6, 10, 0, 0, 5}, {1, 0, 5, 10, 30, 0, 0}, {1, 3, 5, 10, 30, 0, 3},  // others are kept
+      {9, 1, 5, 10, 1, 0, 3}, {9, 1, 5, 10, 0, 0, 1},   // no window: one minute is past it
+      // clang-format on
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.revenda << " status " << c.status << " " << c.dia << " "
-                                      << c.hora << ":" << c.minuto << ":" << c.segundo);
-    EXPECT_EQ(dm.BuscaStatusLeads(1, c.revenda, Moment(2025, 3, 5, 10), c.status,
-                                  Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
-              c.expected);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(Status(c.revenda, c.status, Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
+              c.expected)
+        << "row " << &c - cases;
 }
 
 TEST_F(BuscaStatusLeadsTest, DaysOffBetweenContactAndReferenceAreDeducted) {
   // Friday 7 March 17:00 to Monday 10 March 09:00 is 64 h = 3840 min; less
   // Saturday and Sunday off (2 x 1440) leaves 960 min = 16 h: inside 2..20 (2).
   // Dealer 1 has no days off: 64 h is past its 8 h (3).
-  Alerta(2, 2, 20);
-  Dia(7, "N"), Dia(8, "D"), Dia(9, "D"), Dia(10, "N");
+  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"2, 2, 20"});
+  Insert("GER_CALENDARIO", "REVENDA, DTA_CALENDARIO, TIPO_DA_DATA",
+         {"2, '2025-03-07', 'N'", "2, '2025-03-08', 'D'", "2, '2025-03-09', 'D'",
+          "2, '2025-03-10', 'N'"});
   EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
   EXPECT_EQ(dm.BuscaStatusLeads(1, 1, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 3);
-}
-
-TEST_F(BuscaStatusLeadsTest, OnAHolidayProcessingDayOnlyItsElapsedPartIsDeducted) {
-  // Window 6 to 20 h. Saturday to Monday off, Monday the processing day:
-  // 3 x 1440 less the 899 whole minutes from 09:00 to 23:59:59 = 3421 off;
-  // 3840 - 3421 = 419 min = 6.98 h: inside (2). The whole Monday would leave
-  // -480 min, within the start (1).
-  Alerta(2, 6, 20);
-  Dia(8, "D"), Dia(9, "D"), Dia(10, "F");
+  // Window 6 to 20 h, Monday off too and the processing day: 3 x 1440 less
+  // the 899 whole minutes from 09:00 to 23:59:59 = 3421 off; 3840 - 3421 =
+  // 419 min = 6.98 h: inside (2). The whole Monday would leave -480 min (1).
+  Sql("update CAC_PARAMETRO set HORA_ALERTA_INI = 6 where REVENDA = 2");
+  Sql("update GER_CALENDARIO set TIPO_DA_DATA = 'F' where DTA_CALENDARIO = '2025-03-10'");
   dm.SettPvDataProcessamento(Moment(2025, 3, 10));
   EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
+}
+
+class GravaMensagemTest : public ProposalDbTest {
+ protected:
+  // The stamps take the processing date's day (14 March) with the clock's time
+  // of day, without the fraction of a second: 09:30:15.400 gives 09:30:15.
+  void SetUp() override {
+    ProposalDbTest::SetUp();
+    SetClockTo(Moment(2025, 3, 10, 9, 30, 15) + 0.4 / 86400);
+  }
+  void SetClockTo(double now) {
+    dm.SetClock([now] { return now; });
+  }
+  void Grava(int proposta = 0, double processamento = Moment(2025, 3, 14)) {
+    dm.GravaMensagem(processamento, 1, 1, 1, 5, proposta, "Aviso", "a");
+  }
+  Strings Stamps(const char* table = "GER_MENSAGEM") {
+    Strings stamps;
+    for (const auto& row : Rows(std::string("select DTA_MENSAGEM from ") + table + " order by 1"))
+      stamps.push_back(row[0]);
+    return stamps;
+  }
+};
+
+TEST_F(GravaMensagemTest, WritesTheMessageAndFilesItUnderTheProposal) {
+  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, 30, "Cliente d'Ávila: urgente", "Aprovada");
+  EXPECT_EQ(
+      Rows("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+           "SITUACAO from GER_MENSAGEM"),
+      (TextRows{{"2025-03-14T09:30:15", "1", "5", "Cliente d'Ávila: urgente", "Aprovada", "N"}}));
+  EXPECT_EQ(Rows("select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
+                 "USUARIO_DESTINO from VEI_MENSAGEM_PROPOSTA"),
+            (TextRows{{"1", "2", "30", "2025-03-14T09:30:15", "1", "5"}}));
+  // Proposal 0 or negative: only the message; an empty text is null.
+  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, 0, "Aviso", "");
+  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, -3, "Aviso", "b");
+  EXPECT_EQ(One("select count(*) from GER_MENSAGEM where MENSAGEM is null"), "1");
+  EXPECT_EQ(One("select count(*) from GER_MENSAGEM"), "3");
+  EXPECT_EQ(One("select count(*) from VEI_MENSAGEM_PROPOSTA"), "1");
+}
+
+TEST_F(GravaMensagemTest, EachStampComesASecondAfterThePreviousOneWithoutWaiting) {
+  const auto start = std::chrono::steady_clock::now();
+  Grava(30), Grava(31), Grava(32);
+  // Waiting a second per message would take three seconds at least.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+  EXPECT_EQ(Stamps("VEI_MENSAGEM_PROPOSTA"),
+            (Strings{"2025-03-14T09:30:15", "2025-03-14T09:30:16", "2025-03-14T09:30:17"}));
+  Grava(0, Moment(2025, 3, 13));  // an earlier processing date: still 09:30:18 on the 14th
+  SetClockTo(Moment(2025, 3, 10, 9, 31, 2));  // a clock that moved on gives its own time
+  Grava();
+  SetClockTo(Moment(2025, 3, 10, 9, 30, 58));  // one that went back: a second after 09:31:02
+  Grava();
+  SetClockTo(Moment(2025, 3, 10, 23, 59, 59));  // crossing midnight to the 15th
+  Grava(), Grava();
+  EXPECT_EQ(Stamps(), (Strings{"2025-03-14T09:30:15", "2025-03-14T09:30:16", "2025-03-14T09:30:17",
+                               "2025-03-14T09:30:18", "2025-03-14T09:31:02", "2025-03-14T09:31:03",
+                               "2025-03-14T23:59:59", "2025-03-15T00:00:00"}));
+  // Another instance keeps its own previous stamp.
+  TddmVeiculoCompartilhadoBD other;
+  other.InicializaDM();
+  other.AtribuiConexao(&connection());
+  other.SetClock([] { return Moment(2025, 3, 10, 8, 0, 0); });
+  other.GravaMensagem(Moment(2025, 3, 14), 1, 1, 1, 5, 0, "Outra", "b");
+  EXPECT_EQ(Stamps()[0], "2025-03-14T08:00:00");
 }
 
 }  // namespace

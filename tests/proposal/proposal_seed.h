@@ -1,14 +1,13 @@
 #pragma once
-// Seeding and reading for the proposal tests: one row writer for company 1's
-// tables and a module fixture bound to the test database, with readers that
-// give what the operations wrote as text.
+// The module bound to the test database for the proposal tests, with one row
+// writer for company 1's tables and readers that give what was written as text.
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "module/catalogue_seed.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
@@ -25,24 +24,6 @@ using TextRows = std::vector<std::vector<std::string>>;
 inline double Moment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   return platform::EncodeDateTime(year, month, day, hour, minute, second);
 }
-inline Value At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-  return Value::DateTime(Moment(y, mo, d, h, mi, s));
-}
-inline Value Int(int64_t v) {
-  return Value::Integer(v);
-}
-inline Value Txt(std::string v) {
-  return Value::Text(std::move(v));
-}
-inline Value Num(double v) {
-  return Value::Float(v);
-}
-
-// A row of company 1 (EMPRESA is written first, then the columns given).
-inline void Seed(Connection& c, const std::string& table, std::vector<SeedColumn> columns) {
-  columns.insert(columns.begin(), {"EMPRESA", Int(1)});
-  InsertRow(c, table, columns);
-}
 
 // The module bound to the test database inside the test's transaction.
 class ProposalDbTest : public DbTest {
@@ -52,9 +33,14 @@ class ProposalDbTest : public DbTest {
     dm.InicializaDM();
     dm.AtribuiConexao(&connection());
   }
-  void Seed(const std::string& table, std::vector<SeedColumn> columns) {
-    testing::Seed(connection(), table, std::move(columns));
+  // Rows of company 1: `columns` names the columns after EMPRESA and each row
+  // gives their values as SQL literals.
+  void Insert(const std::string& table, const std::string& columns,
+              std::initializer_list<std::string> rows) {
+    for (const std::string& row : rows)
+      Sql("insert into " + table + " (EMPRESA, " + columns + ") values (1, " + row + ")");
   }
+  void Sql(const std::string& sql) { connection().ExecuteDirect(sql); }
   // The rows of a query as text (dates ISO, floats "0.00", null "NULL").
   TextRows Rows(const std::string& sql) {
     platform::SqlDataSet query("sdsVerifica", &connection());
