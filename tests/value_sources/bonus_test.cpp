@@ -29,6 +29,9 @@ struct BonusRow {
   std::optional<std::string> valida_todos{};  // VALIDA_TOD_OPC
 };
 
+double J(int month, int day) {
+  return Dia(2025, month, day);
+}
 Value DateOrNull(std::optional<double> d) {
   return d ? D(*d) : Value::Null();
 }
@@ -71,7 +74,7 @@ class BonusTest : public ValueSourceTest {
  protected:
   void SetUp() override {
     ValueSourceTest::SetUp();
-    Vehicle(connection(), "V1", "CH1", 1, Dia(2025, 1, 10) + platform::EncodeTime(14, 30, 0),
+    Vehicle(connection(), "V1", "CH1", 1, J(1, 10) + platform::EncodeTime(14, 30, 0),
             {"TETO", "RODA"});
   }
   std::string Dados(const std::string& grupo, int tipo) {
@@ -108,34 +111,22 @@ TEST_F(BonusTest, EachCriterionOfABonus) {
       {"year made 2023", {.ano_fabricacao = 2023}, nullptr, false},
       {"model year 2024", {.ano_modelo = 2024}, nullptr, false},
       {"two doors", {.portas = 2}, nullptr, false},
-      {"bought in January",
-       {.compra_inicio = Dia(2025, 1, 1), .compra_fim = Dia(2025, 1, 31)},
-       nullptr,
-       true},
-      {"bought in February",
-       {.compra_inicio = Dia(2025, 2, 1), .compra_fim = Dia(2025, 2, 28)},
-       nullptr,
-       false},
+      {"bought in January", {.compra_inicio = J(1, 1), .compra_fim = J(1, 31)}, nullptr, true},
+      {"bought in February", {.compra_inicio = J(2, 1), .compra_fim = J(2, 28)}, nullptr, false},
       // Only an end: the query lets it through (no start), the check does not.
-      {"bought by 19/01 only", {.compra_fim = Dia(2025, 1, 19)}, nullptr, false},
+      {"bought by 19/01 only", {.compra_fim = J(1, 19)}, nullptr, false},
       {"sold by 15/03, the sale day",
-       {.venda_inicio = Dia(2025, 3, 1), .venda_fim = Dia(2025, 3, 15)},
+       {.venda_inicio = J(3, 1), .venda_fim = J(3, 15)},
        nullptr,
        true},
-      {"sold from 16/03",
-       {.venda_inicio = Dia(2025, 3, 16), .venda_fim = Dia(2025, 3, 31)},
-       nullptr,
-       false},
+      {"sold from 16/03", {.venda_inicio = J(3, 16), .venda_fim = J(3, 31)}, nullptr, false},
       // Produced at 14:30 on the window's last day: the day counts.
-      {"produced by 10/01",
-       {.producao_inicio = Dia(2025, 1, 1), .producao_fim = Dia(2025, 1, 10)},
-       nullptr,
-       true},
+      {"produced by 10/01", {.producao_inicio = J(1, 1), .producao_fim = J(1, 10)}, nullptr, true},
       {"produced from 11/01",
-       {.producao_inicio = Dia(2025, 1, 11), .producao_fim = Dia(2025, 1, 31)},
+       {.producao_inicio = J(1, 11), .producao_fim = J(1, 31)},
        nullptr,
        false},
-      {"produced by 09/01 only", {.producao_fim = Dia(2025, 1, 9)}, nullptr, false},
+      {"produced by 09/01 only", {.producao_fim = J(1, 9)}, nullptr, false},
       {"requires TETO", {}, Opc({"TETO"}), true},
       {"requires TETO and ARCOND", {}, Opc({"TETO", "ARCOND"}), false},
       {"S with the same set", {.valida_todos = "S"}, Opc({"RODA", "TETO"}), true},
@@ -170,7 +161,7 @@ TEST_F(BonusTest, EachCriterionOfABonus) {
 
 TEST_F(BonusTest, VehiclesWithoutOptionalsProductionDateOrOrigin) {
   Vehicle(connection(), "V2", "CH2", 1, std::nullopt, {});
-  Vehicle(connection(), "V3", "CH3", std::nullopt, Dia(2025, 1, 10), {});
+  Vehicle(connection(), "V3", "CH3", std::nullopt, J(1, 10), {});
   SeedBonusRow(connection(), {.bonus = 1, .grupo = "S0", .valor = 100, .valida_todos = "S"});
   SeedBonusRow(connection(), {.bonus = 2, .grupo = "N0", .valor = 100});
   SeedBonusRow(connection(),
