@@ -11,6 +11,17 @@
 namespace veiculo::cli {
 namespace {
 
+// The message of the InputError a call raises, or "accepted".
+template <typename F>
+std::string InputMessage(F&& call) {
+  try {
+    call();
+  } catch (const InputError& e) {
+    return e.message();
+  }
+  return "accepted";
+}
+
 TEST(ParseValue, AcceptsTheDocumentedSyntaxOfEachType) {
   // 2025-03-07 is day 45723: 2025-01-01 is 45658 (2000-01-01 = 36526, plus 25
   // years of 365 days and the 7 leap days 2000..2024), plus 31 + 28 + 6.
@@ -49,13 +60,9 @@ TEST(ParseValue, RejectsWhatIsNotOfTheType) {
       {"{\"fields\": 1}", ParamType::DataPacket, "data packet is not a valid data packet: "},
   };
   for (const auto& [text, type, message] : cases) {
-    try {
-      ParseValue(text, type);
-      ADD_FAILURE() << "accepted " << text;
-    } catch (const InputError& e) {
-      const std::string& got = e.message();  // the malformed packet's: only its opening
-      EXPECT_EQ(type == ParamType::DataPacket ? got.substr(0, strlen(message)) : got, message);
-    }
+    const std::string got = InputMessage([&] { ParseValue(text, type); });
+    // Of the malformed packet's message only the opening is ours.
+    EXPECT_EQ(type == ParamType::DataPacket ? got.substr(0, strlen(message)) : got, message);
   }
 }
 
@@ -89,26 +96,14 @@ TEST(BindCommandLineAndJson, NameWhatIsWrong) {
        "Op: parameter pfConexao is supplied by the host; do not give it"},
       {{"pfA=x", "pfB=x"}, "Op: parameter pfA: 'x' is not an integer"},
   };
-  for (const auto& [args, message] : words) {
-    try {
-      BindCommandLine(kSample, args);
-      ADD_FAILURE() << "bound: " << message;
-    } catch (const InputError& e) {
-      EXPECT_EQ(e.message(), message);
-    }
-  }
+  for (const auto& [args, message] : words)
+    EXPECT_EQ(InputMessage([&] { BindCommandLine(kSample, args); }), message);
   const std::pair<const char*, const char*> json[] = {
       {R"({"pfA": 1.5, "pfB": "t"})", "Op: parameter pfA: '1.5' is not an integer"},
       {R"({"pfA": 1, "pfB": null})", "Op: parameter pfB: 'null' is not a text"},
   };
-  for (const auto& [text, message] : json) {
-    try {
-      BindJson(kSample, nlohmann::json::parse(text));
-      ADD_FAILURE() << "bound: " << text;
-    } catch (const InputError& e) {
-      EXPECT_EQ(e.message(), message);
-    }
-  }
+  for (const auto& [text, message] : json)
+    EXPECT_EQ(InputMessage([&] { BindJson(kSample, nlohmann::json::parse(text)); }), message);
   try {
     BindCommandLine(Operation{"Nada", {}, {}, {}}, {"x=1"});
     ADD_FAILURE() << "bound";

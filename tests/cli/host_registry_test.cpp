@@ -8,7 +8,6 @@
 #include "operations/closest_names.h"
 #include "operations/json_output.h"
 #include "operations/registry.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::cli {
 namespace {
@@ -90,16 +89,6 @@ TEST(WithDistinctNames, RenamesLaterFieldsOfARepeatedName) {
   // The last EMPRESA finds _1 and _2 taken: _3.
   EXPECT_EQ(names, (std::vector<std::string>{"EMPRESA", "empresa_2", "EMPRESA_1", "EMPRESA_3"}));
   EXPECT_EQ(DataPacket::FromJson(distinct.ToJson()).rows, packet.rows);
-}
-
-TEST(CallResultJson, OperationResultOutAndEveryHolderInOrder) {
-  TddmVeiculoCompartilhadoBD module;
-  module.SettPvDataProcessamento(45723);
-  const Json call = CallResultJson("GetUB", int32_t{4}, {{"pX", 1.5}}, module);
-  EXPECT_EQ(call.dump().rfind(R"({"operation":"GetUB","result":4,"out":{"pX":1.5},"holders":{)", 0),
-            0u);
-  EXPECT_EQ(call["holders"]["tPvDataProcessamento"], "2025-03-07T00:00:00");
-  EXPECT_EQ(call["holders"].size(), module.ValueHolders().size());
 }
 
 }  // namespace

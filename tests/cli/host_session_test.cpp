@@ -109,18 +109,5 @@ TEST_F(HostSessionTest, BadOptionsAreInputErrorsBeforeAnythingIsWritten) {
   EXPECT_THROW(HostSession session(both), InputError);
 }
 
-TEST_F(HostSessionTest, HolderAccessorsOfTheRegistryReachTheModule) {
-  HostSession session(options_);
-  auto call = [&](const char* name, std::vector<std::string> words) {
-    const Operation& op = HostOperations().Get(name);
-    return session.Call(op, BindCommandLine(op, words));
-  };
-  call("SettPvDataProcessamento", {"value=2025-03-07T14:30:05"});
-  call("setrPbDeflacaoPagamento", {"value=1.25"});
-  EXPECT_EQ(session.module().getrPbDeflacaoPagamento(), 1.25);
-  EXPECT_EQ(call("GettPvDataProcessamento", {})["result"], "2025-03-07T14:30:05");
-  session.End(false);
-}
-
 }  // namespace
 }  // namespace veiculo::cli

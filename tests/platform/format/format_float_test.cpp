@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "platform/format/format_float.h"
 #include "platform/format/rounding.h"
@@ -51,12 +52,8 @@ TEST(FormatFloat, PatternsUnderTheThreeSettings) {
 }
 
 TEST(FormatFloat, OptionalDigitsLiteralsSectionsAndScientific) {
-  struct Br {
-    const char* pattern;
-    double value;
-    const char* expected;
-  };
-  const Br cases[] = {
+  const std::tuple<const char*, double, const char*> cases[] = {
+      // Brazilian settings
       {"#", 0, ""},  // no digit is significant
       {"0.0#", 1.25, "1,25"},
       {"'R$ '#,##0.00", -1234.5, "-R$ 1.234,50"},
@@ -74,9 +71,8 @@ TEST(FormatFloat, OptionalDigitsLiteralsSectionsAndScientific) {
       // Stored as 12345678901234568; 15 digits: 123456789012346, then zeros.
       {"0", 12345678901234567.0, "12345678901234600"},
   };
-  for (const Br& c : cases)
-    EXPECT_EQ(FormatFloat(c.pattern, c.value, FormatSettings::Brazilian()), c.expected)
-        << c.pattern;
+  for (const auto& [pattern, value, expected] : cases)
+    EXPECT_EQ(FormatFloat(pattern, value, FormatSettings::Brazilian()), expected) << pattern;
   EXPECT_EQ(FormatFloat("0.00", -std::numeric_limits<double>::infinity()), "-INF");
   EXPECT_EQ(FormatFloat("0.00", std::nan("")), "NAN");
   ScopedFormatSettings english(FormatSettings::English());

@@ -61,20 +61,5 @@ TEST_F(ValueTest, TextAsBoolean) {
     EXPECT_FALSE(Value::Text(no).AsBoolean()) << no;
 }
 
-TEST(FieldTypeNames, RoundTripAndUnknown) {
-  for (FieldType type : {FieldType::Integer, FieldType::Float, FieldType::Text, FieldType::DateTime,
-                         FieldType::Blob})
-    EXPECT_EQ(FieldTypeFromString(ToString(type)), type);
-  EXPECT_STREQ(ToString(FieldType::DateTime), "datetime");
-  try {
-    FieldTypeFromString("money");
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_NE(e.message().find("'money'"), std::string::npos) << e.message();
-  }
-  EXPECT_THROW(FieldTypeFromString("Integer"), Error);  // names are lower case
-}
-
 }  // namespace
 }  // namespace veiculo
