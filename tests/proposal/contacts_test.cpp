@@ -129,21 +129,11 @@ TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
   EXPECT_TRUE(NovaProvidencia().empty());
 }
 
-class BuscaStatusLeadsTest : public ProposalDbTest {
- protected:
-  void SetUp() override {
-    ProposalDbTest::SetUp();
-    Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8"});
-    dm.SettPvDataProcessamento(Moment(2025, 6, 30));  // away from every marked day
-  }
-  int32_t Status(int revenda, int status, double referencia) {
-    return dm.BuscaStatusLeads(1, revenda, Moment(2025, 3, 5, 10), status, referencia);
-  }
-};
-
-TEST_F(BuscaStatusLeadsTest, ClassifiesTheWait) {
+TEST_F(ProposalDbTest, BuscaStatusLeadsClassifiesTheWait) {
   // Contact on 5 March 10:00; dealer 1's window is 2 to 8 hours, dealer 9 has
-  // none (start and end 0).
+  // none (start and end 0). The processing date is away from every marked day.
+  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8"});
+  dm.SettPvDataProcessamento(Moment(2025, 6, 30));
   struct {
     int revenda, status, dia, hora, minuto, segundo, expected;
   } const cases[] = {
@@ -158,16 +148,18 @@ TEST_F(BuscaStatusLeadsTest, ClassifiesTheWait) {
       // clang-format on
   };
   for (const auto& c : cases)
-    EXPECT_EQ(Status(c.revenda, c.status, Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
+    EXPECT_EQ(dm.BuscaStatusLeads(1, c.revenda, Moment(2025, 3, 5, 10), c.status,
+                                  Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
               c.expected)
         << "row " << &c - cases;
 }
 
-TEST_F(BuscaStatusLeadsTest, DaysOffBetweenContactAndReferenceAreDeducted) {
+TEST_F(ProposalDbTest, BuscaStatusLeadsDeductsTheDaysOffInBetween) {
   // Friday 7 March 17:00 to Monday 10 March 09:00 is 64 h = 3840 min; less
   // Saturday and Sunday off (2 x 1440) leaves 960 min = 16 h: inside 2..20 (2).
   // Dealer 1 has no days off: 64 h is past its 8 h (3).
-  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"2, 2, 20"});
+  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8", "2, 2, 20"});
+  dm.SettPvDataProcessamento(Moment(2025, 6, 30));
   Insert("GER_CALENDARIO", "REVENDA, DTA_CALENDARIO, TIPO_DA_DATA",
          {"2, '2025-03-07', 'N'", "2, '2025-03-08', 'D'", "2, '2025-03-09', 'D'",
           "2, '2025-03-10', 'N'"});
@@ -182,69 +174,51 @@ TEST_F(BuscaStatusLeadsTest, DaysOffBetweenContactAndReferenceAreDeducted) {
   EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
 }
 
-class GravaMensagemTest : public ProposalDbTest {
- protected:
+TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   // The stamps take the processing date's day (14 March) with the clock's time
   // of day, without the fraction of a second: 09:30:15.400 gives 09:30:15.
-  void SetUp() override {
-    ProposalDbTest::SetUp();
-    SetClockTo(Moment(2025, 3, 10, 9, 30, 15) + 0.4 / 86400);
-  }
-  void SetClockTo(double now) {
-    dm.SetClock([now] { return now; });
-  }
-  void Grava(int proposta = 0, double processamento = Moment(2025, 3, 14)) {
-    dm.GravaMensagem(processamento, 1, 1, 1, 5, proposta, "Aviso", "a");
-  }
-  Strings Stamps(const char* table = "GER_MENSAGEM") {
-    Strings stamps;
-    for (const auto& row : Rows(std::string("select DTA_MENSAGEM from ") + table + " order by 1"))
-      stamps.push_back(row[0]);
-    return stamps;
-  }
-};
-
-TEST_F(GravaMensagemTest, WritesTheMessageAndFilesItUnderTheProposal) {
-  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, 30, "Cliente d'Ávila: urgente", "Aprovada");
+  auto relogio = [&](double now) { dm.SetClock([now] { return now; }); };
+  relogio(Moment(2025, 3, 10, 9, 30, 15) + 0.4 / 86400);
+  const double dia = Moment(2025, 3, 14);
+  const auto start = std::chrono::steady_clock::now();
+  dm.GravaMensagem(dia, 1, 2, 1, 5, 30, "Cliente d'Ávila: urgente", "Aprovada");
+  dm.GravaMensagem(dia, 1, 2, 1, 5, 0, "Aviso", "");  // no proposal; empty text is null
+  dm.GravaMensagem(dia, 1, 2, 1, 6, -3, "Aviso", "b");
+  // Waiting a second per message would take three seconds at least.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
   EXPECT_EQ(
       Rows("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
-           "SITUACAO from GER_MENSAGEM"),
-      (TextRows{{"2025-03-14T09:30:15", "1", "5", "Cliente d'Ávila: urgente", "Aprovada", "N"}}));
+           "SITUACAO from GER_MENSAGEM order by 1"),
+      (TextRows{{"2025-03-14T09:30:15", "1", "5", "Cliente d'Ávila: urgente", "Aprovada", "N"},
+                {"2025-03-14T09:30:16", "1", "5", "Aviso", "NULL", "N"},
+                {"2025-03-14T09:30:17", "1", "6", "Aviso", "b", "N"}}));
   EXPECT_EQ(Rows("select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
                  "USUARIO_DESTINO from VEI_MENSAGEM_PROPOSTA"),
             (TextRows{{"1", "2", "30", "2025-03-14T09:30:15", "1", "5"}}));
-  // Proposal 0 or negative: only the message; an empty text is null.
-  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, 0, "Aviso", "");
-  dm.GravaMensagem(Moment(2025, 3, 14), 1, 2, 1, 5, -3, "Aviso", "b");
-  EXPECT_EQ(One("select count(*) from GER_MENSAGEM where MENSAGEM is null"), "1");
-  EXPECT_EQ(One("select count(*) from GER_MENSAGEM"), "3");
-  EXPECT_EQ(One("select count(*) from VEI_MENSAGEM_PROPOSTA"), "1");
-}
 
-TEST_F(GravaMensagemTest, EachStampComesASecondAfterThePreviousOneWithoutWaiting) {
-  const auto start = std::chrono::steady_clock::now();
-  Grava(30), Grava(31), Grava(32);
-  // Waiting a second per message would take three seconds at least.
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
-  EXPECT_EQ(Stamps("VEI_MENSAGEM_PROPOSTA"),
-            (Strings{"2025-03-14T09:30:15", "2025-03-14T09:30:16", "2025-03-14T09:30:17"}));
-  Grava(0, Moment(2025, 3, 13));  // an earlier processing date: still 09:30:18 on the 14th
-  SetClockTo(Moment(2025, 3, 10, 9, 31, 2));  // a clock that moved on gives its own time
-  Grava();
-  SetClockTo(Moment(2025, 3, 10, 9, 30, 58));  // one that went back: a second after 09:31:02
-  Grava();
-  SetClockTo(Moment(2025, 3, 10, 23, 59, 59));  // crossing midnight to the 15th
-  Grava(), Grava();
-  EXPECT_EQ(Stamps(), (Strings{"2025-03-14T09:30:15", "2025-03-14T09:30:16", "2025-03-14T09:30:17",
-                               "2025-03-14T09:30:18", "2025-03-14T09:31:02", "2025-03-14T09:31:03",
-                               "2025-03-14T23:59:59", "2025-03-15T00:00:00"}));
+  auto grava = [&](double processamento) {
+    dm.GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
+  };
+  grava(Moment(2025, 3, 13));  // an earlier processing date: still after, 09:30:18 on the 14th
+  relogio(Moment(2025, 3, 10, 9, 31, 2));  // a clock that moved on gives its own time
+  grava(dia);
+  relogio(Moment(2025, 3, 10, 9, 30, 58));  // one that went back: a second after 09:31:02
+  grava(dia);
+  relogio(Moment(2025, 3, 10, 23, 59, 59));  // crossing midnight to the 15th
+  grava(dia), grava(dia);
+  EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
+            (TextRows{{"2025-03-14T09:30:18"},
+                      {"2025-03-14T09:31:02"},
+                      {"2025-03-14T09:31:03"},
+                      {"2025-03-14T23:59:59"},
+                      {"2025-03-15T00:00:00"}}));
   // Another instance keeps its own previous stamp.
   TddmVeiculoCompartilhadoBD other;
   other.InicializaDM();
   other.AtribuiConexao(&connection());
   other.SetClock([] { return Moment(2025, 3, 10, 8, 0, 0); });
-  other.GravaMensagem(Moment(2025, 3, 14), 1, 1, 1, 5, 0, "Outra", "b");
-  EXPECT_EQ(Stamps()[0], "2025-03-14T08:00:00");
+  other.GravaMensagem(dia, 1, 1, 1, 5, 0, "Outra", "b");
+  EXPECT_EQ(One("select min(DTA_MENSAGEM) from GER_MENSAGEM"), "2025-03-14T08:00:00");
 }
 
 }  // namespace
