@@ -81,7 +81,7 @@ TEST_F(ProposalLookupsTest, BuscaPropostaFiltersByTheCustomerOfTheProposalsOwnDe
 TEST_F(ProposalLookupsTest, BuscaDadosPropostaReadsTheRowOrZeroes) {
   Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, CONTATO, VEICULO, PROPOSTA_FIB, TIPO_VENDA",
          {"2, 100, 2, 'V9', 334455, 'D'"});
-  int32_t contato = -1, cliente = -1, fib = -1;
+  int32_t contato = -1, cliente = -1, fib = -1;  // customer 600: contact 2 of dealer 2
   std::string veiculo = "x", tipo = "x";
   dm.BuscaDadosProposta(1, 2, 100, contato, cliente, veiculo, fib, tipo);
   EXPECT_EQ(std::tie(contato, cliente, veiculo, fib, tipo),
@@ -96,11 +96,10 @@ TEST_F(ProposalLookupsTest, BuscaSituacaoDescribesTheCodeOrThePendingFrontCashie
       {"5", "Aprovada(Fin)"}, {"7", "NF Emitida"}, {"8", "Cancelada"}, {"9", "Encerrada"},
       {"I", "Interna"},       {"X", "antes"},  // unlisted: the description stays as it was
   };
+  Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, CONTATO", {"1, 110, 1"});
   std::string lida;
   for (auto [codigo, descricao] : codes) {
-    Sql("delete from VEI_PROPOSTA");
-    Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, CONTATO, SITUACAO",
-           {"1, 110, 1, '" + std::string(codigo) + "'"});
+    Sql("update VEI_PROPOSTA set SITUACAO = '" + std::string(codigo) + "'");
     lida = "antes";
     EXPECT_EQ(dm.BuscaSituacaoProposta(1, 1, 110, lida), codigo);
     EXPECT_EQ(lida, descricao) << codigo;
@@ -119,9 +118,10 @@ TEST_F(ProposalLookupsTest, BuscaSituacaoDescribesTheCodeOrThePendingFrontCashie
 TEST_F(ProposalLookupsTest, BuscaNegociacaoAndBuscaRevendaProposta) {
   Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, NEGOCIACAO_FINAL",
          {"1, 130, 3", "1, 131, 0", "1, 132, null"});
-  EXPECT_EQ(dm.BuscaNegociacao(1, 1, 130), 3);
+  // 0, null and no proposal fall back to the first negotiation.
+  for (auto [proposta, negociacao] : {std::pair{130, 3}, {131, 1}, {132, 1}, {133, 1}})
+    EXPECT_EQ(dm.BuscaNegociacao(1, 1, proposta), negociacao) << proposta;
   EXPECT_FALSE(dm.sdsAux->Active());
-  for (int proposta : {131, 132, 133}) EXPECT_EQ(dm.BuscaNegociacao(1, 1, proposta), 1);
   // Proposal 140 of V1 at three dealers: "8" is left out, then the highest
   // situation first ("2" at dealer 3 before "1" at dealer 2).
   Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, VEICULO",

@@ -63,11 +63,7 @@ class ProposalDbTest : public DbTest {
     }
     return rows;
   }
-  // The first column of the first row, or "" when there is none.
-  std::string One(const std::string& sql) {
-    const auto rows = Rows(sql);
-    return rows.empty() ? "" : rows[0][0];
-  }
+  std::string One(const std::string& sql) { return Rows(sql).at(0).at(0); }  // first value
 
   TddmVeiculoCompartilhadoBD dm;
   ModuleTestPeer peer{dm};

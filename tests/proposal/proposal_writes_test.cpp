@@ -15,45 +15,21 @@ namespace {
 
 using platform::DataSetState;
 
-class CdsPropostaTest : public ProposalDbTest {
- protected:
-  void SetUp() override {
-    ProposalDbTest::SetUp();
-    Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, OBSERVACAO, VEICULO",
-           {"1, 60, '1', 'Cliente aguarda', 'V60'"});
-    cds.ParamByName("EMPRESA").SetAsInteger(1);
-    cds.ParamByName("REVENDA").SetAsInteger(1);
-    cds.ParamByName("PROPOSTA").SetAsInteger(60);
-    cds.Open();
-  }
-  TextRows Proposta() {
-    return Rows("select NEGOCIACAO_FINAL, SITUACAO, OBSERVACAO, VEICULO from VEI_PROPOSTA");
-  }
+TEST_F(ProposalDbTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
+  const std::string carregada = "1, 60, '1', 'Cliente aguarda', 'V60'";
+  Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, OBSERVACAO, VEICULO", {carregada});
   platform::ClientDataSet& cds = *dm.cdsProposta;
-};
-
-TEST_F(CdsPropostaTest, PostWritesTheProposalAndDeleteRemovesIt) {
-  cds.Edit();
-  cds.FieldByName("NEGOCIACAO_FINAL").SetAsInteger(2);
-  cds.FieldByName("OBSERVACAO").SetAsText("Trib Aprox R$ 10,00\r\nd'Ávila");
-  cds.Post();
-  EXPECT_EQ(cds.ChangeCount(), 0);
-  EXPECT_EQ(cds.State(), DataSetState::Browse);
-  // Columns outside the query are not touched.
-  EXPECT_EQ(Proposta(), (TextRows{{"2", "1", "Trib Aprox R$ 10,00\r\nd'Ávila", "V60"}}));
-  cds.Delete();
-  EXPECT_EQ(cds.ChangeCount(), 0);
-  EXPECT_EQ(cds.RecordCount(), 0);
-  EXPECT_TRUE(Proposta().empty());
-}
-
-TEST_F(CdsPropostaTest, ARefusedChangeIsKeptPendingOrBroughtBack) {
+  cds.ParamByName("EMPRESA").SetAsInteger(1);
+  cds.ParamByName("REVENDA").SetAsInteger(1);
+  cds.ParamByName("PROPOSTA").SetAsInteger(60);
+  cds.Open();
+  const char* proposta = "select NEGOCIACAO_FINAL, SITUACAO, OBSERVACAO, VEICULO from VEI_PROPOSTA";
   // The row changed behind the dataset: the delete no longer finds it as read.
   Sql("update VEI_PROPOSTA set SITUACAO = '5'");
   EXPECT_THROW(cds.Delete(), Error);
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.RecordCount(), 1);
-  EXPECT_EQ(Proposta()[0][1], "5");
+  EXPECT_EQ(Rows(proposta)[0][1], "5");
   // Removed in the meantime: the update finds nothing and stays pending.
   Sql("delete from VEI_PROPOSTA");
   cds.Edit();
@@ -66,6 +42,21 @@ TEST_F(CdsPropostaTest, ARefusedChangeIsKeptPendingOrBroughtBack) {
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.State(), DataSetState::Browse);
   EXPECT_EQ(cds.FieldByName("SITUACAO").AsText(), "1");
+
+  // With the row back as loaded, a post writes it at once and a delete removes it.
+  Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, OBSERVACAO, VEICULO", {carregada});
+  cds.Edit();
+  cds.FieldByName("NEGOCIACAO_FINAL").SetAsInteger(2);
+  cds.FieldByName("OBSERVACAO").SetAsText("Trib Aprox R$ 10,00\r\nd'Ávila");
+  cds.Post();
+  EXPECT_EQ(cds.ChangeCount(), 0);
+  EXPECT_EQ(cds.State(), DataSetState::Browse);
+  // Columns outside the query are not touched.
+  EXPECT_EQ(Rows(proposta), (TextRows{{"2", "1", "Trib Aprox R$ 10,00\r\nd'Ávila", "V60"}}));
+  cds.Delete();
+  EXPECT_EQ(cds.ChangeCount(), 0);
+  EXPECT_EQ(cds.RecordCount(), 0);
+  EXPECT_TRUE(Rows(proposta).empty());
 }
 
 TEST_F(ProposalDbTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce) {
