@@ -1,16 +1,28 @@
 #pragma once
-// Shared by the value-source tests: short value builders and a row writer for
-// company 1 (EMPRESA prepended), so each test seeds only the columns it reads.
+// Shared by the value-source tests: a module bound to the test database inside
+// the test's transaction, short value builders, and a row writer for company 1
+// (EMPRESA prepended) so each test seeds only the columns it reads.
+
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "value_sources/invoice_seed.h"
-#include "value_sources/present_value_seed.h"
+#include "module/catalogue_seed.h"
+#include "platform/db/client_dataset.h"
+#include "platform/format/date_time.h"
+#include "support/module_test_peer.h"
+#include "support/test_database.h"
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::testing {
 
+using Columns = std::vector<SeedColumn>;
+
+inline double Dia(int year, int month, int day) {
+  return platform::EncodeDate(year, month, day);
+}
 inline Value I(int64_t v) {
   return Value::Integer(v);
 }
@@ -25,6 +37,11 @@ inline Value D(double v) {
 }
 inline Value IntOrNull(std::optional<int64_t> v) {
   return v ? I(*v) : Value::Null();
+}
+
+inline Columns operator+(Columns a, const Columns& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 inline void Row(Connection& c, const std::string& table, const Columns& columns) {
@@ -46,12 +63,46 @@ inline void Row(Connection& c, const std::string& table, const std::string& name
   Row(c, table, columns);
 }
 
+// A vehicle of model M1 with its follow-up record, as LerVeiculo joins them
+// (the test writes the model row).
+inline void SeedVehicle(Connection& c, const std::string& veiculo, const std::string& chassi,
+                        const Columns& columns) {
+  Row(c, "OFI_FICHA_SEGUIMENTO", "CHASSI", {T(chassi)});
+  Row(c, "VEI_VEICULO",
+      Columns{{"VEICULO", T(veiculo)},
+              {"MODELO", T("M1")},
+              {"CHASSI", T(chassi)},
+              {"FORMULA", T("F1")}} +
+          columns);
+}
+
 // An index with its values (date, value).
 inline void SeedIndex(Connection& c, int indice, const std::string& periodo,
                       const std::vector<std::pair<double, double>>& values,
                       std::optional<std::string> indexador_ford = std::nullopt) {
-  SeedIndice(c, indice, periodo, indexador_ford);
-  for (const auto& [data, valor] : values) SeedValorIndice(c, indice, data, valor);
+  Row(c, "FIN_INDICE_FINANCEIRO", "INDICE,PERIODO,INDEXADOR_FORD",
+      {I(indice), T(periodo), TextOrNull(indexador_ford)});
+  for (const auto& [data, valor] : values)
+    Row(c, "FIN_VALOR_INDICE", "INDICE,DTA_INDICE,VAL_INDICE", {I(indice), D(data), F(valor)});
 }
+
+class ValueSourceTest : public DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    dm.InicializaDM();
+    dm.AtribuiConexao(&connection());
+  }
+  void Load(const std::string& veiculo) { ASSERT_TRUE(dm.LerVeiculo(1, veiculo, true)) << veiculo; }
+  template <typename Action>
+  long StatementsOf(Action&& action) {  // statements sent by `action`
+    const long before = connection().StatementCount();
+    action();
+    return connection().StatementCount() - before;
+  }
+
+  TddmVeiculoCompartilhadoBD dm;
+  ModuleTestPeer peer{dm};
+};
 
 }  // namespace veiculo::testing
