@@ -1,6 +1,5 @@
-// AtualizaContato (each action by brand, the contact form, bad input),
-// BuscaStatusLeads (the bands of the alert window, days off) and GravaMensagem
-// (the rows, and stamps a second apart without waiting a second).
+// AtualizaContato (actions by brand, contact form, bad input), BuscaStatusLeads
+// (window bands, days off) and GravaMensagem (rows, stamps a second apart).
 
 #include <gtest/gtest.h>
 
@@ -117,8 +116,7 @@ TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
               "AtualizaContato: unknown action 'APROVADO' (expected CANCELAR, REABRIR or APROVAR)");
   }
   EXPECT_EQ(connection().StatementCount(), before);
-  EXPECT_THROW(dm.AtualizaContato(1, 1, 20, 30, "cancelar", ""),
-               Error);  // codes are case-sensitive
+  EXPECT_THROW(dm.AtualizaContato(1, 1, 20, 30, "cancelar", ""), Error);  // case-sensitive
   try {
     dm.AtualizaContato(1, 1, 20, 30, "CANCELAR", "5, 0); delete from CAC_CONTATO; --");
     FAIL() << "no error raised";
@@ -131,9 +129,8 @@ TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
 
 TEST_F(ProposalDbTest, BuscaStatusLeadsClassifiesTheWait) {
   // Contact on 5 March 10:00; dealer 1's window is 2 to 8 hours, dealer 9 has
-  // none (start and end 0). The processing date is away from every marked day.
+  // none (start and end 0).
   Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8"});
-  dm.SettPvDataProcessamento(Moment(2025, 6, 30));
   struct {
     int revenda, status, dia, hora, minuto, segundo, expected;
   } const cases[] = {
@@ -159,7 +156,6 @@ TEST_F(ProposalDbTest, BuscaStatusLeadsDeductsTheDaysOffInBetween) {
   // Saturday and Sunday off (2 x 1440) leaves 960 min = 16 h: inside 2..20 (2).
   // Dealer 1 has no days off: 64 h is past its 8 h (3).
   Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8", "2, 2, 20"});
-  dm.SettPvDataProcessamento(Moment(2025, 6, 30));
   Insert("GER_CALENDARIO", "REVENDA, DTA_CALENDARIO, TIPO_DA_DATA",
          {"2, '2025-03-07', 'N'", "2, '2025-03-08', 'D'", "2, '2025-03-09', 'D'",
           "2, '2025-03-10', 'N'"});
@@ -200,11 +196,9 @@ TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
     dm.GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
   };
   grava(Moment(2025, 3, 13));  // an earlier processing date: still after, 09:30:18 on the 14th
-  relogio(Moment(2025, 3, 10, 9, 31, 2));  // a clock that moved on gives its own time
-  grava(dia);
-  relogio(Moment(2025, 3, 10, 9, 30, 58));  // one that went back: a second after 09:31:02
-  grava(dia);
-  relogio(Moment(2025, 3, 10, 23, 59, 59));  // crossing midnight to the 15th
+  relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
+  relogio(Moment(2025, 3, 10, 9, 30, 58)), grava(dia);  // one that went back: after 09:31:02
+  relogio(Moment(2025, 3, 10, 23, 59, 59));             // crossing midnight to the 15th
   grava(dia), grava(dia);
   EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
             (TextRows{{"2025-03-14T09:30:18"},

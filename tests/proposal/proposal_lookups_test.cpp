@@ -1,4 +1,4 @@
-// Lookups on a proposal: the one holding a vehicle, its data, situation, final
+// Lookups on a proposal: the one holding a vehicle, its situation, final
 // negotiation, dealer, accessories, salesperson's user and courtesy supplier.
 
 #include <gtest/gtest.h>
@@ -65,29 +65,16 @@ TEST_F(ProposalLookupsTest, BuscaPropostaFiltersByTheCustomerOfTheProposalsOwnDe
          {"1, 60, '1', '2025-02-10', 1, 'V1'", "1, 61, '1', '2025-02-05', 2, 'V1'",
           "1, 70, '1', '2025-02-01', 3, 'V1'", "1, 80, '8', '2025-02-10', 1, 'V2'",
           "1, 90, '1', '2025-02-10', 1, 'V''1'"});
+  // No row leaves the dealer alone; 61 is older but customer 600's; any customer (-1)
+  // takes the newest; 70's contact 3 is not a customer at its own dealer.
+  const std::tuple<const char*, int, int> cases[] = {
+      {"V3", -1, 0},  {"V1", 600, 61}, {"V1", 500, 60}, {"V1", -1, 60},
+      {"V1", 700, 0}, {"V1", 800, 0},  {"V'1", -1, 90}, {"V' or '1'='1", -1, 0}};
   int32_t revenda = 77;
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V2", -1), 0);  // no row: the dealer stays
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V3", -1), 0);
+  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V2", -1), 0);
   EXPECT_EQ(revenda, 77);
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V1", 600), 61);  // older, but customer 600's
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V1", 500), 60);
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V1", -1), 60);  // any customer: the newest
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V1", 700), 0);
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V1", 800), 0);
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V'1", -1), 90);
-  EXPECT_EQ(dm.BuscaProposta(1, revenda, "V' or '1'='1", -1), 0);
-}
-
-TEST_F(ProposalLookupsTest, BuscaDadosPropostaReadsTheRowOrZeroes) {
-  Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, CONTATO, VEICULO, PROPOSTA_FIB, TIPO_VENDA",
-         {"2, 100, 2, 'V9', 334455, 'D'"});
-  int32_t contato = -1, cliente = -1, fib = -1;  // customer 600: contact 2 of dealer 2
-  std::string veiculo = "x", tipo = "x";
-  dm.BuscaDadosProposta(1, 2, 100, contato, cliente, veiculo, fib, tipo);
-  EXPECT_EQ(std::tie(contato, cliente, veiculo, fib, tipo),
-            std::make_tuple(2, 600, "V9", 334455, "D"));
-  dm.BuscaDadosProposta(1, 2, 101, contato, cliente, veiculo, fib, tipo);
-  EXPECT_EQ(std::tie(contato, cliente, veiculo, fib, tipo), std::make_tuple(0, 0, "", 0, ""));
+  for (auto [veiculo, cliente, proposta] : cases)
+    EXPECT_EQ(dm.BuscaProposta(1, revenda, veiculo, cliente), proposta) << veiculo << cliente;
 }
 
 TEST_F(ProposalLookupsTest, BuscaSituacaoDescribesTheCodeOrThePendingFrontCashier) {
@@ -161,14 +148,11 @@ TEST_F(ProposalLookupsTest, BuscaUsuarioVendedorAndBuscaFornecedor) {
   for (int proposta : {31, 34, 35}) EXPECT_EQ(dm.BuscaUsuarioVendedor(1, 1, proposta), 0);
   // Kind "1": the salesperson's customer, else the dealer's, else -1 (never 0);
   // other kinds: the dealer's customer.
-  EXPECT_EQ(dm.BuscaFornecedor(1, 1, 30, "1"), 7100);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 1, 31, "1"), 9000);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 2, 32, "1"), 7100);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 2, 33, "1"), -1);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 1, 30, "2"), 9000);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 1, 30, ""), 9000);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 2, 32, "2"), -1);
-  EXPECT_EQ(dm.BuscaFornecedor(1, 1, 99, "1"), -1);  // no proposal
+  const std::tuple<int, int, const char*, int> fornecedores[] = {
+      {1, 30, "1", 7100}, {1, 31, "1", 9000}, {2, 32, "1", 7100}, {2, 33, "1", -1},
+      {1, 30, "2", 9000}, {1, 30, "", 9000},  {2, 32, "2", -1},   {1, 99, "1", -1}};  // 99: none
+  for (auto [revenda, proposta, tipo, fornecedor] : fornecedores)
+    EXPECT_EQ(dm.BuscaFornecedor(1, revenda, proposta, tipo), fornecedor) << proposta << tipo;
 }
 
 }  // namespace

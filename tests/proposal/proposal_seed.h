@@ -1,6 +1,6 @@
 #pragma once
-// The module bound to the test database for the proposal tests, with one row
-// writer for company 1's tables and readers that give what was written as text.
+// The proposal tests' fixture: the module bound to the test database inside the
+// test's transaction, one row writer for company 1 and readers giving text.
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,6 @@ inline double Moment(int year, int month, int day, int hour = 0, int minute = 0,
   return platform::EncodeDateTime(year, month, day, hour, minute, second);
 }
 
-// The module bound to the test database inside the test's transaction.
 class ProposalDbTest : public DbTest {
  protected:
   void SetUp() override {

@@ -19,9 +19,8 @@ TEST_F(ProposalDbTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   const std::string carregada = "1, 60, '1', 'Cliente aguarda', 'V60'";
   Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, OBSERVACAO, VEICULO", {carregada});
   platform::ClientDataSet& cds = *dm.cdsProposta;
-  cds.ParamByName("EMPRESA").SetAsInteger(1);
-  cds.ParamByName("REVENDA").SetAsInteger(1);
-  cds.ParamByName("PROPOSTA").SetAsInteger(60);
+  for (auto [name, value] : {std::pair{"EMPRESA", 1}, {"REVENDA", 1}, {"PROPOSTA", 60}})
+    cds.ParamByName(name).SetAsInteger(value);
   cds.Open();
   const char* proposta = "select NEGOCIACAO_FINAL, SITUACAO, OBSERVACAO, VEICULO from VEI_PROPOSTA";
   // The row changed behind the dataset: the delete no longer finds it as read.
