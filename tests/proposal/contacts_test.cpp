@@ -198,8 +198,7 @@ TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   grava(Moment(2025, 3, 13));  // an earlier processing date: still after, 09:30:18 on the 14th
   relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
   relogio(Moment(2025, 3, 10, 9, 30, 58)), grava(dia);  // one that went back: after 09:31:02
-  relogio(Moment(2025, 3, 10, 23, 59, 59));             // crossing midnight to the 15th
-  grava(dia), grava(dia);
+  relogio(Moment(2025, 3, 10, 23, 59, 59)), grava(dia), grava(dia);  // midnight: to the 15th
   EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
             (TextRows{{"2025-03-14T09:30:18"},
                       {"2025-03-14T09:31:02"},

@@ -12,8 +12,6 @@
 namespace veiculo::testing {
 namespace {
 
-const char* kProposta = "REVENDA, PROPOSTA, SITUACAO, DTA_EMISSAO, CONTATO, VEICULO";
-
 class ProposalLookupsTest : public ProposalDbTest {
  protected:
   void SetUp() override {
@@ -61,7 +59,7 @@ TEST_F(ProposalLookupsTest, BuscaPropostaFiltersByTheCustomerOfTheProposalsOwnDe
   Insert("VEI_VEICULO", "VEICULO, SITUACAO", {"'V1', 'ESTOQUE'", "'V''1', 'ESTOQUE'"});
   // Contact 3 exists only at dealer 2 (customer 800); proposal 70 is at dealer 1.
   Insert("CAC_CONTATO", "REVENDA, CONTATO, CLIENTE", {"2, 3, 800"});
-  Insert("VEI_PROPOSTA", kProposta,
+  Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, DTA_EMISSAO, CONTATO, VEICULO",
          {"1, 60, '1', '2025-02-10', 1, 'V1'", "1, 61, '1', '2025-02-05', 2, 'V1'",
           "1, 70, '1', '2025-02-01', 3, 'V1'", "1, 80, '8', '2025-02-10', 1, 'V2'",
           "1, 90, '1', '2025-02-10', 1, 'V''1'"});
