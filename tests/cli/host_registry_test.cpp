@@ -4,8 +4,10 @@
 
 #include <cmath>
 
+#include "host_session.h"
 #include "input_error.h"
 #include "operations/closest_names.h"
+#include "operations/define.h"
 #include "operations/json_output.h"
 #include "operations/registry.h"
 
@@ -29,8 +31,12 @@ TEST(ClosestNames, ByEditDistanceWithoutCaseOrByContainingTheTypedName) {
 }
 
 Operation NoOp(std::string name, std::vector<ParamSpec> params = {}) {
-  return Operation{
-      std::move(name), std::move(params), {}, [](CallContext&) -> TypedValue { return {}; }};
+  Operation op;
+  op.name = std::move(name);
+  op.params = std::move(params);
+  op.invoke = [](CallContext&) -> TypedValue { return {}; };
+  op.purpose = "does nothing";
+  return op;
 }
 
 TEST(Registry, RefusesRepeatsAndSuggestsTheClosestNames) {
@@ -39,6 +45,12 @@ TEST(Registry, RefusesRepeatsAndSuggestsTheClosestNames) {
   r.Add(NoOp("LerVeiculoServer"));
   EXPECT_THROW(r.Add(NoOp("LerVeiculo")), Error);
   EXPECT_THROW(r.Add(NoOp("B", {{"pX", ParamType::Integer}, {"PX", ParamType::Text}})), Error);
+  Operation silent = NoOp("C");
+  silent.purpose.clear();
+  EXPECT_THROW(r.Add(silent), Error);
+  Operation reads = NoOp("D");
+  reads.reads = {"dPbValorVenda", "dPbValorVendas"};  // the second is no holder
+  EXPECT_THROW(r.Add(reads), Error);
   try {
     r.Get("LerVeiculos");
     ADD_FAILURE() << "found";
@@ -52,19 +64,64 @@ TEST(Registry, RefusesRepeatsAndSuggestsTheClosestNames) {
   EXPECT_EQ(r.Find("lerveiculo"), nullptr);  // names are exact
 }
 
-TEST(HostOperations, EveryOperationCanBeInvokedAndIsDescribed) {
-  for (const Operation& op : HostOperations().Operations())
-    EXPECT_TRUE(static_cast<bool>(op.invoke)) << op.name;
-  EXPECT_EQ(HostOperations().Find("GetPis_Cofins_Usados"), nullptr);  // a holder without accessors
-  Operation op{"Op",
-               {{"pfConexao", ParamType::Connection},
-                {"pcds", ParamType::DataPacket, Direction::Var},
-                {"pOk", ParamType::Boolean, Direction::Out}},
-               {ParamType::DataPacket, ParamType::Integer},
-               {}};
+TEST(Op, DeducesTypesAndDirectionsFromTheFunctionAndNamesEachParameterOnce) {
+  const Operation op = Op("Op", "an operation of every kind of parameter")
+                           .Writes()
+                           .Reads({"iPvUsuario"})
+                           .Calls([](CallContext&, Connection*, DataPacket&, int32_t&, double,
+                                     double, const std::string&, bool) { return true; },
+                                  "pfConexao", "pcds", Out("pN"), Date("pData"), "pValor",
+                                  Text("pFlag", "S or N"), "pSim");
   EXPECT_EQ(Describe(op),
-            "Op(pfConexao: connection (host), var pcds: datapacket, out pOk: boolean): "
-            "datapacket | integer");
+            "Op(pfConexao: connection (host), var pcds: datapacket, out pN: integer, "
+            "pData: datetime, pValor: double, pFlag: text, pSim: boolean): boolean");
+  EXPECT_TRUE(op.writes);
+  EXPECT_EQ(op.reads, std::vector<std::string>{"iPvUsuario"});
+  EXPECT_EQ(op.params[5].format, "S or N");
+  // A member function: the result and a const reference parameter.
+  const Operation member = Op("LerVeiculo", "x").Calls(&Module::LerVeiculo, "a", "b", "c");
+  EXPECT_EQ(Describe(member), "LerVeiculo(a: integer, b: text, c: boolean): boolean");
+  // What the signature contradicts is refused when the operation is declared.
+  auto text = [](CallContext&, const std::string&) {};
+  auto value = [](CallContext&, int32_t) {};
+  EXPECT_THROW(Op("A", "x").Calls(text, Date("pData")), std::logic_error);
+  EXPECT_THROW(Op("B", "x").Calls(value, Out("pN")), std::logic_error);
+  EXPECT_THROW(Op("C", "x").Calls(value, Text("pN", "digits")), std::logic_error);
+}
+
+TEST(ReportsFailure, FalseFromAWriterOrANokStatus) {
+  Operation reader = NoOp("Reader");
+  Operation writer = NoOp("Writer");
+  writer.writes = true;
+  const std::tuple<const Operation*, TypedValue, bool> cases[] = {
+      {&writer, false, true},
+      {&writer, true, false},
+      {&reader, false, false},  // a lookup's false is an answer, not a failure
+      {&reader, std::string("NOK|vehicle without formula"), true},
+      {&writer, std::string("OK|"), false},
+      {&reader, std::string("NOK"), false},  // only the status form "NOK|..."
+      {&writer, int32_t{0}, false},
+  };
+  for (const auto& [op, result, failed] : cases)
+    EXPECT_EQ(ReportsFailure(*op, result), failed) << op->name << " " << ToJson(result).dump();
+}
+
+TEST(HostOperations, EveryOperationIsDescribedAndTheHelpSaysWhatItWritesAndReads) {
+  for (const Operation& op : HostOperations().Operations()) {
+    EXPECT_TRUE(static_cast<bool>(op.invoke)) << op.name;
+    EXPECT_FALSE(op.purpose.empty()) << op.name;
+  }
+  EXPECT_EQ(HostOperations().Find("GetPis_Cofins_Usados"), nullptr);  // a holder without accessors
+  const std::string help = Help(HostOperations().Get("AtualizaContato"));
+  for (const char* line :
+       {"Writes to the database: yes", "Reads value holders: iPvUsuario, tPvDataProcessamento",
+        "pfSituacao                 text             CANCELAR, REABRIR or APROVAR",
+        "Example: veiculo call AtualizaContato pfEmpresa=1"})
+    EXPECT_NE(help.find(line), std::string::npos) << line << "\n" << help;
+  const std::string reference = Markdown(HostOperations());
+  EXPECT_NE(reference.find("## GravaDiferencaAvaliacaoSaida"), std::string::npos);
+  EXPECT_NE(reference.find("| PDataProcessamento | datetime | YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS |"),
+            std::string::npos);
 }
 
 TEST(ToJson, PrintsEachKindAsTheHostDocuments) {

@@ -23,15 +23,18 @@ std::vector<std::pair<std::string, TypedValue>> CallContext::Outputs() const {
   return outputs;
 }
 
-const TypedValue& CallContext::Find(std::string_view name) const {
-  auto found = arguments_.find(name);
+const TypedValue& CallContext::Value(size_t index) const {
+  if (index >= operation_.params.size())
+    throw std::logic_error(operation_.name + ": no parameter " + std::to_string(index));
+  auto found = arguments_.find(operation_.params[index].name);
   if (found == arguments_.end())
-    throw std::logic_error(operation_.name + ": no bound argument " + std::string(name));
+    throw std::logic_error(operation_.name + ": no bound argument " +
+                           operation_.params[index].name);
   return found->second;
 }
 
-void CallContext::FailType(std::string_view name) const {
-  throw std::logic_error(operation_.name + ": argument " + std::string(name) +
+void CallContext::FailType(size_t index) const {
+  throw std::logic_error(operation_.name + ": argument " + operation_.params[index].name +
                          " is not of the type its invoker reads");
 }
 

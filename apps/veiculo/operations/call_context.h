@@ -4,9 +4,9 @@
 // in and var parameter holds a value of its declared type) and the sink of
 // progress messages.
 //
-// Invokers read in parameters by name and pass var and out parameters by
-// reference (Var<T>), so that what the module writes into them comes back in
-// the call's "out" object.
+// The invoker Op generates reads the arguments by position and passes var
+// and out parameters by reference, so that what the module writes into them
+// comes back in the call's "out" object.
 
 #include <functional>
 #include <map>
@@ -38,19 +38,14 @@ class CallContext {
   TddmVeiculoCompartilhadoBD& Module() { return module_; }
   Connection& HostConnection() { return connection_; }
 
-  // In parameters. Asking for a name the operation does not declare, or with
-  // the wrong type, is a fault of the registry entry (std::logic_error).
-  int32_t Integer(std::string_view name) const { return Get<int32_t>(name); }
-  double Double(std::string_view name) const { return Get<double>(name); }
-  const std::string& Text(std::string_view name) const { return Get<std::string>(name); }
-  double DateTime(std::string_view name) const { return Get<DateTimeValue>(name).serial; }
-  bool Boolean(std::string_view name) const { return Get<bool>(name); }
-  const DataPacket& Packet(std::string_view name) const { return Get<DataPacket>(name); }
-
-  // A var or out parameter, for the module to write into.
+  // The bound value of the i-th parameter of the operation, for the invoker
+  // Op generates. A type other than the parameter's is a fault of the
+  // registry entry (std::logic_error).
+  const TypedValue& Value(size_t index) const;
   template <class T>
-  T& Var(std::string_view name) {
-    return const_cast<T&>(Get<T>(name));
+  T& Slot(size_t index) {
+    if (T* typed = std::get_if<T>(&const_cast<TypedValue&>(Value(index)))) return *typed;
+    FailType(index);
   }
 
   // Sends a progress message (the host prints it on stderr).
@@ -62,14 +57,7 @@ class CallContext {
   std::vector<std::pair<std::string, TypedValue>> Outputs() const;
 
  private:
-  template <class T>
-  const T& Get(std::string_view name) const {
-    const TypedValue& value = Find(name);
-    if (const T* typed = std::get_if<T>(&value)) return *typed;
-    FailType(name);
-  }
-  const TypedValue& Find(std::string_view name) const;
-  [[noreturn]] void FailType(std::string_view name) const;
+  [[noreturn]] void FailType(size_t index) const;
 
   TddmVeiculoCompartilhadoBD& module_;
   Connection& connection_;

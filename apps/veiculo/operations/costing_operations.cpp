@@ -11,18 +11,12 @@
 // packets; the returned costing packet comes back as the result.
 
 #include <string>
-#include <vector>
 
-#include "operations/call_context.h"
-#include "operations/registry.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "operations/define.h"
 #include "veiculo/error.h"
 
 namespace veiculo::cli {
 namespace {
-
-using T = ParamType;
-constexpr Direction kVar = Direction::Var;
 
 void PrepareVehicle(CallContext& c, int32_t empresa, int32_t revenda, const std::string& veiculo) {
   c.Module().LerParametro(empresa, revenda);
@@ -33,57 +27,28 @@ void PrepareVehicle(CallContext& c, int32_t empresa, int32_t revenda, const std:
   }
 }
 
-// The var doubles of CalculaCusteio, in its parameter order.
-const char* const kVariaveisCusteio[] = {
-    "pControleNovo",    "pValor_PV",        "pLucroHistorico", "pLucroPresente",
-    "pValorPresente",   "pPercHistoricoPV", "pPercPresentePV", "pPercLucroBrutoP",
-    "pPercLucroBrutoH", "pPercMargemP",     "pPercMargemH",    "pPercPresente",
-    "pPercHistorico",   "pCustoPresente",   "pCustoHistorico", "pMargemP",
-    "pMargemH",         "pLucroBrutoP",     "pLucroBrutoH"};
-
-std::vector<ParamSpec> CalculaCusteioParams() {
-  std::vector<ParamSpec> params = {{"pEmpresa", T::Integer},
-                                   {"pE", T::Integer},
-                                   {"pR", T::Integer},
-                                   {"pV", T::Text},
-                                   {"pF", T::Text}};
-  for (const char* name : kVariaveisCusteio) params.push_back({name, T::Double, kVar});
-  params.push_back({"pcdsCusteio", T::DataPacket});
-  params.push_back({"pcdsDatas", T::DataPacket});
-  params.push_back({"pcdsLocalCadastro", T::DataPacket});
-  return params;
-}
-
 }  // namespace
 
 void RegisterCostingOperations(Registry& r) {
+  r.Add(Op("CalculaCusteio",
+           "Evaluates a costing formula line by line for the rows sent; returns them with values")
+            .CallsAfter([](CallContext& c, int32_t, int32_t e, int32_t revenda,
+                           const std::string& v, auto&&...) { PrepareVehicle(c, e, revenda, v); },
+                        &Module::CalculaCusteio, "pEmpresa", "pE", "pR",
+                        Text("pV", "a vehicle code; empty evaluates from pcdsLocalCadastro"), "pF",
+                        "pControleNovo", "pValor_PV", "pLucroHistorico", "pLucroPresente",
+                        "pValorPresente", "pPercHistoricoPV", "pPercPresentePV", "pPercLucroBrutoP",
+                        "pPercLucroBrutoH", "pPercMargemP", "pPercMargemH", "pPercPresente",
+                        "pPercHistorico", "pCustoPresente", "pCustoHistorico", "pMargemP",
+                        "pMargemH", "pLucroBrutoP", "pLucroBrutoH", "pcdsCusteio", "pcdsDatas",
+                        "pcdsLocalCadastro"));
   r.Add(
-      {"CalculaCusteio", CalculaCusteioParams(), {T::DataPacket}, [](CallContext& c) -> TypedValue {
-         PrepareVehicle(c, c.Integer("pE"), c.Integer("pR"), c.Text("pV"));
-         auto var = [&c](const char* name) -> double& { return c.Var<double>(name); };
-         return c.Module().CalculaCusteio(
-             c.Integer("pEmpresa"), c.Integer("pE"), c.Integer("pR"), c.Text("pV"), c.Text("pF"),
-             var("pControleNovo"), var("pValor_PV"), var("pLucroHistorico"), var("pLucroPresente"),
-             var("pValorPresente"), var("pPercHistoricoPV"), var("pPercPresentePV"),
-             var("pPercLucroBrutoP"), var("pPercLucroBrutoH"), var("pPercMargemP"),
-             var("pPercMargemH"), var("pPercPresente"), var("pPercHistorico"),
-             var("pCustoPresente"), var("pCustoHistorico"), var("pMargemP"), var("pMargemH"),
-             var("pLucroBrutoP"), var("pLucroBrutoH"), c.Packet("pcdsCusteio"),
-             c.Packet("pcdsDatas"), c.Packet("pcdsLocalCadastro"));
-       }});
-  r.Add({"CalculaBaseFinanceiro",
-         {{"pfEmpresa", T::Integer},
-          {"pfRevenda", T::Integer},
-          {"pfVeiculo", T::Text},
-          {"pfFormula", T::Text},
-          {"pfDataProcessamento", T::DateTime}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           PrepareVehicle(c, c.Integer("pfEmpresa"), c.Integer("pfRevenda"), c.Text("pfVeiculo"));
-           return c.Module().CalculaBaseFinanceiro(c.Integer("pfEmpresa"), c.Integer("pfRevenda"),
-                                                   c.Text("pfVeiculo"), c.Text("pfFormula"),
-                                                   c.DateTime("pfDataProcessamento"));
-         }});
+      Op("CalculaBaseFinanceiro",
+         "The financial base of a vehicle's formula; also sets the commission base and cash price")
+          .CallsAfter([](CallContext& c, int32_t e, int32_t revenda, const std::string& v,
+                         auto&&...) { PrepareVehicle(c, e, revenda, v); },
+                      &Module::CalculaBaseFinanceiro, "pfEmpresa", "pfRevenda", "pfVeiculo",
+                      "pfFormula", Date("pfDataProcessamento")));
 }
 
 }  // namespace veiculo::cli

@@ -1,44 +1,24 @@
 // The module frame: lifecycle, connection binding and the dataset helpers.
 
-#include "operations/call_context.h"
-#include "operations/registry.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "operations/define.h"
 
 namespace veiculo::cli {
 
 void RegisterFrameOperations(Registry& r) {
-  using T = ParamType;
-  r.Add({"InicializaDM", {}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().InicializaDM();
-           return {};
-         }});
-  r.Add({"FinalizaDM", {}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().FinalizaDM();
-           return {};
-         }});
-  r.Add({"AtribuiConexao", {{"pfConexao", T::Connection}}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().AtribuiConexao(&c.HostConnection());
-           return {};
-         }});
-  r.Add({"SetaSQLConnection", {}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().SetaSQLConnection();
-           return {};
-         }});
-  r.Add({"LimpaSQLConnection", {}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().LimpaSQLConnection();
-           return {};
-         }});
-  r.Add({"FechaSds", {{"pNomeSds", T::Text}}, {}, [](CallContext& c) -> TypedValue {
-           c.Module().FechaSds(c.Text("pNomeSds"));
-           return {};
-         }});
-  r.Add({"AlteraCommandText",
-         {{"pNomeCds", T::Text}, {"pCommandText", T::Text}},
-         {},
-         [](CallContext& c) -> TypedValue {
-           c.Module().AlteraCommandText(c.Text("pNomeCds"), c.Text("pCommandText"));
-           return {};
-         }});
+  r.Add(Op("InicializaDM", "Prepares the module's datasets (the host has already done it)")
+            .Calls(&Module::InicializaDM));
+  r.Add(Op("FinalizaDM", "Releases the module's connection").Calls(&Module::FinalizaDM));
+  r.Add(Op("AtribuiConexao", "Binds the host's connection and chooses the SQL dialect from it")
+            .Calls(&Module::AtribuiConexao, "pfConexao"));
+  r.Add(Op("SetaSQLConnection", "Binds the module's connection to every SQL dataset")
+            .Calls(&Module::SetaSQLConnection));
+  r.Add(Op("LimpaSQLConnection", "Unbinds the connection from every SQL dataset")
+            .Calls(&Module::LimpaSQLConnection));
+  r.Add(Op("FechaSds", "Closes one of the module's datasets by name")
+            .Calls(&Module::FechaSds, Text("pNomeSds", "a dataset name, e.g. sdsAux")));
+  r.Add(Op("AlteraCommandText", "Replaces the SQL text of one of the module's datasets")
+            .Calls(&Module::AlteraCommandText, Text("pNomeCds", "a dataset name, e.g. cdsVeiculo"),
+                   Text("pCommandText", "SQL with :Name parameters")));
 }
 
 }  // namespace veiculo::cli

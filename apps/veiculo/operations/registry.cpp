@@ -1,5 +1,7 @@
 #include "operations/registry.h"
 
+#include <algorithm>
+
 #include "input_error.h"
 #include "operations/closest_names.h"
 #include "platform/text.h"
@@ -12,9 +14,31 @@ const ParamSpec* Operation::FindParam(std::string_view param_name) const {
   return nullptr;
 }
 
+const std::vector<std::string>& ValueHolderNames() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> list;
+#define HOLDER(type, field) list.emplace_back(#field);
+#define HOLDER_NO_ACCESSORS(type, field) list.emplace_back(#field);
+#include "veiculo/value_holders.inc"
+#undef HOLDER
+#undef HOLDER_NO_ACCESSORS
+    list.emplace_back("rPbDeflacaoPagamento");
+    return list;
+  }();
+  return names;
+}
+
 void Registry::Add(Operation operation) {
   if (Find(operation.name) != nullptr)
     throw Error(ErrorCategory::Validation, "operation " + operation.name + " registered twice");
+  if (operation.purpose.empty())
+    throw Error(ErrorCategory::Validation, "operation " + operation.name + " has no purpose");
+  for (const std::string& holder : operation.reads) {
+    const auto& known = ValueHolderNames();
+    if (std::find(known.begin(), known.end(), holder) == known.end())
+      throw Error(ErrorCategory::Validation,
+                  "operation " + operation.name + " reads an unknown holder " + holder);
+  }
   for (size_t i = 0; i < operation.params.size(); ++i)
     for (size_t j = 0; j < i; ++j)
       if (platform::SameText(operation.params[i].name, operation.params[j].name))

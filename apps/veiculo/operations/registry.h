@@ -1,9 +1,13 @@
 #pragma once
 // The host's operation registry: every public operation of the module that a
 // user can reach through `veiculo call` and `veiculo run`, each with its name,
-// its parameter list (names as the module declares them, types, directions)
-// and an invoker that calls the module with the bound arguments.
+// a one-line purpose, whether it writes to the database, the value holders it
+// reads, its parameter list (names as the module declares them, types,
+// directions, text formats) and an invoker that calls the module with the
+// bound arguments.
 //
+// Operations are declared with Op (operations/define.h), which deduces the
+// parameter types from the function called and names each parameter once.
 // Each subsystem registers its operations in a file of its own
 // (frame_operations.cpp, parameter_operations.cpp, ...); all_operations.cpp
 // lists the registration functions.
@@ -23,6 +27,8 @@ struct ParamSpec {
   std::string name;
   ParamType type;
   Direction direction = Direction::In;
+  // How a text is written ("S or N", "dd/mm/yyyy"); empty when any text goes.
+  std::string format{};
 };
 
 struct Operation {
@@ -33,6 +39,14 @@ struct Operation {
   std::vector<ParamType> result;
   // Calls the module; returns std::monostate for procedures.
   std::function<TypedValue(CallContext&)> invoke;
+  // What the operation does, in one line.
+  std::string purpose{};
+  // Whether it writes to the database: a false result of such an operation
+  // means nothing it did may be kept.
+  bool writes = false;
+  // The value holders it reads besides its parameters (set them first with
+  // their Set operations in a `veiculo run` script).
+  std::vector<std::string> reads{};
 
   // The parameter of that name (ignoring letter case), or nullptr.
   const ParamSpec* FindParam(std::string_view param_name) const;
@@ -41,7 +55,8 @@ struct Operation {
 class Registry {
  public:
   // Throws veiculo::Error (validation) when the name is already registered,
-  // or when a parameter name repeats.
+  // a parameter name repeats, the purpose is missing or a holder read is not
+  // one of the module's value holders.
   void Add(Operation operation);
 
   // The operation of exactly that name, or nullptr.
@@ -58,6 +73,9 @@ class Registry {
 
 // The registry of every operation the host offers, built on first use.
 const Registry& HostOperations();
+
+// The names of the module's value holders (with or without accessors).
+const std::vector<std::string>& ValueHolderNames();
 
 // Registration functions, one per subsystem (see all_operations.cpp).
 void RegisterFrameOperations(Registry& registry);
@@ -76,5 +94,13 @@ void RegisterVehicleCostOperations(Registry& registry);
 // var and out parameters are prefixed by "var " or "out "; host-supplied ones
 // are marked "(host)".
 std::string Describe(const Operation& operation);
+
+// The help of one operation (`veiculo call OP --help`): its signature, purpose,
+// whether it writes, the holders it reads, each parameter with its type and
+// format, and an example command line.
+std::string Help(const Operation& operation);
+
+// The whole reference as Markdown (`veiculo call --list --markdown`).
+std::string Markdown(const Registry& registry);
 
 }  // namespace veiculo::cli

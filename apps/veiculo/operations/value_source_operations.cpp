@@ -6,135 +6,58 @@
 // current vehicle they give the values of a vehicle without invoices or
 // prices: 0.
 
-#include "operations/call_context.h"
-#include "operations/registry.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "operations/define.h"
 
 namespace veiculo::cli {
 namespace {
 
+constexpr const char* kSimNao = "S or N";
+
 void RegisterInvoiceOperations(Registry& r) {
-  using T = ParamType;
-  r.Add({"BuscaValorNotaEntrada",
-         {{"pfEmpresa", T::Integer},
-          {"pfRevenda", T::Integer},
-          {"pfIncidencia", T::Text},
-          {"PDataProcessamento", T::DateTime}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorNotaEntrada(c.Integer("pfEmpresa"), c.Integer("pfRevenda"),
-                                                   c.Text("pfIncidencia"),
-                                                   c.DateTime("PDataProcessamento"));
-         }});
-  r.Add({"BuscaValorNotaSaida",
-         {{"pfEmpresa", T::Integer},
-          {"pfRevenda", T::Integer},
-          {"pfIdentificacao", T::Text},
-          {"pfSomarICMSPartRemeDest", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorNotaSaida(c.Integer("pfEmpresa"), c.Integer("pfRevenda"),
-                                                 c.Text("pfIdentificacao"),
-                                                 c.Text("pfSomarICMSPartRemeDest"));
-         }});
+  r.Add(Op("BuscaValorNotaEntrada",
+           "One value of the current vehicle's entry invoice, chosen by an incidence code")
+            .Calls(&Module::BuscaValorNotaEntrada, "pfEmpresa", "pfRevenda",
+                   Text("pfIncidencia", "an incidence code, e.g. N (invoice total)"),
+                   Date("PDataProcessamento")));
+  r.Add(Op("BuscaValorNotaSaida",
+           "One value of the current vehicle's exit invoice, chosen by an identification code")
+            .Reads({"dPbValorVenda"})
+            .Calls(&Module::BuscaValorNotaSaida, "pfEmpresa", "pfRevenda",
+                   Text("pfIdentificacao", "an identification code, e.g. D (ICMS of the sale)"),
+                   Text("pfSomarICMSPartRemeDest", kSimNao)));
 }
 
 void RegisterPresentValueOperations(Registry& r) {
-  using T = ParamType;
-  r.Add({"BuscaValorPresente",
-         {{"pfEmpresa", T::Integer},
-          {"pfIndice", T::Integer},
-          {"pfValor", T::Double},
-          {"pfData1", T::DateTime},
-          {"pfData2", T::DateTime},
-          {"pfIncidencia", T::Text},
-          {"veiculo", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorPresente(c.Integer("pfEmpresa"), c.Integer("pfIndice"),
-                                                c.Double("pfValor"), c.DateTime("pfData1"),
-                                                c.DateTime("pfData2"), c.Text("pfIncidencia"),
-                                                c.Text("veiculo"));
-         }});
-  r.Add({"CalculaValorPresente",
-         {{"pfEmpresa", T::Integer},
-          {"pfRevenda", T::Integer},
-          {"pfIndice", T::Integer},
-          {"pfIncidencia", T::Text},
-          {"pfVeiculo", T::Text},
-          {"pfValor", T::Double},
-          {"pfData1", T::DateTime},
-          {"pfData2", T::DateTime}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().CalculaValorPresente(c.Integer("pfEmpresa"), c.Integer("pfRevenda"),
-                                                  c.Integer("pfIndice"), c.Text("pfIncidencia"),
-                                                  c.Text("pfVeiculo"), c.Double("pfValor"),
-                                                  c.DateTime("pfData1"), c.DateTime("pfData2"));
-         }});
+  r.Add(Op("BuscaValorPresente",
+           "A value carried from one date to another by an index or the vehicle's financing plan")
+            .Calls(&Module::BuscaValorPresente, "pfEmpresa", "pfIndice", "pfValor", Date("pfData1"),
+                   Date("pfData2"), "pfIncidencia", "veiculo"));
+  r.Add(Op("CalculaValorPresente", "The present value of an amount under the dealer's index")
+            .Calls(&Module::CalculaValorPresente, "pfEmpresa", "pfRevenda", "pfIndice",
+                   "pfIncidencia", "pfVeiculo", "pfValor", Date("pfData1"), Date("pfData2")));
 }
 
 void RegisterRegistryValueOperations(Registry& r) {
-  using T = ParamType;
-  r.Add({"BuscaValorCadastroModelos",
-         {{"PEmpresa", T::Integer},
-          {"PUsaPrecoEdicao", T::Boolean},
-          {"PUsaPrecoPacote", T::Boolean},
-          {"PRevenda", T::Integer}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorCadastroModelos(
-               c.Integer("PEmpresa"), c.Boolean("PUsaPrecoEdicao"), c.Boolean("PUsaPrecoPacote"),
-               c.Integer("PRevenda"));
-         }});
-  r.Add({"BuscaValorEdicao",
-         {{"PEmpresa", T::Integer},
-          {"PModelo", T::Text},
-          {"PTipoPintura", T::Text},
-          {"PEdicao", T::Text},
-          {"PAnoModelo", T::Integer}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorEdicao(c.Integer("PEmpresa"), c.Text("PModelo"),
-                                              c.Text("PTipoPintura"), c.Text("PEdicao"),
-                                              c.Integer("PAnoModelo"));
-         }});
-  r.Add({"BuscaValorPacote",
-         {{"PEmpresa", T::Integer},
-          {"PPacote", T::Text},
-          {"pAnomodelo", T::Integer},
-          {"pTipoPintura", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaValorPacote(c.Integer("PEmpresa"), c.Text("PPacote"),
-                                              c.Integer("pAnomodelo"), c.Text("pTipoPintura"));
-         }});
-  r.Add({"SomaOpcionais",
-         {{"pfEmpresa", T::Integer}, {"pfConsideraOpc", T::Text}, {"pfChassi", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().SomaOpcionais(c.Integer("pfEmpresa"), c.Text("pfConsideraOpc"),
-                                           c.Text("pfChassi"));
-         }});
-  r.Add({"BuscarValorFichaGama",
-         {{"Empresa", T::Integer}, {"Modelo", T::Text}, {"Chassi", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscarValorFichaGama(c.Integer("Empresa"), c.Text("Modelo"),
-                                                  c.Text("Chassi"));
-         }});
-  r.Add({"UtilizaNissanDI",
-         {{"pfEmpresa", T::Text}, {"pfRevenda", T::Text}},
-         {T::Boolean},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().UtilizaNissanDI(c.Text("pfEmpresa"), c.Text("pfRevenda"));
-         }});
-  r.Add({"SituacoesVeiculoEstoqueDisponivelVenda",
-         {{"pfSituacao", T::Text}},
-         {T::Boolean},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().SituacoesVeiculoEstoqueDisponivelVenda(c.Text("pfSituacao"));
-         }});
+  r.Add(Op("BuscaValorCadastroModelos",
+           "The registry sale value of the current vehicle (model, edition, package, paint)")
+            .Calls(&Module::BuscaValorCadastroModelos, "PEmpresa", "PUsaPrecoEdicao",
+                   "PUsaPrecoPacote", "PRevenda"));
+  r.Add(Op("BuscaValorEdicao", "The price of a model's edition for a paint and model year")
+            .Calls(&Module::BuscaValorEdicao, "PEmpresa", "PModelo", "PTipoPintura", "PEdicao",
+                   "PAnoModelo"));
+  r.Add(Op("BuscaValorPacote", "The price of an optional package for a model year and paint")
+            .Calls(&Module::BuscaValorPacote, "PEmpresa", "PPacote", "pAnomodelo", "pTipoPintura"));
+  r.Add(
+      Op("SomaOpcionais", "The sum of the optionals fitted to a chassis")
+          .Calls(&Module::SomaOpcionais, "pfEmpresa", Text("pfConsideraOpc", kSimNao), "pfChassi"));
+  r.Add(Op("BuscarValorFichaGama", "The value of a chassis on the maker's price list")
+            .Calls(&Module::BuscarValorFichaGama, "Empresa", "Modelo", "Chassi"));
+  r.Add(Op("UtilizaNissanDI", "Whether the dealer prices from the maker's price list")
+            .Calls(&Module::UtilizaNissanDI, Text("pfEmpresa", "the company number as text"),
+                   Text("pfRevenda", "the dealer number as text")));
+  r.Add(Op("SituacoesVeiculoEstoqueDisponivelVenda",
+           "Whether a vehicle situation counts as stock available for sale")
+            .Calls(&Module::SituacoesVeiculoEstoqueDisponivelVenda, "pfSituacao"));
 }
 
 }  // namespace

@@ -9,56 +9,33 @@
 
 #include <string>
 
-#include "operations/call_context.h"
-#include "operations/registry.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "operations/define.h"
 #include "veiculo/error.h"
 
 namespace veiculo::cli {
 
 void RegisterVehicleCostOperations(Registry& r) {
-  using T = ParamType;
-  r.Add({"CalculoCustoVeiculo",
-         {{"pfConexao", T::Connection},
-          {"pfBancoDados", T::Text},
-          {"pfVeiculo", T::Text},
-          {"pfDataRef", T::DateTime},
-          {"pfEmpresa", T::Integer},
-          {"pfRevenda", T::Integer},
-          {"pfProposta", T::Integer},
-          {"pfNegociacao", T::Integer}},
-         {T::Text},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().CalculoCustoVeiculo(
-               &c.HostConnection(), c.Text("pfBancoDados"), c.Text("pfVeiculo"),
-               c.DateTime("pfDataRef"), c.Integer("pfEmpresa"), c.Integer("pfRevenda"),
-               c.Integer("pfProposta"), c.Integer("pfNegociacao"));
-         }});
-  r.Add({"CalculaCustoContabil",
-         {{"PEmpresa", T::Integer},
-          {"PRevenda", T::Integer},
-          {"PVeiculo", T::Text},
-          {"PFormula", T::Text},
-          {"PDataProcessamento", T::DateTime},
-          {"PTipo", T::Text}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           const int32_t empresa = c.Integer("PEmpresa");
-           c.Module().LerParametro(empresa, c.Integer("PRevenda"));
-           if (!c.Module().LerVeiculo(empresa, c.Text("PVeiculo"), true))
-             throw Error(ErrorCategory::NotFound, "vehicle '" + c.Text("PVeiculo") +
-                                                      "' does not exist in company " +
-                                                      std::to_string(empresa));
-           return c.Module().CalculaCustoContabil(
-               empresa, c.Integer("PRevenda"), c.Text("PVeiculo"), c.Text("PFormula"),
-               c.DateTime("PDataProcessamento"), c.Text("PTipo"));
-         }});
-  r.Add({"BuscaAjustes",
-         {{"pfVeiculo", T::Text}, {"pfDataProcessamento", T::DateTime}},
-         {T::Double},
-         [](CallContext& c) -> TypedValue {
-           return c.Module().BuscaAjustes(c.Text("pfVeiculo"), c.DateTime("pfDataProcessamento"));
-         }});
+  r.Add(Op("CalculoCustoVeiculo",
+           "Costs a vehicle from its formula and stores its costing lines and costs; OK| when done")
+            .Writes()
+            .Calls(&Module::CalculoCustoVeiculo, "pfConexao",
+                   Text("pfBancoDados", "INTERBASE, ORACLE or SQLSERVER"), "pfVeiculo",
+                   Date("pfDataRef"), "pfEmpresa", "pfRevenda", "pfProposta", "pfNegociacao"));
+  r.Add(Op("CalculaCustoContabil",
+           "The accounting cost of a vehicle: its formula's accounting lines plus its adjustments")
+            .CallsAfter(
+                [](CallContext& c, int32_t empresa, int32_t revenda, const std::string& veiculo,
+                   auto&&...) {
+                  c.Module().LerParametro(empresa, revenda);
+                  if (!c.Module().LerVeiculo(empresa, veiculo, true))
+                    throw Error(ErrorCategory::NotFound, "vehicle '" + veiculo +
+                                                             "' does not exist in company " +
+                                                             std::to_string(empresa));
+                },
+                &Module::CalculaCustoContabil, "PEmpresa", "PRevenda", "PVeiculo", "PFormula",
+                Date("PDataProcessamento"), "PTipo"));
+  r.Add(Op("BuscaAjustes", "The cost adjustments posted on a vehicle up to a date")
+            .Calls(&Module::BuscaAjustes, "pfVeiculo", Date("pfDataProcessamento")));
 }
 
 }  // namespace veiculo::cli
