@@ -19,15 +19,22 @@ struct DatabaseOptions {
   std::string driver = "SQLServer";
   std::string user = "SYSDBA";
   std::string password;
+  // Seconds to wait for a database file another program holds.
+  int lock_timeout = 0;
 
   void AddTo(CLI::App& command);
   // Throws InputError when neither or both of --database and --odbc are
-  // given, or when --database names a local file that does not exist (a
-  // "host:/path" on a server is left for the server to judge). Touches nothing.
+  // given, when --database names a local file that does not exist (a
+  // "host:/path" on a server is left for the server to judge) or a path with
+  // blanks, which the engine's connect string cannot carry. Touches nothing.
   void Check() const;
   // Check(), then opens the database; throws veiculo::Error (database) when
-  // the engine refuses it.
+  // the engine refuses it. A file another program holds is tried again for
+  // up to --lock-timeout seconds, then refused in one line ("in use"). The
+  // connection's statements stop at an interrupt (interrupts.h).
   std::unique_ptr<Connection> Open() const;
+  // Whether --database names this local file.
+  bool IsDatabaseFile(const std::string& path) const;
 };
 
 }  // namespace veiculo::cli

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "input_error.h"
+#include "interrupts.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
@@ -34,6 +35,9 @@ void SessionOptions::Check() const {
                      "folder of the SQL log " + sql_log + " does not exist");
   if (std::filesystem::is_directory(sql_log))
     throw InputError(ErrorCategory::Validation, "SQL log " + sql_log + " is a folder");
+  if (db.IsDatabaseFile(sql_log))
+    throw InputError(ErrorCategory::Validation,
+                     "SQL log " + sql_log + " is the database file itself; log to another file");
 }
 
 HostSession::HostSession(const SessionOptions& options) {
@@ -44,10 +48,10 @@ HostSession::HostSession(const SessionOptions& options) {
       throw InputError(ErrorCategory::Validation, "cannot write the SQL log " + options.sql_log);
   }
   connection_ = options.db.Open();
-  if (log_) {
-    connection_->SetStatementLog(
-        [log = log_](const std::string& sql) { *log << OneLine(sql) << '\n'; });
-  }
+  connection_->SetStatementLog([log = log_](const std::string& sql) {
+    CheckInterrupt();
+    if (log) *log << OneLine(sql) << '\n';
+  });
   module_ = std::make_unique<TddmVeiculoCompartilhadoBD>();
   module_->InicializaDM();
   module_->AtribuiConexao(connection_.get());
@@ -63,23 +67,34 @@ HostSession::~HostSession() {
   }
 }
 
-Json HostSession::Call(const Operation& operation, Arguments arguments) {
+bool ReportsFailure(const Operation& operation, const TypedValue& result) {
+  if (const bool* ok = std::get_if<bool>(&result)) return operation.writes && !*ok;
+  if (const std::string* status = std::get_if<std::string>(&result))
+    return status->rfind("NOK|", 0) == 0;
+  return false;
+}
+
+HostSession::Outcome HostSession::Call(const Operation& operation, Arguments arguments) {
   CallContext context(*module_, *connection_, operation, std::move(arguments),
                       [](const std::string& message) { std::cerr << message << '\n'; });
   const TypedValue result = operation.invoke(context);
-  return CallResultJson(operation.name, result, context.Outputs(), *module_);
+  return {CallResultJson(operation.name, result, context.Outputs(), *module_),
+          ReportsFailure(operation, result)};
 }
 
 void HostSession::End(bool commit) {
   ended_ = true;
+  // An interrupt that arrives before the commit keeps nothing.
+  const bool interrupted = InterruptSignal() != 0;
   if (connection_->InTransaction()) {
-    if (commit)
+    if (commit && !interrupted)
       connection_->Commit();
     else
       connection_->Rollback();
   }
   module_->FinalizaDM();
   if (log_) log_->flush();
+  CheckInterrupt();
 }
 
 }  // namespace veiculo::cli

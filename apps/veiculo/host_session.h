@@ -36,6 +36,10 @@ struct SessionOptions {
   void Check() const;
 };
 
+// Whether a result reports failure: false from an operation that writes, or a
+// status text starting with "NOK|". Nothing of such a call may be kept.
+bool ReportsFailure(const Operation& operation, const TypedValue& result);
+
 class HostSession {
  public:
   explicit HostSession(const SessionOptions& options);
@@ -46,9 +50,14 @@ class HostSession {
   TddmVeiculoCompartilhadoBD& module() { return *module_; }
   Connection& connection() { return *connection_; }
 
-  // Calls one operation with its bound arguments and returns the call's JSON.
-  // Errors of the operation propagate; the transaction stays open.
-  Json Call(const Operation& operation, Arguments arguments);
+  // Calls one operation with its bound arguments and returns the call's JSON
+  // and whether the operation reported failure (see ReportsFailure). Errors
+  // of the operation propagate; the transaction stays open.
+  struct Outcome {
+    Json json;
+    bool failed = false;
+  };
+  Outcome Call(const Operation& operation, Arguments arguments);
 
   // Commits (or rolls back when `commit` is false) and calls FinalizaDM.
   void End(bool commit);

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "commands.h"
+#include "exit_codes.h"
 #include "host_session.h"
 #include "input_error.h"
 #include "operations/arguments.h"
@@ -73,9 +74,13 @@ void RunScript(const RunArgs& args) {
   std::vector<ScriptCall> calls = BindScript(ReadScript(args.script), args.script);
   HostSession session(args.session);
   Json results = Json::array();
-  for (size_t i = 0; i < calls.size(); ++i) {
+  std::string failed;  // the call that reported failure, if any
+  for (size_t i = 0; i < calls.size() && failed.empty(); ++i) {
     try {
-      results.push_back(session.Call(*calls[i].operation, std::move(calls[i].arguments)));
+      HostSession::Outcome outcome =
+          session.Call(*calls[i].operation, std::move(calls[i].arguments));
+      results.push_back(std::move(outcome.json));
+      if (outcome.failed) failed = CallLabel(i) + " (" + calls[i].operation->name + ")";
     } catch (Error& e) {
       session.End(false);
       e.AddContext("in " + CallLabel(i) + " (" + calls[i].operation->name + ") of " + args.script +
@@ -86,12 +91,15 @@ void RunScript(const RunArgs& args) {
       throw;
     }
   }
-  session.End(!args.rollback);
+  session.End(!args.rollback && failed.empty());
   // One call per line: the array stays readable and easy to search.
   std::cout << "[";
   for (size_t i = 0; i < results.size(); ++i)
     std::cout << (i ? ",\n" : "\n") << JsonText(results[i]);
   std::cout << (results.empty() ? "]\n" : "\n]\n");
+  if (!failed.empty())
+    throw ReportedFailure(failed + " of " + args.script +
+                          " reported failure; the script stopped there and was rolled back");
 }
 
 }  // namespace

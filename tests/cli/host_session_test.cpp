@@ -9,6 +9,7 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "operations/arguments.h"
+#include "operations/define.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
 #include "veiculo/connection.h"
@@ -34,17 +35,17 @@ class HostSessionTest : public ::testing::Test {
   }
   // Writes a user through the module's statement dataset, then fails as a database error would.
   static Operation Writer(bool fail) {
-    return Operation{"InsereUsuario",
-                     {{"pfUsuario", ParamType::Integer}},
-                     {},
-                     [fail](CallContext& c) -> TypedValue {
-                       platform::SqlDataSet& exec = *c.Module().sdsExecuta;
-                       exec.SetCommandText("insert into GER_USUARIO (USUARIO, NOME) values (" +
-                                           std::to_string(c.Integer("pfUsuario")) + ", 'Teste')");
-                       exec.ExecSQL();
-                       if (fail) throw Error(ErrorCategory::Database, "the engine refused");
-                       return {};
-                     }};
+    return Op("InsereUsuario", "writes a test user")
+        .Writes()
+        .Calls(
+            [fail](CallContext& c, int32_t usuario) {
+              platform::SqlDataSet& exec = *c.Module().sdsExecuta;
+              exec.SetCommandText("insert into GER_USUARIO (USUARIO, NOME) values (" +
+                                  std::to_string(usuario) + ", 'Teste')");
+              exec.ExecSQL();
+              if (fail) throw Error(ErrorCategory::Database, "the engine refused");
+            },
+            "pfUsuario");
   }
   static Arguments User(int id) { return {{"pfUsuario", TypedValue(int32_t{id})}}; }
 
@@ -92,6 +93,25 @@ TEST_F(HostSessionTest, TheSqlLogGetsEachStatementOnOneLineAndIsAppendedTo) {
   EXPECT_EQ(lines, (std::vector<std::string>{query, query}));
 }
 
+TEST_F(HostSessionTest, ArgumentsReachTheFunctionByPositionAndVarsComeBack) {
+  const Operation eco =
+      Op("Eco", "echoes its arguments")
+          .Calls(
+              [](CallContext&, int32_t n, double data, std::string& texto, int32_t& dobro) {
+                texto += "!";
+                dobro = n * 2;
+                return data + n;
+              },
+              "pN", Date("pData"), "pTexto", Out("pDobro"));
+  HostSession session(options_);
+  const Json json =
+      session.Call(eco, BindCommandLine(eco, {"pTexto=abc", "pData=2025-03-07", "pN=21"})).json;
+  session.End(false);
+  // 2025-03-07 is day 45723; + 21 = 45744. The var text gains "!", the out doubles 21.
+  EXPECT_EQ(json["result"], 45744.0);
+  EXPECT_EQ(json["out"].dump(), R"({"pTexto":"abc!","pDobro":42})");
+}
+
 TEST_F(HostSessionTest, BadOptionsAreInputErrorsBeforeAnythingIsWritten) {
   SessionOptions missing;
   missing.db.database = TestDatabase::Instance().folder() + "/nao-existe.fdb";
@@ -107,6 +127,10 @@ TEST_F(HostSessionTest, BadOptionsAreInputErrorsBeforeAnythingIsWritten) {
   SessionOptions both = options_;
   both.db.odbc = "DSN=x";
   EXPECT_THROW(HostSession session(both), InputError);
+  SessionOptions log_on_database = options_;
+  log_on_database.sql_log = options_.db.database;
+  EXPECT_THROW(HostSession session(log_on_database), InputError);
+  EXPECT_GT(std::filesystem::file_size(options_.db.database), 0u);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ check "init-db creates the database" "0 yes" "$rc $(exists "$WORK/plain.fdb")"
 bad_input "init-db refuses an existing database" init-db "$WORK/plain.fdb"
 contains "  ... names it" "$WORK/plain.fdb already exists" "$err"
 out=$("$VEICULO" sql -d "$WORK/plain.fdb" "insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (:E, 2, 'TOYO')" -p E=1 2>&1); rc=$?
-check "sql insert succeeds" "0 ok" "$rc $out"
+check "sql insert succeeds and counts the row" "0 1 row affected" "$rc $out"
 # A failing statement rolls back: the duplicate key insert leaves one row.
 "$VEICULO" sql -d "$WORK/plain.fdb" "insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'FORD')" >/dev/null 2>&1; rc=$?
 check "duplicate key fails with status 1" 1 "$rc"

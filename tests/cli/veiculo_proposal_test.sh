@@ -57,6 +57,19 @@ done
 contains "  ... one expense row of 1.500,00 on V1002" \
   '"rows":[{"VEICULO":"V1002","DOCUMENTO":5001,"VAL_DESPESA_VEICULO":1500.0}]' \
   "$(sql "select VEICULO, DOCUMENTO, VAL_DESPESA_VEICULO from VEI_DESPESA_VEICULO where DESPESA = 90")"
+# A failure reported after writing keeps nothing: with expenses over 1.000,00
+# refused, a third booking deletes the row of 1.500,00, fails on its insert and
+# answers false; the host rolls back, so the row is still there.
+sql "alter table VEI_DESPESA_VEICULO add constraint CK_DESPESA_TESTE check (VAL_DESPESA_VEICULO <= 1000)" >/dev/null
+call GravaDiferencaAvaliacaoSaida pfBancoDados=INTERBASE pfDataProcessamento=14/03/2025 \
+  pfEmpresa=1 pfRevenda=1 pfProposta=5001 pfNegociacao=1 pfDifAvaliacaoSaida=90
+check "a false result from an operation that writes exits 3" 3 "$rc"
+contains "  ... prints the result" '"result":false' "$out"
+check "  ... says its work was rolled back" \
+  "veiculo: GravaDiferencaAvaliacaoSaida reported failure; its work was rolled back" "$(cat "$WORK/call.err")"
+contains "  ... the deleted row is still there" '"rows":[{"VAL_DESPESA_VEICULO":1500.0}]' \
+  "$(sql "select VAL_DESPESA_VEICULO from VEI_DESPESA_VEICULO where DESPESA = 90")"
+sql "alter table VEI_DESPESA_VEICULO drop constraint CK_DESPESA_TESTE" >/dev/null
 
 # --- contact updates --------------------------------------------------------------
 cat >"$WORK/contato.json" <<'JSON'

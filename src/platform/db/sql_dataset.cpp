@@ -44,9 +44,9 @@ QueryRows SqlDataSet::TakeRows() {
   return rows;
 }
 
-void SqlDataSet::ExecSQL() {
+long long SqlDataSet::ExecSQL() {
   Close();
-  Run("execute");
+  return Run("execute").affected_rows;
 }
 
 QueryRows SqlDataSet::Run(const std::string& action) {

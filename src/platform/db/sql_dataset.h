@@ -51,9 +51,10 @@ class SqlDataSet : public DataSet {
 
   void Open() override;
   void Close() override;
-  // Runs the command text as a statement (no rows). Does not run the
+  // Runs the command text as a statement (no rows) and returns the number of
+  // rows it changed (-1 when the engine does not tell). Does not run the
   // before-open handler: statements are sent as written.
-  void ExecSQL();
+  long long ExecSQL();
 
   // The rows of the last Open, for providers.
   const QueryRows& Rows() const { return rows_; }
