@@ -8,7 +8,9 @@
 //
 // Each vehicle is costed in a transaction of its own: committed once it is
 // costed, rolled back when it fails, and the next one goes on; the command
-// then fails (status 1) naming how many could not be costed. Bad options, an
+// then fails (status 1) naming how many could not be costed. SIGINT or
+// SIGTERM rolls back the vehicle in progress, keeps the ones costed, prints
+// the summary so far and exits 130 / 143. Bad options, an
 // unknown dealer or vehicle are refused before anything is costed (status 2).
 // Progress goes to stderr: a bar on a terminal, otherwise a line per 100
 // vehicles.
@@ -23,8 +25,10 @@
 #include <fmt/format.h>
 
 #include "commands.h"
+#include "costing_report.h"
 #include "host_session.h"
 #include "input_error.h"
+#include "interrupts.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "vehicle_costing.h"
@@ -42,6 +46,8 @@ struct CustoArgs {
   bool todos = false;
   std::string data;
   std::string mostra;
+  bool json = false;
+  bool csv = false;
 };
 
 // "YYYY-MM-DD" as a date; anything else is refused.
@@ -114,6 +120,40 @@ std::vector<VehicleToCost> VehiclesOf(Connection& connection, const CustoArgs& a
   return vehicles;
 }
 
+struct Counts {
+  size_t vehicles, costed, failed;
+  double seconds;
+};
+
+// --json: the run and the costing shown as one JSON object; --csv: the
+// costing shown (costing_report.h). Ends the session (which throws
+// Interrupted after an interrupt, once the output is printed).
+void PrintForScripts(const CustoArgs& args, HostSession& session, const std::string& shown,
+                     std::optional<double> shown_sale, Counts counts, int interrupted,
+                     double data) {
+  std::optional<StoredCosting> costing;
+  if (shown_sale && !interrupted) {
+    session.connection().Begin();
+    costing = ReadCosting(session.module(), session.connection(), args.empresa, shown, *shown_sale);
+  }
+  if (args.csv) {
+    if (costing) WriteCostingCsv(std::cout, *costing);
+    session.End(false);  // showing only reads
+    return;
+  }
+  nlohmann::ordered_json doc = {{"empresa", args.empresa},
+                                {"revenda", args.revenda},
+                                {"data", platform::FormatDateTime("yyyy-mm-dd", data)},
+                                {"vehicles", counts.vehicles},
+                                {"costed", counts.costed},
+                                {"failed", counts.failed},
+                                {"seconds", counts.seconds}};
+  if (interrupted) doc["interrupted"] = SignalName(interrupted);
+  doc["costing"] = costing ? CostingJson(*costing) : nlohmann::ordered_json(nullptr);
+  std::cout << doc.dump() << '\n';
+  session.End(false);
+}
+
 void RunCusto(const CustoArgs& args) {
   if (!args.todos && args.veiculo.empty())
     throw InputError(ErrorCategory::Validation, "give --veiculo V or --todos");
@@ -131,17 +171,29 @@ void RunCusto(const CustoArgs& args) {
   Progress progress(vehicles.size());
   const long statements_before = connection.StatementCount();
   const auto started = std::chrono::steady_clock::now();
-  for (size_t i = 0; i < vehicles.size(); ++i) {
+  size_t done = 0;
+  int interrupted = 0;
+  for (size_t i = 0; i < vehicles.size() && !interrupted; ++i) {
     const VehicleToCost& v = vehicles[i];
-    connection.Begin();
     try {
+      CheckInterrupt();
+      connection.Begin();
       const double venda =
           CostVehicle(module, connection, args.empresa, v.revenda, v.veiculo, data);
+      CheckInterrupt();  // a signal during the last statement keeps nothing of this vehicle
       connection.Commit();
+      ++done;
       if (shown.empty()) shown = v.veiculo;
       if (v.veiculo == shown) shown_sale = venda;
+    } catch (const Interrupted& e) {
+      if (connection.InTransaction()) connection.Rollback();
+      interrupted = e.signal();
+      continue;
     } catch (const Error& e) {
-      connection.Rollback();
+      if (connection.InTransaction()) connection.Rollback();
+      // An error the interrupt caused is not a failure of the vehicle.
+      if ((interrupted = InterruptSignal()) != 0) continue;
+      ++done;
       if (!args.todos) throw;
       ++failed;
       std::cerr << "\nvehicle " << v.veiculo << " not costed: " << ToString(e.category())
@@ -152,15 +204,31 @@ void RunCusto(const CustoArgs& args) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   const long statements = connection.StatementCount() - statements_before;
-  const size_t costed = vehicles.size() - failed;
+  const size_t costed = done - failed;
+  if (args.json || args.csv) {
+    PrintForScripts(args, session, shown, shown_sale, {vehicles.size(), costed, failed, seconds},
+                    interrupted, data);
+    if (interrupted) throw Interrupted(interrupted);
+    if (failed > 0)
+      throw Error(ErrorCategory::Database,
+                  fmt::format("{} of {} vehicles could not be costed", failed, vehicles.size()));
+    return;
+  }
   std::cout << fmt::format("Costed {} of {} vehicles of dealer {}/{} as of {} in {:.2f} s", costed,
                            vehicles.size(), args.empresa, args.revenda,
                            platform::FormatDateTime("dd/mm/yyyy", data), seconds);
-  if (!vehicles.empty())
+  if (done > 0)
+    std::cout << fmt::format(" ({:.1f} ms and {:.0f} SQL statements per vehicle)",
+                             seconds * 1000 / static_cast<double>(done),
+                             static_cast<double>(statements) / static_cast<double>(done));
+  if (interrupted) {
     std::cout << fmt::format(
-        " ({:.1f} ms and {:.0f} SQL statements per vehicle)",
-        seconds * 1000 / static_cast<double>(vehicles.size()),
-        static_cast<double>(statements) / static_cast<double>(vehicles.size()));
+        "\nInterrupted by {} after {} of {} vehicles; the vehicle in progress "
+        "was rolled back, the ones costed before it are kept\n",
+        SignalName(interrupted), done, vehicles.size());
+    session.End(false);
+    throw Interrupted(interrupted);
+  }
   std::cout << "\n\n";
 
   connection.Begin();
@@ -185,6 +253,10 @@ void AddCustoCommand(CLI::App& app) {
       command->add_flag("--todos", args->todos, "cost every vehicle in stock of the dealer");
   veiculo->excludes(todos);
   command->add_option("--data", args->data, "reference date YYYY-MM-DD (default: today)");
+  CLI::Option* json =
+      command->add_flag("--json", args->json, "print the run and the costing as one JSON object");
+  command->add_flag("--csv", args->csv, "print the costing's lines and summary as CSV")
+      ->excludes(json);
   command->add_option("--mostra", args->mostra, "with --todos: the vehicle whose costing is shown")
       ->needs(todos);
   command->callback([args] { RunCusto(*args); });

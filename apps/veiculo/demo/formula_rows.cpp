@@ -1,6 +1,8 @@
 // The demo costing formulas: NOVOS for new and USADOS for used vehicles.
-// Each has one "C" line (the vehicle's cost from its entry invoice) whose
-// index is the payment index LerVeiculo reports.
+// The vehicle's cost from its entry invoice is line 1, a normal line, so that
+// the costing a dealer reads shows it and its summary counts it (the query
+// hides "C" lines). The payment index LerVeiculo reports comes from a "C"
+// line of its own at the end, which adds to no total.
 
 #include "demo/demo_dealer.h"
 #include "demo/demo_rows.h"
@@ -42,7 +44,7 @@ void LoadFormulas(Connection& connection) {
   WriteFormula(linhas, "NOVOS",
                {
                    {1,
-                    "C",
+                    "N",
                     "C",
                     "Custo do veículo (nota de entrada)",
                     Null(),
@@ -89,11 +91,19 @@ void LoadFormulas(Connection& connection) {
                     Int(1),
                     Txt("R"),
                     {"", "", "", "-", "", "+", ""}},
+                   {20,  // after the incidence lines 7 to 19 (incidence_rows.cpp)
+                    "C",
+                    "C",
+                    "Índice de pagamento",
+                    Null(),
+                    Int(3),
+                    Txt("F"),
+                    {"", "", "", "", "", "", ""}},
                });
   WriteFormula(linhas, "USADOS",
                {
                    {1,
-                    "C",
+                    "N",
                     "C",
                     "Custo de aquisição do usado",
                     Null(),
@@ -116,6 +126,14 @@ void LoadFormulas(Connection& connection) {
                     Null(),
                     Null(),
                     {"-", "", "", "-", "-", "+", ""}},
+                   {4,
+                    "C",
+                    "C",
+                    "Índice de pagamento",
+                    Null(),
+                    Int(2),
+                    Txt("F"),
+                    {"", "", "", "", "", "", ""}},
                });
 }
 
