@@ -6,7 +6,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 DEMO_DB ?= var/demo.fdb
 
-.PHONY: all deps configure build test demo bench format clean
+.PHONY: all deps configure build test demo bench package format clean
 
 all: build
 
@@ -27,6 +27,10 @@ demo: build
 
 bench: build
 	@./scripts/bench "$(BUILD_DIR)"
+
+# The Debian package (host, library, headers, schema) in $(BUILD_DIR)/veiculo_*.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 format:
 	@find include src apps tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
