@@ -28,9 +28,11 @@ demo: build
 bench: build
 	@./scripts/bench "$(BUILD_DIR)"
 
-# The Debian package (host, library, headers, schema) in $(BUILD_DIR)/veiculo_*.deb.
+# The Debian package (host, library, headers, schema) in $(BUILD_DIR)/veiculo_*.deb,
+# checked unpacked: its host creates the demo dealer and costs a vehicle.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+	@./scripts/check-package "$$(ls -t $(BUILD_DIR)/veiculo_*.deb | head -1)"
 
 format:
 	@find include src apps tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
