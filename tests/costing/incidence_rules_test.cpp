@@ -146,7 +146,7 @@ TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
     const std::string veiculo = "V" + std::to_string(++n);
     SeedVehicle(veiculo, c.vehicle);
     SeedLine(connection(), n, "I");
-    TddmVeiculoCompartilhadoBD module;  // a fresh module: the rates are read anew
+    TddmVeiculoCompartilhadoBDImpl module;  // a fresh module: the rates are read anew
     module.InicializaDM();
     module.AtribuiConexao(&connection());
     module.LerParametro(1, c.revenda);
@@ -187,7 +187,7 @@ TEST_F(IncidenceRulesTest, RebateOfAVehicleWithoutEntryInvoiceCountsToTheSale) {
   // earlier, it gains: with the sale on 20/01 (index 101) 51500 - 50500.
   SeedIndex(c, 5, {{Day(2024, 1, 20), 101}}, false);
   Exec("update VEI_VEICULO set DTA_VENDA = '2024-01-20' where VEICULO = 'V1'");
-  TddmVeiculoCompartilhadoBD module;
+  TddmVeiculoCompartilhadoBDImpl module;
   module.InicializaDM();
   module.AtribuiConexao(&connection());
   ASSERT_TRUE(module.LerVeiculo(1, "V1", true));

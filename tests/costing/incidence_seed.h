@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "module/catalogue_seed.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/date_time.h"
 #include "support/module_test_peer.h"
 #include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::testing {
 
@@ -113,7 +113,7 @@ class IncidenceTest : public DbTest {
                               tipo);
   }
 
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer{dm};
 };
 

@@ -82,7 +82,7 @@ TEST_F(ReferenceDateTest, EachCode) {
     Exec("delete from VEI_FORMULA_LINHA");
     Exec("delete from VEI_VEICULO");
     Exec("delete from OFI_FICHA_SEGUIMENTO");
-    TddmVeiculoCompartilhadoBD module;
+    TddmVeiculoCompartilhadoBDImpl module;
     module.InicializaDM();
     module.AtribuiConexao(&connection());
     SeedVehicleWithRecord(connection(), "V1", "CH1", c.dates);

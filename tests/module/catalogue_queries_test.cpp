@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "module/catalogue_seed.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/compat_banco.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
@@ -18,7 +19,6 @@
 #include "platform/format/date_time.h"
 #include "platform/text.h"
 #include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -47,7 +47,7 @@ class CatalogueDb : public testing::DbTest {
         {Value::Integer(1), Value::Text(veiculo), Value::Text(modelo), Value::Text("CH" + veiculo),
          Value::Integer(origem)});
   }
-  TddmVeiculoCompartilhadoBD dm_;
+  TddmVeiculoCompartilhadoBDImpl dm_;
 };
 
 // A value of the right kind for every parameter name of the catalogue

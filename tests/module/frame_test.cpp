@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
 #include "support/module_test_peer.h"
 #include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -32,7 +32,7 @@ TEST(ModuleFrame, DialectFollowsTheDriverNameExactly) {
                                                         {"", "SQLSERVER"}};
   for (const auto& [driver, dialect] : cases) {
     auto connection = ConnectionNamed(driver);
-    TddmVeiculoCompartilhadoBD dm;
+    TddmVeiculoCompartilhadoBDImpl dm;
     dm.InicializaDM();
     dm.AtribuiConexao(connection.get());
     EXPECT_EQ(dm.BancoDados(), dialect) << "driver " << driver;
@@ -46,7 +46,7 @@ class ModuleFrameDb : public testing::DbTest {
     dm_.InicializaDM();
     dm_.AtribuiConexao(&connection());
   }
-  TddmVeiculoCompartilhadoBD dm_;
+  TddmVeiculoCompartilhadoBDImpl dm_;
 };
 
 TEST_F(ModuleFrameDb, BindingClosesDatasetsAndComponentsAreReachedByName) {
@@ -185,7 +185,7 @@ TEST_F(SqlServerHook, EmptyValueStaysAParameter) {
 }
 
 TEST(AddSQL, BuildsOneLiteralPerKind) {
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer(dm);
   peer.SetBancoDados("INTERBASE");
   const std::tuple<const char*, const char*, const char*> cases[] = {
@@ -208,7 +208,7 @@ TEST(AddSQL, BuildsOneLiteralPerKind) {
 }
 
 TEST(AddSQL, RefusesWhatWouldBreakTheStatement) {
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer(dm);
   peer.SetBancoDados("INTERBASE");
   EXPECT_THROW(peer.AddSQL("1); delete from VEI_VEICULO; --", "N"), Error);

@@ -9,10 +9,10 @@
 #include <variant>
 
 #include "module/catalogue_seed.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "support/module_test_peer.h"
 #include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -48,7 +48,7 @@ class ParametersTest : public testing::DbTest {
   }
   long Statements() { return connection().StatementCount(); }
 
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer{dm};
 };
 

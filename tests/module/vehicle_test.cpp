@@ -8,10 +8,10 @@
 #include <tuple>
 
 #include "module/catalogue_seed.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -62,7 +62,7 @@ class VehicleTest : public testing::DbTest {
   long Statements() { return connection().StatementCount(); }
   std::string CurrentVehicle() { return dm.cdsVeiculo->FieldByName("VEICULO").AsText(); }
 
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
 };
 
 TEST_F(VehicleTest, ReadsReopensOnlyWhatChangesAndFindsThePaymentIndex) {

@@ -206,7 +206,7 @@ TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
                       {"2025-03-14T23:59:59"},
                       {"2025-03-15T00:00:00"}}));
   // Another instance keeps its own previous stamp.
-  TddmVeiculoCompartilhadoBD other;
+  TddmVeiculoCompartilhadoBDImpl other;
   other.InicializaDM();
   other.AtribuiConexao(&connection());
   other.SetClock([] { return Moment(2025, 3, 10, 8, 0, 0); });

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
@@ -15,7 +16,11 @@
 #include "platform/text.h"
 #include "support/kit.h"
 #include "support/module_test_peer.h"
+<<<<<<< HEAD
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
+=======
+#include "support/test_database.h"
+>>>>>>> surface
 
 namespace veiculo::testing {
 
@@ -58,7 +63,7 @@ class ProposalDbTest : public DbTest {
   }
   std::string One(const std::string& sql) { return Rows(sql).at(0).at(0); }  // first value
 
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer{dm};
 };
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "module/catalogue_seed.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/date_time.h"
 #include "support/kit.h"
 #include "support/module_test_peer.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::testing {
 
@@ -72,7 +72,7 @@ class ValueSourceTest : public DbTest {
     return connection().StatementCount() - before;
   }
 
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   ModuleTestPeer peer{dm};
 };
 
