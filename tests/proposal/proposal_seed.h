@@ -16,11 +16,6 @@
 #include "platform/text.h"
 #include "support/kit.h"
 #include "support/module_test_peer.h"
-<<<<<<< HEAD
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
-=======
-#include "support/test_database.h"
->>>>>>> surface
 
 namespace veiculo::testing {
 
