@@ -71,6 +71,26 @@ TEST_F(PresentValueTest, TypeELineKeepsOnlyItsFinancialEffect) {
   EXPECT_NEAR(Row(p, 2).presente, 103, 1e-9);
 }
 
+TEST_F(PresentValueTest, TotalsAddEachLinesOwnHistoricAndPresentAmounts) {
+  Datas d;
+  d.d3 = Day(2024, 1, 10);
+  v.ValorPresente = 1000;
+  Custeio({Linha(1, "M").Ref("R").Deflacao("N").Indice(7).Custo("+").Lucro("+").Margem("+")},
+          CadastroPacket(1000, {{"VALOR_REVISAO", 100}}), d);
+  // 100 carried from 10/01 to 10/03 is 103 at present: every total takes 100
+  // historic and 103 present, so each result is 1000 - 100 = 900 (90 %) and
+  // 1000 - 103 = 897 (89.7 %).
+  EXPECT_DOUBLE_EQ(v.CustoHistorico, 100);
+  EXPECT_NEAR(v.CustoPresente, 103, 1e-9);
+  EXPECT_DOUBLE_EQ(v.LucroBrutoH, 900);
+  EXPECT_NEAR(v.LucroBrutoP, 897, 1e-9);
+  EXPECT_DOUBLE_EQ(v.MargemH, 900);
+  EXPECT_NEAR(v.MargemP, 897, 1e-9);
+  EXPECT_DOUBLE_EQ(v.PercMargemH, 90);
+  EXPECT_NEAR(v.PercMargemP, 89.7, 1e-9);
+  EXPECT_NEAR(v.PercLucroBrutoP, 89.7, 1e-9);
+}
+
 TEST_F(PresentValueTest, ReferenceOnOrAfterTheEndIsNotCorrectedUnlessDeflated) {
   struct Case {
     double referencia;

@@ -52,8 +52,8 @@ void SeedFormula(Connection& c) {
   SeedBand(c, 9, -100, 10, "L", "H", 3);
   SeedBand(c, 9, 10.01, 20, "L", "H", 1);
   SeedBand(c, 9, 20.01, 100, "L", "H", 2);
-  // 10 the management's share: 10 % of the profit so far.
-  SeedLine(c, 10, "K", {{"PERCENTUAL", F(10)}, {"CUSTO_TOTAL", T("+")}});
+  // 10 the management's share: 10.5 % of the profit so far.
+  SeedLine(c, 10, "K", {{"PERCENTUAL", F(10.5)}, {"CUSTO_TOTAL", T("+")}});
   // 11 deleted; 12 a base line of the entry invoice's reserve fund.
   SeedLine(c, 11, "V", {{"STATUS", T("D")}, {"CUSTO_TOTAL", T("+")}});
   SeedLine(c, 12, "(", {{"TIPO", T("B")}});
@@ -79,15 +79,16 @@ void SeedFormula(Connection& c) {
 //                                                     73,740 | 76,310.495777
 //  9 V with bands: historic profit so far (90,000 - 73,740) / 90,000 =
 //       18.07 % falls in 10.01..20: 1 %, so 900 | 900.  74,640 | 77,210.495777
-// 10 K 10 %: (90,000 - 74,640) x 10 % = 1,536.00 and
-//       (90,000 - 77,210.495777) x 10 % = 1,278.950422 -> 1,278.95.
+// 10 K 10.5 %: (90,000 - 74,640) x 10.5 % = 1,612.80 and
+//       (90,000 - 77,210.495777) x 10.5 % = 1,342.897943 -> 1,342.90 (rounded,
+//       not cut to 1,342.89).
 // 11 deleted and 12 "(" write nothing.
 const std::vector<std::string> kLinhas = {
     "1|NULL|60500.00|61710.00|NULL", "2|NULL|90000.00|90000.00|NULL",
     "3|NULL|3000.00|3014.78|NULL",   "4|NULL|-800.00|-814.93|NULL",
     "5|NULL|8325.00|8325.00|NULL",   "6|NULL|885.00|885.00|4321",
     "7|NULL|2000.00|2120.79|NULL",   "8|NULL|0.00|1210.00|NULL",
-    "9|1.0000|900.00|900.00|NULL",   "10|10.0000|1536.00|1278.95|NULL",
+    "9|1.0000|900.00|900.00|NULL",   "10|10.5000|1612.80|1342.90|NULL",
 };
 
 // Accounting cost: lines 1 (+60,000, the entry invoice alone), 3 (+3,000)

@@ -107,10 +107,11 @@ TEST_F(ProposalLookupsTest, BuscaNegociacaoAndBuscaRevendaProposta) {
   for (auto [proposta, negociacao] : {std::pair{130, 3}, {131, 1}, {132, 1}, {133, 1}})
     EXPECT_EQ(dm.BuscaNegociacao(1, 1, proposta), negociacao) << proposta;
   EXPECT_FALSE(dm.sdsAux->Active());
-  // Proposal 140 of V1 at three dealers: "8" is left out, then the highest
-  // situation first ("2" at dealer 3 before "1" at dealer 2).
+  // Proposal 140 of V1 at four dealers: "8" and the internal "I" (which
+  // would sort first) are left out, then the highest situation first ("2" at
+  // dealer 3 before "1" at dealer 2).
   Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, SITUACAO, VEICULO",
-         {"1, 140, '8', 'V1'", "2, 140, '1', 'V1'", "3, 140, '2', 'V1'"});
+         {"1, 140, '8', 'V1'", "2, 140, '1', 'V1'", "3, 140, '2', 'V1'", "4, 140, 'I', 'V1'"});
   EXPECT_EQ(dm.BuscaRevendaProposta(1, 140, "V1"), 3);
   EXPECT_EQ(dm.BuscaRevendaProposta(1, 140, "V2"), 0);
   EXPECT_EQ(dm.BuscaRevendaProposta(1, 141, "V1"), 0);
