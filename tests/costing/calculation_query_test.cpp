@@ -67,7 +67,7 @@ class CalculationQueryTest : public IncidenceTest {
   }
 
   std::string Query(const std::string& veiculo, double valor_venda, int empresa = 1) {
-    return dm.BuscaCalculoVeiculo(&connection(), formula, empresa, veiculo, valor_venda);
+    return module().BuscaCalculoVeiculo(&connection(), formula, empresa, veiculo, valor_venda);
   }
 
   std::vector<int64_t> Sequences() {
@@ -237,22 +237,13 @@ TEST_F(CalculationQueryTest, VehicleCodeWithAQuoteIsQuotedInTheQueries) {
 }
 
 TEST_F(CalculationQueryTest, BadInputIsRefusedBeforeAnythingChanges) {
-  try {
-    dm.BuscaCalculoVeiculo(nullptr, formula, 1, "V1", 100);
-    FAIL() << "a null connection was accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: no database connection");
-  }
-  try {
-    dm.BuscaCalculoVeiculo(&connection(), formula, 1, "V1", std::nan(""));
-    FAIL() << "a sale value that is not a number was accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: the sale value pfValVenda is not a number");
-  }
+  EXPECT_VEICULO_ERROR(module().BuscaCalculoVeiculo(nullptr, formula, 1, "V1", 100),
+                       ErrorCategory::Validation, "BuscaCalculoVeiculo: no database connection");
+  EXPECT_VEICULO_ERROR(module().BuscaCalculoVeiculo(&connection(), formula, 1, "V1", std::nan("")),
+                       ErrorCategory::Validation,
+                       "BuscaCalculoVeiculo: the sale value pfValVenda is not a number");
   // The module's scratch query still runs on its own connection.
-  EXPECT_EQ(dm.sdsAux->GetConnection(), &connection());
+  EXPECT_EQ(module().sdsAux->GetConnection(), &connection());
   EXPECT_FALSE(formula.Active());
 }
 

@@ -133,9 +133,9 @@ TEST_F(CalculoCustoVeiculoTest, StoresEveryEvaluatedLineWithTheHistory) {
   EXPECT_EQ(Historico(7), historico);
   EXPECT_EQ(Historico(8).size(), 1u);
 
-  EXPECT_DOUBLE_EQ(dm.GetdPbValorVenda(), 90000);
+  EXPECT_DOUBLE_EQ(module().GetdPbValorVenda(), 90000);
   // The band's 1 % of line 9 is posted and the base recomputed: 900.
-  EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 900);
+  EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 900);
 }
 
 TEST_F(CalculoCustoVeiculoTest, CostingAgainGivesTheSameRows) {
@@ -151,13 +151,8 @@ TEST_F(CalculoCustoVeiculoTest, CostingAgainGivesTheSameRows) {
 
 TEST_F(CalculoCustoVeiculoTest, AnUnknownVehicleRaisesBeforeWriting) {
   SeedAll("S");
-  try {
-    Calcula("V404");
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::NotFound);
-    EXPECT_STREQ(e.what(), "CalculoCustoVeiculo: vehicle 'V404' of company 1 not found");
-  }
+  EXPECT_VEICULO_ERROR(Calcula("V404"), ErrorCategory::NotFound,
+                       "CalculoCustoVeiculo: vehicle 'V404' of company 1 not found");
   EXPECT_EQ(Custeio().size(), 1u);  // the earlier line 99 is still there
 }
 
@@ -165,9 +160,9 @@ TEST_F(CalculoCustoVeiculoTest, TheFiCustomerIsTheOneOfTheLinesOwnReturn) {
   // V3 has no proposal and so no return: its line 6 must not take the
   // customer 4321 that V1's costing left in the module.
   SeedAll("N");
-  SeedVehicleWithRecord(connection(), "V3", "CH3",
-                        {{"SITUACAO", T("E1")}, {"DTA_FAT_FABRICA", DateValue(2024, 1, 5)}},
-                        {{"EDICAO", T("ED1")}, {"ANO_MODELO", I(2024)}});
+  AddVehicle(connection(), "V3", "CH3",
+             {{"SITUACAO", T("E1")}, {"DTA_FAT_FABRICA", D(Day(2024, 1, 5))}},
+             {{"EDICAO", T("ED1")}, {"ANO_MODELO", I(2024)}});
   ASSERT_EQ(Calcula(), "OK|");
   ASSERT_EQ(Calcula("V3", 0, 0), "OK|");
   EXPECT_EQ(Custeio("V1")[5], "6|NULL|885.00|885.00|4321");
@@ -197,7 +192,7 @@ TEST_F(CalculoCustoVeiculoTest, TheRebateTakesItsPercentageOnce) {
   //   no title, no sale date: the costing date): 9,000 x 1.025 - 9,000 x
   //   1.02 = 45, at the line's 50 % once = 22.50, present value only.
   SeedWorld();
-  SeedIndex(connection(), 1, {{Day(2024, 3, 25), 102.5}}, false);
+  AddIndexValues(connection(), 1, {{Day(2024, 3, 25), 102.5}});
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("+")}});
   SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(50)}});
   ASSERT_EQ(Calcula(), "OK|");
