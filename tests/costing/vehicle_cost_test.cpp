@@ -190,14 +190,15 @@ TEST_F(CalculoCustoVeiculoTest, TheRebateTakesItsPercentageOnce) {
   // 2 the rebate on index 1 with 80 days from the factory invoice (05/01,
   //   level 100) to 25/03 (102.5) rather than to the payment on 15/03 (102;
   //   no title, no sale date: the costing date): 9,000 x 1.025 - 9,000 x
-  //   1.02 = 45, at the line's 50 % once = 22.50, present value only.
+  //   1.02 = 45, at the line's 33.33 % once = 14.9985 -> 15.00 (rounded to
+  //   cents, not cut to 14.99), present value only.
   SeedWorld();
   AddIndexValues(connection(), 1, {{Day(2024, 3, 25), 102.5}});
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("+")}});
-  SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(50)}});
+  SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(33.33)}});
   ASSERT_EQ(Calcula(), "OK|");
   EXPECT_EQ(Custeio(), (std::vector<std::string>{"1|10.0000|9000.00|9000.00|NULL",
-                                                 "2|50.0000|0.00|22.50|NULL"}));
+                                                 "2|33.3300|0.00|15.00|NULL"}));
 }
 
 }  // namespace
