@@ -5,12 +5,13 @@
 
 #include <fmt/format.h>
 
-#include "platform/db/client_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/format/format_settings.h"
 #include "platform/text.h"
 #include "veiculo/connection.h"
+#include "veiculo/data_packet.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "veiculo/value.h"
 
 namespace veiculo::cli {
 namespace {
@@ -77,20 +78,21 @@ std::vector<SummaryFigure> ParseSummary(const std::string& resumo) {
 
 StoredCosting ReadCosting(TddmVeiculoCompartilhadoBD& module, Connection& connection,
                           int32_t empresa, const std::string& veiculo, double venda) {
-  platform::ClientDataSet linhas("cdsFormula");
+  DataPacket linhas;
   const std::string resumo =
       module.BuscaCalculoVeiculo(&connection, linhas, empresa, veiculo, venda);
   StoredCosting costing{veiculo, venda, {}, ParseSummary(resumo)};
-  for (linhas.First(); !linhas.Eof(); linhas.Next()) {
-    const platform::Field percentual = linhas.FieldByName("PERCENTUAL");
+  for (const DataPacket::Row& row : linhas.rows) {
+    auto cell = [&linhas, &row](const char* field) -> const Value& {
+      return row[static_cast<size_t>(linhas.FieldIndex(field))];
+    };
+    const Value& percentual = cell("PERCENTUAL");
     costing.lines.push_back(
-        {linhas.FieldByName("SEQUENCIA").AsInteger(),
-         linhas.FieldByName("DES_LINHA_FORMULA").AsText(),
-         linhas.FieldByName("CUSTO_TOTAL").AsText(), linhas.FieldByName("LUCRO_BRUTO").AsText(),
-         linhas.FieldByName("MARGEM_CONTRIBUICAO").AsText(),
+        {cell("SEQUENCIA").AsInteger(), cell("DES_LINHA_FORMULA").AsText(),
+         cell("CUSTO_TOTAL").AsText(), cell("LUCRO_BRUTO").AsText(),
+         cell("MARGEM_CONTRIBUICAO").AsText(),
          percentual.IsNull() ? std::nullopt : std::optional<double>(percentual.AsFloat()),
-         linhas.FieldByName("VAL_HISTORICO").AsFloat(),
-         linhas.FieldByName("VAL_PRESENTE").AsFloat()});
+         cell("VAL_HISTORICO").AsFloat(), cell("VAL_PRESENTE").AsFloat()});
   }
   return costing;
 }

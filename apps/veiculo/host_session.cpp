@@ -52,7 +52,7 @@ HostSession::HostSession(const SessionOptions& options) {
     CheckInterrupt();
     if (log) *log << OneLine(sql) << '\n';
   });
-  module_ = std::make_unique<TddmVeiculoCompartilhadoBD>();
+  module_ = TddmVeiculoCompartilhadoBD::Cria();
   module_->InicializaDM();
   module_->AtribuiConexao(connection_.get());
   connection_->Begin();

@@ -8,12 +8,12 @@
 
 #include "host_session.h"
 #include "input_error.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "operations/arguments.h"
 #include "operations/define.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
 #include "veiculo/connection.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::cli {
 namespace {
@@ -39,7 +39,7 @@ class HostSessionTest : public ::testing::Test {
         .Writes()
         .Calls(
             [fail](CallContext& c, int32_t usuario) {
-              platform::SqlDataSet& exec = *c.Module().sdsExecuta;
+              platform::SqlDataSet& exec = *dynamic_cast<TddmVeiculoCompartilhadoBDImpl&>(c.Module()).sdsExecuta;
               exec.SetCommandText("insert into GER_USUARIO (USUARIO, NOME) values (" +
                                   std::to_string(usuario) + ", 'Teste')");
               exec.ExecSQL();

@@ -4,6 +4,7 @@
 #include "veiculo/value.h"
 
 #include <cctype>
+#include <variant>
 
 #include "platform/format/convert.h"
 #include "platform/format/rounding.h"
@@ -18,6 +19,12 @@ bool EqualsNoCase(const std::string& text, const char* word) {
     if (std::toupper(static_cast<unsigned char>(text[i])) != word[i]) return false;
   return i == text.size() && word[i] == '\0';
 }
+
+// One lambda per alternative of the held value, so every kind is handled by name.
+template <class... F>
+struct Overloaded : F... {
+  using F::operator()...;
+};
 
 [[noreturn]] void ThrowBlobAs(const char* kind) {
   throw Error(ErrorCategory::Validation, std::string("a blob value cannot be read as ") + kind);
@@ -79,108 +86,68 @@ Value Value::Blob(std::string bytes) {
 }
 
 FieldType Value::type() const {
-  switch (data_.index()) {
-    case 1:
-      return FieldType::Integer;
-    case 2:
-      return FieldType::Float;
-    case 4:
-      return FieldType::DateTime;
-    case 5:
-      return FieldType::Blob;
-    default:
-      return FieldType::Text;
-  }
+  return std::visit(Overloaded{[](std::monostate) { return FieldType::Text; },
+                               [](int64_t) { return FieldType::Integer; },
+                               [](double) { return FieldType::Float; },
+                               [](const std::string&) { return FieldType::Text; },
+                               [](const DateTimeSerial&) { return FieldType::DateTime; },
+                               [](const BlobBytes&) { return FieldType::Blob; }},
+                    data_);
 }
 
 int64_t Value::AsInteger() const {
-  switch (data_.index()) {
-    case 0:
-      return 0;
-    case 1:
-      return std::get<int64_t>(data_);
-    case 2:
-      return platform::Round(std::get<double>(data_));
-    case 3:
-      return platform::StrToInt(std::get<std::string>(data_));
-    case 4:
-      return platform::Trunc(std::get<DateTimeSerial>(data_).serial);
-    default:
-      ThrowBlobAs("an integer");
-  }
+  return std::visit(
+      Overloaded{[](std::monostate) -> int64_t { return 0; }, [](int64_t v) { return v; },
+                 [](double v) -> int64_t { return platform::Round(v); },
+                 [](const std::string& v) -> int64_t { return platform::StrToInt(v); },
+                 [](const DateTimeSerial& v) -> int64_t { return platform::Trunc(v.serial); },
+                 [](const BlobBytes&) -> int64_t { ThrowBlobAs("an integer"); }},
+      data_);
 }
 
 double Value::AsFloat() const {
-  switch (data_.index()) {
-    case 0:
-      return 0;
-    case 1:
-      return static_cast<double>(std::get<int64_t>(data_));
-    case 2:
-      return std::get<double>(data_);
-    case 3:
-      return platform::StrToFloat(std::get<std::string>(data_));
-    case 4:
-      return std::get<DateTimeSerial>(data_).serial;
-    default:
-      ThrowBlobAs("a number");
-  }
+  return std::visit(
+      Overloaded{[](std::monostate) { return 0.0; },
+                 [](int64_t v) { return static_cast<double>(v); }, [](double v) { return v; },
+                 [](const std::string& v) { return platform::StrToFloat(v); },
+                 [](const DateTimeSerial& v) { return v.serial; },
+                 [](const BlobBytes&) -> double { ThrowBlobAs("a number"); }},
+      data_);
 }
 
 std::string Value::AsText() const {
-  switch (data_.index()) {
-    case 0:
-      return "";
-    case 1:
-      return platform::IntToStr(std::get<int64_t>(data_));
-    case 2:
-      return platform::FloatToStr(std::get<double>(data_));
-    case 3:
-      return std::get<std::string>(data_);
-    case 4:
-      return platform::DateTimeToStr(std::get<DateTimeSerial>(data_).serial);
-    default:
-      return std::get<BlobBytes>(data_).bytes;
-  }
+  return std::visit(
+      Overloaded{[](std::monostate) { return std::string(); },
+                 [](int64_t v) { return platform::IntToStr(v); },
+                 [](double v) { return platform::FloatToStr(v); },
+                 [](const std::string& v) { return v; },
+                 [](const DateTimeSerial& v) { return platform::DateTimeToStr(v.serial); },
+                 [](const BlobBytes& v) { return v.bytes; }},
+      data_);
 }
 
 double Value::AsDateTime() const {
-  switch (data_.index()) {
-    case 0:
-      return 0;
-    case 1:
-      return static_cast<double>(std::get<int64_t>(data_));
-    case 2:
-      return std::get<double>(data_);
-    case 3:
-      return platform::StrToDateTime(std::get<std::string>(data_));
-    case 4:
-      return std::get<DateTimeSerial>(data_).serial;
-    default:
-      ThrowBlobAs("a date");
-  }
+  return std::visit(
+      Overloaded{[](std::monostate) { return 0.0; },
+                 [](int64_t v) { return static_cast<double>(v); }, [](double v) { return v; },
+                 [](const std::string& v) { return platform::StrToDateTime(v); },
+                 [](const DateTimeSerial& v) { return v.serial; },
+                 [](const BlobBytes&) -> double { ThrowBlobAs("a date"); }},
+      data_);
 }
 
 // Numbers and dates are true when not 0; text is true when it reads "T",
 // "TRUE", "S" (sim) or "1" in any case, and false otherwise.
 bool Value::AsBoolean() const {
-  switch (data_.index()) {
-    case 0:
-      return false;
-    case 1:
-      return std::get<int64_t>(data_) != 0;
-    case 2:
-      return std::get<double>(data_) != 0;
-    case 3: {
-      const std::string& text = std::get<std::string>(data_);
-      return EqualsNoCase(text, "T") || EqualsNoCase(text, "TRUE") || EqualsNoCase(text, "S") ||
-             text == "1";
-    }
-    case 4:
-      return std::get<DateTimeSerial>(data_).serial != 0;
-    default:
-      ThrowBlobAs("a boolean");
-  }
+  return std::visit(Overloaded{[](std::monostate) { return false; },
+                               [](int64_t v) { return v != 0; }, [](double v) { return v != 0; },
+                               [](const std::string& text) {
+                                 return EqualsNoCase(text, "T") || EqualsNoCase(text, "TRUE") ||
+                                        EqualsNoCase(text, "S") || text == "1";
+                               },
+                               [](const DateTimeSerial& v) { return v.serial != 0; },
+                               [](const BlobBytes&) -> bool { ThrowBlobAs("a boolean"); }},
+                    data_);
 }
 
 bool Value::operator==(const Value& other) const {
