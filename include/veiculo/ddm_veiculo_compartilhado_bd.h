@@ -290,6 +290,37 @@ class TddmVeiculoCompartilhadoBD {
                                   int32_t pfEmpresa, const std::string& pfVeiculo,
                                   double pfValVenda);
 
+  // ---- F&I Brasil sale lifecycle ----
+  // Each reads the dealer's F&I settings (VEI_PARAMETRO: store key and id,
+  // base URL of the services), runs one F&I Brasil command and turns its
+  // outcome into a status text: "OK", or the service's status code, " - " and
+  // its message. Missing credentials give "Id da loja inválido!" / "Key
+  // inválida!", a missing base URL "Url do Webservice inválido!"; where an
+  // operation turns errors into text, a transport error or a timeout gives
+  // the error's text (what failed and the endpoint).
+  std::string StatusFIB(int32_t pfEmpresa, int32_t pfRevenda);
+  // Starts the F&I sale of a proposal: the stock vehicle pfVeiculo (or, when
+  // empty, the vehicle the proposal wants) and the customer. "OK"; the
+  // refusal text; or, when the customer record lacks required data, the
+  // list "Informações Obrigatórias:" and one line per missing datum.
+  // Database and credential errors raise.
+  std::string IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                             const std::string& pfVeiculo, double pfValor);
+  // "chassi;cpfVendedor;numeroPropostaDMS;propostaId;dataInicioVenda" and
+  // CR LF per open sale; empty when none or refused. Errors raise.
+  std::string VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda);
+  // The service's state of the proposal's sale; -1 on refusal or error.
+  int32_t StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta);
+  std::string ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfPropostaFIB);
+  std::string FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                           int32_t pfNota, DateTime pfDataProcessamento);
+  std::string CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                 int32_t pfNota);
+  // Tells the service whether the dealer accepted a closed sale (pfStatus 0).
+  std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                      int32_t pfPropostaFIB, int32_t pfStatus,
+                                      const std::string& pfChassi);
+
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
   type Get##field() const { return field; }   \
@@ -468,6 +499,16 @@ class TddmVeiculoCompartilhadoBD {
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  // F&I Brasil settings used inside the module only.
+  // Store id, key and base URL of the dealer, and the return accounts and
+  // types (iPvContaRetorno..., sPvTipoCortesia, sPvTipoInterna) the closing
+  // import reads; empty and 0 without a settings row.
+  void BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey, std::string& pfUrl,
+                         int32_t pfEmpresa, int32_t pfRevenda);
+  // The dealer's CNPJ and Avonale URL; true when the Avonale integration is on.
+  bool BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda, std::string& pfCNPJ,
+                          std::string& pfUrl);
 
   Connection* Conexao = nullptr;
   std::string sPvBancoDados;

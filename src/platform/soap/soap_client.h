@@ -88,7 +88,8 @@ class SoapClient {
 // keep the scope the rules give.
 class ComponentRuntimeScope {
  public:
-  ComponentRuntimeScope() = default;
+  ComponentRuntimeScope() {}  // user-provided: a scope object, not an unused variable
+  ~ComponentRuntimeScope() {}
   ComponentRuntimeScope(const ComponentRuntimeScope&) = delete;
   ComponentRuntimeScope& operator=(const ComponentRuntimeScope&) = delete;
 };
