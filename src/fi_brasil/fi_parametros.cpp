@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/db/sql_dataset.h"
+#include "platform/text.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
@@ -65,7 +66,7 @@ bool TddmVeiculoCompartilhadoBD::BuscaParametrosFIA(int32_t pfEmpresa, int32_t p
   if (!sdsAux->IsEmpty()) {
     pfCNPJ = sdsAux->FieldByName("CNPJ").AsText();
     pfUrl = sdsAux->FieldByName("URL_WS_AVONALE").AsText();
-    usa = sdsAux->FieldByName("USA_INTEGRACAO_AVONALE").AsText() == "S";
+    usa = platform::Trim(sdsAux->FieldByName("USA_INTEGRACAO_AVONALE").AsText()) == "S";
   }
   sdsAux->Close();
   return usa;

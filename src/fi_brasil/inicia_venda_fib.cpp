@@ -81,7 +81,7 @@ void Veiculo(SqlDataSet& ds, fi_brasil::TVeiculoIn& v, int32_t proposta, double 
   v.renavam = Texto(ds, "RENAVAM");
   v.valorVeiculo = valor;
   v.numeroPropostaDMS = proposta;
-  const std::string combustivel = Texto(ds, "COMBUSTIVEL");
+  const std::string combustivel = Trim(Texto(ds, "COMBUSTIVEL"));
   v.combustivel = combustivel == "A" || combustivel == "D" ? combustivel : "G";
   v.cpfVendedor = Onze(ds, "CPF");
 }
@@ -242,7 +242,7 @@ std::string TddmVeiculoCompartilhadoBD::IniciaVendaFIB(int32_t pfEmpresa, int32_
   ds.SetCommandText(kCliente + cliente);
   ds.Open();
   if (!ds.IsEmpty()) {
-    if (Texto(ds, "FISJUR") != "J")
+    if (Trim(Texto(ds, "FISJUR")) != "J")
       PessoaFisica(ds, cliente, comando.PessoaFisica(), faltas);
     else
       PessoaJuridica(ds, cliente, comando.PessoaJuridica(), faltas);
