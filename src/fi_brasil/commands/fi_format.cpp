@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -35,7 +36,11 @@ void SalvaArq(const std::string& arquivo, const std::string& conteudo, const std
   }
   texto += conteudo + "\r\n";
 
-  const std::string temporary = arquivo + ".tmp" + std::to_string(::getpid());
+  // A name of this writer alone (process and call), so that concurrent
+  // writers never share a half-written temporary file; the last rename wins.
+  static std::atomic<unsigned> sequence{0};
+  const std::string temporary =
+      arquivo + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(++sequence);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << texto;
