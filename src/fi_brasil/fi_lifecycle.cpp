@@ -7,8 +7,8 @@
 
 #include "fi_brasil/commands/fi_comandos.h"
 #include "fi_brasil/fi_credentials.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/soap/soap_client.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
@@ -17,7 +17,7 @@ using fi_brasil::kSufixoVenda;
 using fi_brasil::TextoErro;
 using fi_brasil::TextoRecusa;
 
-std::string TddmVeiculoCompartilhadoBD::StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) {
+std::string TddmVeiculoCompartilhadoBDImpl::StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) {
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TStatusFi comando;
   try {
@@ -31,7 +31,8 @@ std::string TddmVeiculoCompartilhadoBD::StatusFIB(int32_t pfEmpresa, int32_t pfR
   }
 }
 
-std::string TddmVeiculoCompartilhadoBD::VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda) {
+std::string TddmVeiculoCompartilhadoBDImpl::VendasAndamentoFIB(int32_t pfEmpresa,
+                                                               int32_t pfRevenda) {
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TVendasEmAndamento comando;
   std::string idLoja, key, url;
@@ -45,8 +46,8 @@ std::string TddmVeiculoCompartilhadoBD::VendasAndamentoFIB(int32_t pfEmpresa, in
   return lista;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
-                                                   int32_t pfProposta) {
+int32_t TddmVeiculoCompartilhadoBDImpl::StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                                       int32_t pfProposta) {
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TStatusVenda comando;
   try {
@@ -60,8 +61,8 @@ int32_t TddmVeiculoCompartilhadoBD::StatusVendaFIB(int32_t pfEmpresa, int32_t pf
   }
 }
 
-std::string TddmVeiculoCompartilhadoBD::ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
-                                                        int32_t pfPropostaFIB) {
+std::string TddmVeiculoCompartilhadoBDImpl::ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                                            int32_t pfPropostaFIB) {
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TReabrirVenda comando;
   fi_brasil::ListaResultado lista;
@@ -77,9 +78,9 @@ std::string TddmVeiculoCompartilhadoBD::ReabrirVendaFIB(int32_t pfEmpresa, int32
   return lista.Resultado();
 }
 
-std::string TddmVeiculoCompartilhadoBD::FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda,
-                                                     int32_t pfProposta, int32_t pfNota,
-                                                     DateTime pfDataProcessamento) {
+std::string TddmVeiculoCompartilhadoBDImpl::FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda,
+                                                         int32_t pfProposta, int32_t pfNota,
+                                                         DateTime pfDataProcessamento) {
   fi_brasil::TFaturaPedido comando;
   try {
     std::string idLoja, key, url;
@@ -94,8 +95,8 @@ std::string TddmVeiculoCompartilhadoBD::FaturaPedido(int32_t pfEmpresa, int32_t 
   }
 }
 
-std::string TddmVeiculoCompartilhadoBD::CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda,
-                                                           int32_t pfProposta, int32_t pfNota) {
+std::string TddmVeiculoCompartilhadoBDImpl::CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda,
+                                                               int32_t pfProposta, int32_t pfNota) {
   fi_brasil::TCancelaFaturamento comando;
   try {
     std::string idLoja, key, url;
@@ -109,7 +110,7 @@ std::string TddmVeiculoCompartilhadoBD::CancelaFaturamento(int32_t pfEmpresa, in
   }
 }
 
-std::string TddmVeiculoCompartilhadoBD::FechaVendaConfirmadaFIB(
+std::string TddmVeiculoCompartilhadoBDImpl::FechaVendaConfirmadaFIB(
     int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta, int32_t pfPropostaFIB,
     int32_t pfStatus, const std::string& pfChassi) {
   platform::ComponentRuntimeScope runtime;

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -20,9 +20,9 @@ int32_t Inteiro(platform::SqlDataSet& ds, const char* campo) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey,
-                                                   std::string& pfUrl, int32_t pfEmpresa,
-                                                   int32_t pfRevenda) {
+void TddmVeiculoCompartilhadoBDImpl::BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey,
+                                                       std::string& pfUrl, int32_t pfEmpresa,
+                                                       int32_t pfRevenda) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select CHAVE_FIB, LOJA_FIB, URL_FIB,       CONTA, TIPO_RETORNO_CORTESIA,       "
@@ -51,8 +51,8 @@ void TddmVeiculoCompartilhadoBD::BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::s
   sdsAux->Close();
 }
 
-bool TddmVeiculoCompartilhadoBD::BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    std::string& pfCNPJ, std::string& pfUrl) {
+bool TddmVeiculoCompartilhadoBDImpl::BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        std::string& pfCNPJ, std::string& pfUrl) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select REV.CNPJ, PAR.USA_INTEGRACAO_AVONALE, PAR.URL_WS_AVONALE  from GER_REVENDA REV, "

@@ -5,12 +5,12 @@
 
 #include "fi_brasil/commands/inicia_venda.h"
 #include "fi_brasil/fi_credentials.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/format/format_float.h"
 #include "platform/soap/soap_client.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -214,10 +214,10 @@ struct FechaAoSair {
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
-                                                       int32_t pfProposta,
-                                                       const std::string& pfVeiculo,
-                                                       double pfValor) {
+std::string TddmVeiculoCompartilhadoBDImpl::IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                                           int32_t pfProposta,
+                                                           const std::string& pfVeiculo,
+                                                           double pfValor) {
   platform::ComponentRuntimeScope runtime;
   SqlDataSet& ds = *sdsConsulta;
   FechaAoSair fecha{ds};

@@ -1,142 +1,43 @@
 #pragma once
 // The world the costing tests resolve formula lines in: company 1, formula
-// "F1", builders for dealers, lines, bands, vehicles, invoices and indices,
-// and a fixture that binds a module to the test database inside the test's
-// transaction. Dates: factory invoice 05/01/2024, sale 10/03/2024, lines
+// "F1", builders for dealers, formula lines and bands on the kit's, and the
+// fixture that resolves a line. Dates: factory invoice 05/01/2024, sale 10/03/2024, lines
 // resolved on 15/03/2024.
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "module/catalogue_seed.h"
-#include "platform/db/client_dataset.h"
-#include "platform/format/date_time.h"
-#include "support/module_test_peer.h"
-#include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/kit.h"
 
 namespace veiculo::testing {
-
-using Columns = std::vector<SeedColumn>;
-
-inline Columns operator+(Columns a, const Columns& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-inline double Day(int year, int month, int day) {
-  return platform::EncodeDate(year, month, day);
-}
-inline Value DateValue(int year, int month, int day) {
-  return Value::DateTime(Day(year, month, day));
-}
-inline Value F(double v) {
-  return Value::Float(v);
-}
-inline Value I(int64_t v) {
-  return Value::Integer(v);
-}
-inline Value T(const std::string& v) {
-  return Value::Text(v);
-}
-
-// Columns from blank-separated names and their values, in order.
-inline Columns Cols(const std::string& names, const std::vector<Value>& values) {
-  static std::deque<std::string> pool;  // keeps the names SeedColumn points to alive
-  std::istringstream in(names);
-  Columns out;
-  for (std::string name; in >> name;) {
-    pool.push_back(name);
-    out.push_back({pool.back().c_str(), values.at(out.size())});
-  }
-  EXPECT_EQ(out.size(), values.size()) << names;
-  return out;
-}
-
-inline void Insert(Connection& c, const std::string& table, const std::string& names,
-                   const std::vector<Value>& values) {
-  InsertRow(c, table, Cols(names, values));
-}
 
 inline const double kFatFabrica = Day(2024, 1, 5);
 inline const double kVenda = Day(2024, 3, 10);
 inline const double kProcessamento = Day(2024, 3, 15);
 inline constexpr double kSemPercentual = -999999999.0;
 
-// An invoice of company 1, series "U", counter 1.
-struct Invoice {
-  int revenda;
-  int numero;
-  std::string tipo;
-};
-
-inline Columns KeyOf(const Invoice& nf) {
-  return Cols("EMPRESA REVENDA NUMERO_NOTA_FISCAL SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR",
-              {I(1), I(nf.revenda), I(nf.numero), T("U"), T(nf.tipo), I(1)});
-}
-inline void SeedHeader(Connection& c, const Invoice& nf, const Columns& columns) {
-  InsertRow(c, "FAT_MOVIMENTO_CAPA", KeyOf(nf) + columns);
-}
-inline void SeedVehicleLine(Connection& c, const Invoice& nf, const std::string& veiculo,
-                            const Columns& columns) {
-  InsertRow(c, "FAT_MOVIMENTO_VEICULO", KeyOf(nf) + Columns{{"VEICULO", T(veiculo)}} + columns);
-}
-inline Columns EntryInvoiceOf(const Invoice& nf) {
-  return Cols(
-      "EMPRESA_NFENTRADA REVENDA_NFENTRADA TIPO_TRANSACAO_NFENTRADA NUMERO_NOTA_NFENTRADA "
-      "SERIE_NOTA_NFENTRADA CONTADOR_NFENTRADA",
-      {I(1), I(nf.revenda), T(nf.tipo), I(nf.numero), T("U"), I(1)});
-}
-inline Columns ExitInvoiceOf(const Invoice& nf) {
-  return Cols(
-      "EMPRESA_NFSAIDA REVENDA_NFSAIDA TIPO_TRANSACAO_NFSAIDA NUMERO_NOTA_NFSAIDA "
-      "SERIE_NOTA_FISCAL_NFSAIDA CONTADOR_NFSAIDA",
-      {I(1), I(nf.revenda), T(nf.tipo), I(nf.numero), T("U"), I(1)});
-}
-
-// Model M1 without prices.
-inline void SeedModel(Connection& c) {
-  SeedModelo(c, 1, "M1", Prices{});
-}
-
 // GER_REVENDA with PIS 1.65 + COFINS 7.6 (new) and 0.65 + 3 (used), and the
 // dealer's VEI_PARAMETRO row.
 inline void SeedDealer(Connection& c, int revenda, Value pct_issqn, const Columns& parametros) {
-  Insert(c, "GER_REVENDA",
-         "EMPRESA REVENDA PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS PCT_ISSQN",
-         {I(1), I(revenda), F(1.65), F(7.6), F(0.65), F(3), pct_issqn});
-  InsertRow(c, "VEI_PARAMETRO", Cols("EMPRESA REVENDA", {I(1), I(revenda)}) + parametros);
-}
-
-// `base` with the columns of `given` replaced or added.
-inline Columns Overridden(Columns base, const Columns& given) {
-  for (const SeedColumn& g : given) {
-    bool replaced = false;
-    for (SeedColumn& b : base) {
-      if (std::string(b.name) == g.name) {
-        b.value = g.value;
-        replaced = true;
-      }
-    }
-    if (!replaced) base.push_back(g);
-  }
-  return base;
+  AddDealer(c, revenda,
+            Cols("PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS PCT_ISSQN",
+                 {F(1.65), F(7.6), F(0.65), F(3), pct_issqn}));
+  AddParameters(c, revenda, parametros);
 }
 
 // An active normal line of formula F1 (or another); the columns given add to
 // or replace those.
 inline void SeedLine(Connection& c, int linha, const std::string& incidencia,
                      const Columns& columns = {}, const std::string& formula = "F1") {
-  InsertRow(c, "VEI_FORMULA_LINHA",
-            Overridden(Cols("EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA",
-                            {I(1), T(formula), I(linha), T("N"), T("A"), T(incidencia)}),
-                       columns));
+  Insert(c, "VEI_FORMULA_LINHA",
+         Overridden(Cols("EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA",
+                         {I(1), T(formula), I(linha), T("N"), T("A"), T(incidencia)}),
+                    columns));
 }
 
 // A band of a line of F1.
@@ -150,50 +51,14 @@ inline void SeedBand(Connection& c, int linha, double inicial, double final,
           Money(percentual), Money(valor)});
 }
 
-// A vehicle of company 1, model M1 (seeded apart) and formula F1 with its
-// follow-up record.
-inline void SeedVehicleWithRecord(Connection& c, const std::string& veiculo,
-                                  const std::string& chassi, const Columns& vehicle,
-                                  const Columns& record = {}) {
-  InsertRow(c, "OFI_FICHA_SEGUIMENTO", Cols("CHASSI EMPRESA", {T(chassi), I(1)}) + record);
-  InsertRow(c, "VEI_VEICULO",
-            Cols("EMPRESA VEICULO MODELO CHASSI FORMULA",
-                 {I(1), T(veiculo), T("M1"), T(chassi), T("F1")}) +
-                vehicle);
-}
-
-// Daily index `indice` (unless `header` is false, its FIN_INDICE_FINANCEIRO
-// row exists already) with its levels as {date, value}.
-inline void SeedIndex(Connection& c, int indice,
-                      const std::vector<std::pair<double, double>>& levels, bool header = true) {
-  if (header)
-    Insert(c, "FIN_INDICE_FINANCEIRO", "EMPRESA INDICE PERIODO", {I(1), I(indice), T("D")});
-  for (const auto& [data, valor] : levels)
-    Insert(c, "FIN_VALOR_INDICE", "EMPRESA INDICE DTA_INDICE VAL_INDICE",
-           {I(1), I(indice), Value::DateTime(data), F(valor)});
-}
-
-class IncidenceTest : public DbTest {
+class IncidenceTest : public ModuleTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    dm.InicializaDM();
-    dm.AtribuiConexao(&connection());
-  }
-
-  // Makes the vehicle current, as the costing does before it asks for values.
-  void Load(const std::string& veiculo) { ASSERT_TRUE(dm.LerVeiculo(1, veiculo, true)) << veiculo; }
-  void Exec(const std::string& sql) { connection().ExecuteDirect(sql); }
-
   // Resolves line `linha` of F1 for `veiculo` at dealer `revenda`.
   double Incidencia(const std::string& veiculo, int linha, double percentual = kSemPercentual,
                     const std::string& tipo = "", bool aux = false, int revenda = 1) {
-    return dm.BuscaIncidencia(veiculo, "F1", 1, revenda, linha, percentual, kProcessamento, aux,
-                              tipo);
+    return module().BuscaIncidencia(veiculo, "F1", 1, revenda, linha, percentual, kProcessamento,
+                                    aux, tipo);
   }
-
-  TddmVeiculoCompartilhadoBD dm;
-  ModuleTestPeer peer{dm};
 };
 
 }  // namespace veiculo::testing

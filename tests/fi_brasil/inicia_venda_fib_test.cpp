@@ -2,49 +2,53 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "fi_brasil/fi_test_support.h"
 #include "platform/format/format_settings.h"
-#include "proposal/proposal_seed.h"
+#include "support/kit.h"
 
 namespace veiculo::testing {
 namespace {
 
 using fi_brasil::test::Reply;
 
-class IniciaVendaFIBTest : public ProposalDbTest {
+class IniciaVendaFIBTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ProposalDbTest::SetUp();
+    ModuleTest::SetUp();
     fi_brasil::test::UseShortNamespaces();
-    Insert("VEI_PARAMETRO", "REVENDA, LOJA_FIB, CHAVE_FIB, URL_FIB",
-           {"1, 'L1', 'K1', '" + server_.Url() + "'"});
+    AddParameters(connection(), 1,
+                  Cols("LOJA_FIB CHAVE_FIB URL_FIB", {T("L1"), T("K1"), T(server_.Url())}));
     // Proposal 10: salesperson 7 (CPF 98765432), contact 3 of customer 500,
     // stock vehicle V1 (chassis CH1) and wanted model M1 in colour C1.
-    Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, VENDEDOR, VEICULO, CONTATO", {"1, 10, 7, 'V1', 3"});
-    Insert("CAC_CONTATO", "REVENDA, CONTATO, CLIENTE", {"1, 3, 500"});
-    Insert("FAT_VENDEDOR", "REVENDA, VENDEDOR, CPF", {"1, 7, 98765432"});
-    Insert("VEI_MODELO", "MODELO, DES_MODELO", {"'M1', 'Modelo Um'"});
-    Insert("VEI_COR", "COR, DES_COR", {"'C1', 'Prata'"});
-    Insert("VEI_VEICULO", "VEICULO, CHASSI, MODELO, COR, NOVO_USADO, OPCIONAIS",
-           {"'V1', 'CH1', 'M1', 'C1', 'N', 'OPC'"});
-    Insert("OFI_FICHA_SEGUIMENTO",
-           "CHASSI, ANO_FABRICACAO, ANO_MODELO, PORTAS, PACOTE, PLACA, RENAVAM, COMBUSTIVEL",
-           {"'CH1', 2024, 2025, 4, 'PK', 'ABC1234', 'R1', 'F'"});
-    Insert("VEI_PROPOSTA_VEICULO",
-           "REVENDA, PROPOSTA, NOVO_USADO, MODELO, COR, ANO_FABRICA, ANO_MODELO, CATALOGO, "
+    AddProposal(connection(), 1, 10, Cols("VENDEDOR VEICULO CONTATO", {I(7), T("V1"), I(3)}));
+    Insert(connection(), "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE",
+           {I(1), I(1), I(3), I(500)});
+    Insert(connection(), "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR CPF",
+           {I(1), I(1), I(7), I(98765432)});
+    AddModel(connection(), "M1", Cols("DES_MODELO", {T("Modelo Um")}));
+    Insert(connection(), "VEI_COR", "EMPRESA COR DES_COR", {I(1), T("C1"), T("Prata")});
+    AddVehicle(connection(), "V1", "CH1",
+               Cols("COR NOVO_USADO OPCIONAIS", {T("C1"), T("N"), T("OPC")}),
+               Cols("ANO_FABRICACAO ANO_MODELO PORTAS PACOTE PLACA RENAVAM COMBUSTIVEL",
+                    {I(2024), I(2025), I(4), T("PK"), T("ABC1234"), T("R1"), T("F")}));
+    Insert(connection(), "VEI_PROPOSTA_VEICULO",
+           "EMPRESA REVENDA PROPOSTA NOVO_USADO MODELO COR ANO_FABRICA ANO_MODELO CATALOGO "
            "COMBUSTIVEL",
-           {"1, 10, 'N', 'M1', 'C1', 2025, 2026, 'CAT', 'D'"});
+           {I(1), I(1), I(10), T("N"), T("M1"), T("C1"), I(2025), I(2026), T("CAT"), T("D")});
   }
-  void Cliente(const std::string& fisjur, const std::string& nascimento) {
-    Sql("insert into FAT_CLIENTE (CLIENTE, NOME, FISJUR, DDD_CELULAR, CELULAR, DDD_TELEFONE, "
-        "TELEFONE, CEP_ENTREGA, COMPLEMENTO_ENTREGA, LOGRADOURO_ENTREGA, BAIRRO_ENTREGA, "
-        "TIPOVIA_ENTREGA, MUNICIPIO_ENTREGA, E_MAIL_CASA) values (500, 'Joao & Maria', '" +
-        fisjur +
-        "', 11, 912345678, 11, 12345678, '01000-000', '  Apto 12 bloco B', ' Rua das Flores ', "
-        "'Centro', 'Rua', 'Sao Paulo', 'c@x.com')");
-    Sql("insert into FAT_PESSOA_FISICA (CLIENTE, CPF, DTA_NASCIMENTO, ESTADO_CIVIL, "
-        "FORMACAO_ACADEMICA) values (500, 1234567890, " +
-        nascimento + ", 3, 9)");
+  void Cliente(const std::string& fisjur, const Value& nascimento) {
+    Insert(connection(), "FAT_CLIENTE",
+           "CLIENTE NOME FISJUR DDD_CELULAR CELULAR DDD_TELEFONE TELEFONE CEP_ENTREGA "
+           "COMPLEMENTO_ENTREGA LOGRADOURO_ENTREGA BAIRRO_ENTREGA TIPOVIA_ENTREGA "
+           "MUNICIPIO_ENTREGA E_MAIL_CASA",
+           {I(500), T("Joao & Maria"), T(fisjur), I(11), I(912345678), I(11), I(12345678),
+            T("01000-000"), T("  Apto 12 bloco B"), T(" Rua das Flores "), T("Centro"), T("Rua"),
+            T("Sao Paulo"), T("c@x.com")});
+    Insert(connection(), "FAT_PESSOA_FISICA",
+           "CLIENTE CPF DTA_NASCIMENTO ESTADO_CIVIL FORMACAO_ACADEMICA",
+           {I(500), I(1234567890), nascimento, I(3), I(9)});
   }
   std::string Body() {
     auto seen = server_.Requests();
@@ -58,8 +62,8 @@ class IniciaVendaFIBTest : public ProposalDbTest {
 };
 
 TEST_F(IniciaVendaFIBTest, APersonBuyingAStockVehicle) {
-  Cliente("F", "'1985-12-31'");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 89900.5), "OK");
+  Cliente("F", D(Day(1985, 12, 31)));
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 89900.5), "OK");
   const std::string parameters =
       "<q0:veiculo><q2:tipo>N</q2:tipo><q2:chassi>CH1</q2:chassi><q2:codigoModelo>M1"
       "</q2:codigoModelo><q2:descricaoModelo>Modelo Um</q2:descricaoModelo><q2:codigoCor>C1"
@@ -85,8 +89,8 @@ TEST_F(IniciaVendaFIBTest, APersonBuyingAStockVehicle) {
 }
 
 TEST_F(IniciaVendaFIBTest, TheWantedVehicleSendsNoChassisPlateRenavamOrDoors) {
-  Cliente("F", "'1985-12-31'");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "  ", 50000), "OK");
+  Cliente("F", D(Day(1985, 12, 31)));
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "  ", 50000), "OK");
   EXPECT_NE(Body().find("<q0:veiculo><q2:tipo>N</q2:tipo><q2:codigoModelo>M1</q2:codigoModelo>"
                         "<q2:descricaoModelo>Modelo Um</q2:descricaoModelo><q2:codigoCor>C1"
                         "</q2:codigoCor><q2:descricaoCor>Prata</q2:descricaoCor>"
@@ -100,27 +104,27 @@ TEST_F(IniciaVendaFIBTest, TheWantedVehicleSendsNoChassisPlateRenavamOrDoors) {
 }
 
 TEST_F(IniciaVendaFIBTest, MissingDataIsListedOnlyWhenTheStartFails) {
-  Cliente("F", "NULL");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 1), "OK");
+  Cliente("F", Null());
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1), "OK");
   reply_ = "<message>Dados incompletos</message><statusCode>5</statusCode>";
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 1),
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1),
             "Informações Obrigatórias:\r\nData de nascimento, \r\n");
-  Sql("update FAT_PESSOA_FISICA set DTA_NASCIMENTO = '1985-12-31'");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 1), "5 - Dados incompletos - Tempo: 0s");
+  Exec("update FAT_PESSOA_FISICA set DTA_NASCIMENTO = '1985-12-31'");
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1), "5 - Dados incompletos - Tempo: 0s");
 }
 
 TEST_F(IniciaVendaFIBTest, ReferencesAndTheSpouseOfAPerson) {
-  Cliente("F", "'1985-12-31'");
-  Sql("insert into FAT_CLIENTE (CLIENTE, NOME, CLIENTE_TITULAR, TIPO_DEPENDENTE) values (501, "
-      "'Ana', 500, 'C')");
-  Sql("insert into FAT_PESSOA_FISICA (CLIENTE, CPF, DTA_NASCIMENTO) values (501, 11122233344, "
-      "'1990-05-01')");
-  Sql("insert into FAT_CLIENTE_BANCO (CLIENTE, CONTA_CORRENTE, DES_BANCO, NRO_AGENCIA) values "
-      "(500, '123-4', NULL, '0001')");
-  Sql("insert into FAT_CLIENTE_REFERENCIA (CLIENTE, SEQUENCIA, NOME, DDD, TELEFONE, TIPO) values "
-      "(500, 1, NULL, 21, 33334444, 'P')");
+  Cliente("F", D(Day(1985, 12, 31)));
+  Insert(connection(), "FAT_CLIENTE", "CLIENTE NOME CLIENTE_TITULAR TIPO_DEPENDENTE",
+         {I(501), T("Ana"), I(500), T("C")});
+  Insert(connection(), "FAT_PESSOA_FISICA", "CLIENTE CPF DTA_NASCIMENTO",
+         {I(501), I(11122233344), D(Day(1990, 5, 1))});
+  Insert(connection(), "FAT_CLIENTE_BANCO", "CLIENTE CONTA_CORRENTE DES_BANCO NRO_AGENCIA",
+         {I(500), T("123-4"), Null(), T("0001")});
+  Insert(connection(), "FAT_CLIENTE_REFERENCIA", "CLIENTE SEQUENCIA NOME DDD TELEFONE TIPO",
+         {I(500), I(1), Null(), I(21), I(33334444), T("P")});
   reply_ = "<message>x</message><statusCode>9</statusCode>";
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 1),
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1),
             "Informações Obrigatórias:\r\nReferências Bancárias [Descrição do banco], \r\n"
             "Referências Pessoais [Nome], \r\n");
   EXPECT_NE(Body().find("<q2:conjuge><q2:nome>Ana</q2:nome><q2:cpf>11122233344</q2:cpf>"
@@ -136,10 +140,10 @@ TEST_F(IniciaVendaFIBTest, ReferencesAndTheSpouseOfAPerson) {
 }
 
 TEST_F(IniciaVendaFIBTest, ACompanyWithAThirteenDigitCnpj) {
-  Cliente("J", "NULL");
-  Sql("insert into FAT_PESSOA_JURIDICA (CLIENTE, CGC, DTA_FUNDACAO, REGISTRO_JUNTA) values (500, "
-      "1234567000189, '2001-02-03', 'JC1')");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 10, "V1", 1), "OK");
+  Cliente("J", Null());
+  Insert(connection(), "FAT_PESSOA_JURIDICA", "CLIENTE CGC DTA_FUNDACAO REGISTRO_JUNTA",
+         {I(500), I(1234567000189), D(Day(2001, 2, 3)), T("JC1")});
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1), "OK");
   EXPECT_NE(Body().find("<q0:fichaPF isNull=\"true\" /><q0:fichaPJ><q2:cnpj>01234567000189"
                         "</q2:cnpj><q2:dataFundacao>2001-02-03</q2:dataFundacao><q2:email>c@x.com"
                         "</q2:email><q2:endereco><q2:numero>1</q2:numero>"),
@@ -152,9 +156,9 @@ TEST_F(IniciaVendaFIBTest, ACompanyWithAThirteenDigitCnpj) {
 }
 
 TEST_F(IniciaVendaFIBTest, AProposalWithoutVehicleSendsNothing) {
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 99, "V1", 1),
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 99, "V1", 1),
             "Proposta/Negociação não possui veículo vinculado.");
-  EXPECT_EQ(dm.IniciaVendaFIB(1, 1, 99, "", 1),
+  EXPECT_EQ(module().IniciaVendaFIB(1, 1, 99, "", 1),
             "Proposta/Negociação não possui veículo vinculado.");
   EXPECT_TRUE(server_.Requests().empty());
 }

@@ -1,6 +1,5 @@
 // The request model's text cleaning, credentials and value formats.
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,6 +10,7 @@
 #include "fi_brasil/fi_test_support.h"
 #include "platform/format/date_time.h"
 #include "platform/format/format_settings.h"
+#include "support/expect_error.h"
 #include "veiculo/error.h"
 
 namespace veiculo::fi_brasil {
@@ -47,9 +47,8 @@ TEST(RequestModel, CleanedFieldsCleanAndTheOthersKeepTheirText) {
 
 TEST(RequestModel, CredentialsRefuseEmptyValuesAndKeepOthersUnchanged) {
   THeader header;
-  using ::testing::ThrowsMessage;
-  EXPECT_THAT([&] { header.SetidLoja(""); }, ThrowsMessage<Error>("Id da loja inválido!"));
-  EXPECT_THAT([&] { header.Setkey(""); }, ThrowsMessage<Error>("Key inválida!"));
+  EXPECT_VEICULO_ERROR(header.SetidLoja(""), ErrorCategory::Validation, "Id da loja inválido!");
+  EXPECT_VEICULO_ERROR(header.Setkey(""), ErrorCategory::Validation, "Key inválida!");
   header.SetidLoja(" Loja & 1 ");
   EXPECT_EQ(header.idLoja(), " Loja & 1 ");
 }

@@ -1,57 +1,16 @@
 #pragma once
-// Row builders for the db tests: InsertRow writes one row of any table with
-// bound values (an absent optional writes NULL); the few table helpers below
-// are shared with other folders' seeds.
+// Model prices and the optionals of a follow-up record, shared with other
+// folders' seeds.
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/db/sql_dataset.h"
+#include "support/kit.h"
 #include "veiculo/connection.h"
 #include "veiculo/value.h"
 
 namespace veiculo::testing {
-
-struct SeedColumn {
-  const char* name;
-  Value value;
-};
-
-inline Value Money(std::optional<double> amount) {
-  return amount ? Value::Float(*amount) : Value::Null();
-}
-
-inline Value TextOrNull(const std::optional<std::string>& text) {
-  return text ? Value::Text(*text) : Value::Null();
-}
-
-inline void InsertRow(Connection& connection, const std::string& table,
-                      const std::vector<SeedColumn>& columns) {
-  std::string names;
-  std::string markers;
-  for (const SeedColumn& column : columns) {
-    names += (names.empty() ? "" : ", ") + std::string(column.name);
-    markers += (markers.empty() ? ":" : ", :") + std::string(column.name);
-  }
-  platform::SqlDataSet insert("seed" + table, &connection);
-  insert.SetCommandText("insert into " + table + " (" + names + ") values (" + markers + ")");
-  for (const SeedColumn& column : columns) insert.ParamByName(column.name).value = column.value;
-  insert.ExecSQL();
-}
-
-// The same with the column names in one blank-separated list, values in order.
-inline void InsertRow(Connection& connection, const std::string& table, const std::string& names,
-                      const std::vector<Value>& values) {
-  std::istringstream in(names);
-  std::vector<std::string> held;
-  for (std::string name; in >> name;) held.push_back(name);
-  std::vector<SeedColumn> columns;
-  for (size_t i = 0; i < values.size() && i < held.size(); ++i)
-    columns.push_back({held[i].c_str(), values[i]});
-  InsertRow(connection, table, columns);
-}
 
 // Public price and paint surcharges of a model (VEI_MODELO) or, with a dealer,
 // of the model at that dealer (VEI_MODELO_PRECO).
@@ -61,22 +20,21 @@ struct Prices {
 
 inline void SeedModelo(Connection& c, int empresa, const std::string& modelo, const Prices& v,
                        std::optional<int> revenda = std::nullopt) {
-  std::vector<SeedColumn> columns = {
-      {"EMPRESA", Value::Integer(empresa)}, {"MODELO", Value::Text(modelo)},
-      {"PRECO_PUBLICO", Money(v.publico)},  {"VAL_PINTURA_S", Money(v.s)},
-      {"VAL_PINTURA_M", Money(v.m)},        {"VAL_PINTURA_P", Money(v.p)},
-      {"VAL_PINTURA_E", Money(v.e)}};
+  Columns columns = {{"EMPRESA", Value::Integer(empresa)}, {"MODELO", Value::Text(modelo)},
+                     {"PRECO_PUBLICO", Money(v.publico)},  {"VAL_PINTURA_S", Money(v.s)},
+                     {"VAL_PINTURA_M", Money(v.m)},        {"VAL_PINTURA_P", Money(v.p)},
+                     {"VAL_PINTURA_E", Money(v.e)}};
   if (revenda) columns.push_back({"REVENDA", Value::Integer(*revenda)});
-  InsertRow(c, revenda ? "VEI_MODELO_PRECO" : "VEI_MODELO", columns);
+  Insert(c, revenda ? "VEI_MODELO_PRECO" : "VEI_MODELO", columns);
 }
 
 inline void SeedFichaOpcional(Connection& c, int empresa, const std::string& chassi,
                               const std::string& modelo, const std::string& opcional) {
-  InsertRow(c, "OFI_FICHA_OPCIONAL",
-            {{"EMPRESA", Value::Integer(empresa)},
-             {"CHASSI", Value::Text(chassi)},
-             {"MODELO", Value::Text(modelo)},
-             {"OPCIONAL", Value::Text(opcional)}});
+  Insert(c, "OFI_FICHA_OPCIONAL",
+         {{"EMPRESA", Value::Integer(empresa)},
+          {"CHASSI", Value::Text(chassi)},
+          {"MODELO", Value::Text(modelo)},
+          {"OPCIONAL", Value::Text(opcional)}});
 }
 
 }  // namespace veiculo::testing
