@@ -160,6 +160,44 @@ class TddmVeiculoCompartilhadoBD {
   void cdsPropostaAfterCancel(platform::DataSet& DataSet);
   void cdsPropostaAfterDelete(platform::DataSet& DataSet);
 
+  // ---- Intermediate stock list ----
+  // The progress callback of the pricing and stock operations (until the
+  // pricing operations land with it).
+  using CallbackMensagem = std::function<void(const std::string& pMensagem)>;
+  // The stock list of a company as a data packet: every vehicle in stock
+  // (a stock situation, or pre-reserved in transit), and with pfListarVenda
+  // the vehicles sold, sold directly by the maker and returned between
+  // pfDataInicioVenda and pfDataFimVenda, with pfListarPedido the maker
+  // orders. Each row carries the vehicle, model and family data, status
+  // flags, reservation and proposal data and the stored cost (CUSTO,
+  // CUSTO_PRES); VENDA, BONUS, PRECO_TABELA and EST_MEDIO are filled by the
+  // stock valuation when pCalcEstoque is set, and the valued rows are kept:
+  // a later call without it copies those four values into the rows of the
+  // same vehicles (0 for the others). Dates are local date(-time) texts
+  // (pfDataRef empty: now; sale dates empty: no date). pfNovoUsadoTodos 0
+  // new, 1 used (and no orders), other all. Lists: pfRevenda and
+  // pfRevendaVendas "company.dealer,...", pfFamilia "company.family,...",
+  // pfModelo "company.model,...", pfDepartamento integers, pfSituacao,
+  // pfTransDevolucaoVenda and pfPacotes codes. Throws veiculo::Error
+  // (validation) naming the parameter whose text is not a date or whose
+  // list holds a bad code; texts are quoted, never run as SQL.
+  DataPacket BuscaEstoqueIntermediario(
+      Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
+      const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
+      const std::string& pfChassi, const std::string& pfCodigoVeiculo,
+      const std::string& pfAnoModelo, const std::string& pfRevenda, const std::string& pfFamilia,
+      const std::string& pfTransDevolucaoVenda, const std::string& pfPacotes,
+      const std::string& pfDepartamento, const std::string& pfSituacao,
+      const std::string& pfRevendaVendas, const std::string& pfModelo, int32_t pfNovoUsadoTodos,
+      int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
+      bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
+      bool pfListarPedido, bool pCalcEstoque, bool pICarros);
+  DataPacket CalculaEstoqueIntermediario(const DataPacket& pData, DateTime PDataProcessamento,
+                                         const CallbackMensagem& cbPfMensagem,
+                                         bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                         bool PListarBonus);
+  DataPacket AtualizaEstMedio(const DataPacket& pData, DateTime pDataProcessamento);
+
   // ---- Incidence resolution ----
   // The amount of one line of a costing formula: the value its incidence code
   // draws on (sale value, entry or exit invoice, expenses, bonuses, returns,
@@ -468,6 +506,12 @@ class TddmVeiculoCompartilhadoBD {
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  // Intermediate stock list used inside the module only: the valued rows
+  // kept in cdsPvEstoqueIntermediario, and their values copied into a list
+  // that was not valued.
+  void GuardaEstoqueValorizado(const DataPacket& pData);
+  void CopiaEstoqueValorizado(DataPacket& pData);
 
   Connection* Conexao = nullptr;
   std::string sPvBancoDados;
