@@ -218,8 +218,9 @@ std::vector<Coluna> Colunas(const FiltrosEstoque& f) {
        {},
        {},
        {},
-       Flag("SI.DISP_VENDA = 'S' and VPR.COD_VEICULO is null and not (V.RESERVADO = 'S' and " +
-            reserva + ") and not " + em_negociacao)},
+       Flag("SI.DISP_VENDA = 'S' and VPR.COD_VEICULO is null and (V.RESERVADO is null or "
+            "V.RESERVADO <> 'S' or V.DTA_FIM_RESERVA is null or not (" +
+            reserva + ")) and not " + em_negociacao)},
       {"VENDIDO", kZeroFlag, kUmFlag},
       {"VENDADIR", kZeroFlag, {}, kUmFlag},
       {"DEVOLUCOES", kZeroFlag, {}, {}, kUmFlag},
