@@ -28,6 +28,9 @@ struct Coluna {
 };
 
 const std::string kZeroValor = "CAST(0 AS NUMERIC(17,2))";
+// A null of the date type in every dialect: a cast of NULL to DATE would be
+// adapted to TRUNC(NULL) on Oracle, a number, which no UNION with a date takes.
+const std::string kDataNula = "case when 1 = 0 then [T].DTA_VENDA end";
 const std::string kZeroFlag = "CAST(0 AS NUMERIC(1))";
 const std::string kUmFlag = "CAST(1 AS NUMERIC(1))";
 
@@ -139,9 +142,9 @@ std::vector<Coluna> Colunas(const FiltrosEstoque& f) {
       {"DTA_ENTRADA_ESTOQUE", "[T].DTA_ENTRADA_ESTOQUE"},
       {"DTA_DOCUMENTO_FABRICA", "NE.DTA_DOCUMENTO"},
       {"DTA_GARANTIA_USADO", "[T].DTA_GARANTIA_USADO"},
-      {"DTA_PROGRAMADA", "CAST(NULL AS DATE)", {}, {}, {}, "V.DTA_PROGRAMADA"},
-      {"DTA_PROVAVEL", "CAST(NULL AS DATE)", {}, {}, {}, "V.DTA_PROVAVEL"},
-      {"DTA_FATURA", "CAST(NULL AS DATE)", {}, {}, {}, "V.DTA_FATURA"},
+      {"DTA_PROGRAMADA", kDataNula, {}, {}, {}, "V.DTA_PROGRAMADA"},
+      {"DTA_PROVAVEL", kDataNula, {}, {}, {}, "V.DTA_PROVAVEL"},
+      {"DTA_FATURA", kDataNula, {}, {}, {}, "V.DTA_FATURA"},
       {"VEICULO", "[T].VEICULO"},
       {"QUILOMETRAGEM", "[T].QUILOMETRAGEM"},
       {"LOCALIZACAO", "SI.LOCALIZACAO"},

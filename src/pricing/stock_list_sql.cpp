@@ -127,6 +127,7 @@ Pecas MontaPecas(const FiltrosEstoque& f) {
 // reservation and the dealer (V).
 std::string Juncoes(bool pedido) {
   const std::string ficha = pedido ? " left outer join" : " inner join";
+  const std::string revenda = pedido ? "V.REVENDA" : "V.REVENDA_ORIGEM";
   return ficha +
          " OFI_FICHA_SEGUIMENTO F on (F.CHASSI = V.CHASSI) inner join VEI_MODELO M on (M.EMPRESA "
          "= V.EMPRESA and M.MODELO = V.MODELO) inner join VEI_FAMILIA FA on (FA.EMPRESA = "
@@ -137,14 +138,13 @@ std::string Juncoes(bool pedido) {
          "left outer join VEI_SITUACAO SI on (SI.EMPRESA = [T].EMPRESA and SI.SITUACAO = "
          "[T].SITUACAO) left outer join VEI_PARAMETRO PA on (PA.EMPRESA = V.EMPRESA and "
          "PA.REVENDA = " +
-         std::string(pedido ? "V.REVENDA" : "V.REVENDA_ORIGEM") +
-         ") left outer join GER_REVENDA R on (R.EMPRESA = PA.EMPRESA and R.REVENDA = "
-         "PA.REVENDA) left outer join VEI_COR CO on (CO.EMPRESA = [T].EMPRESA and CO.COR = "
-         "[T].COR) left outer join FAT_MOVIMENTO_CAPA NE on (NE.EMPRESA = "
-         "[T].EMPRESA_NFENTRADA and NE.REVENDA = [T].REVENDA_NFENTRADA and "
-         "NE.NUMERO_NOTA_FISCAL = [T].NUMERO_NOTA_NFENTRADA and NE.SERIE_NOTA_FISCAL = "
-         "[T].SERIE_NOTA_NFENTRADA and NE.TIPO_TRANSACAO = [T].TIPO_TRANSACAO_NFENTRADA and "
-         "NE.CONTADOR = [T].CONTADOR_NFENTRADA)";
+         revenda +
+         ") left outer join GER_REVENDA R on (R.EMPRESA = V.EMPRESA and R.REVENDA = " + revenda +
+         ") left outer join VEI_COR CO on (CO.EMPRESA = [T].EMPRESA and CO.COR = [T].COR) left "
+         "outer join FAT_MOVIMENTO_CAPA NE on (NE.EMPRESA = [T].EMPRESA_NFENTRADA and NE.REVENDA = "
+         "[T].REVENDA_NFENTRADA and NE.NUMERO_NOTA_FISCAL = [T].NUMERO_NOTA_NFENTRADA and "
+         "NE.SERIE_NOTA_FISCAL = [T].SERIE_NOTA_NFENTRADA and NE.TIPO_TRANSACAO = "
+         "[T].TIPO_TRANSACAO_NFENTRADA and NE.CONTADOR = [T].CONTADOR_NFENTRADA)";
 }
 
 const char* kNotaComVeiculo =
@@ -211,7 +211,7 @@ std::string SqlEstoqueIntermediario(const FiltrosEstoque& f) {
     if (!Vazio(f.codigo_veiculo)) filtros += " AND VEI.VEICULO = " + Quoted(f.codigo_veiculo);
     if (!Vazio(f.chassi)) filtros += " AND V.CHASSI LIKE " + Quoted("%" + f.chassi + "%");
     filtros += p.empresas + p.familia;
-    if (f.novo_usado_todos == 1) filtros += "AND V.PEDIDO = -1 ";
+    if (f.novo_usado_todos == 1) filtros += " AND V.PEDIDO = -1 ";
     ramos.push_back(Ramo(
         'D', f,
         " FROM VEI_PEDIDO V left outer join VEI_VEICULO VEI on (VEI.EMPRESA = V.EMPRESA and "

@@ -4,12 +4,12 @@
 //
 // | vehicle | model | dealer | situation        | what it shows                                |
 // |---------|-------|--------|------------------|----------------------------------------------|
-// | N1      | M1    | 1      | EST              | new in stock, stored costing lines           |
-// | N2      | M1    | 1      | TRANS (transit)  | TRANSITO, not CONTABIL                        |
+// | N1      | M1    | 1      | EST              | new, department 3, stored costing lines      |
+// | N2      | M1    | 1      | TRANS (transit)  | TRANSITO, not CONTABIL; package PK1          |
 // | U1      | M1    | 2      | EST              | the one used vehicle                         |
 // | P1      | M1    | 1      | CAMINHO (T)      | open pre-reservation in transit: listed      |
 // | P2      | M1    | 1      | CAMINHO (T)      | no pre-reservation: not in stock             |
-// | R1      | M1    | 1      | EST              | reserved until 12/03/2025                    |
+// | R1      | M1    | 1      | EST              | reserved until 12/03/2025, advertised        |
 // | R2      | M1    | 1      | EST              | reservation ended 09/03/2025                 |
 // | G1      | M'2   | 2      | EST              | proposals, chassis holding a quote           |
 // | S1      | M1    | 1      | VEND             | sold on 31/03/2025 15:30 (invoice 91.000)    |
@@ -51,8 +51,10 @@ inline void SeedStockDealer(Connection& c) {
                           more),
                Cols("ANO_MODELO", {I(2025)}));
   };
-  vehicle("N1", "CHN1", 1, "EST");
+  vehicle("N1", "CHN1", 1, "EST", Cols("DEPARTAMENTO", {I(3)}));
   vehicle("N2", "CHN2", 1, "TRANS");
+  c.ExecuteDirect("update OFI_FICHA_SEGUIMENTO set PACOTE = 'PK1' where CHASSI = 'CHN2'");
+  Insert(c, "ICA_ANUNCIO", "EMPRESA VEICULO", {I(1), T("R1")});
   vehicle("U1", "CHU1", 2, "EST", Cols("NOVO_USADO", {T("U")}));
   vehicle("P1", "CHP1", 1, "CAMINHO");
   vehicle("P2", "CHP2", 1, "CAMINHO");
@@ -127,6 +129,30 @@ inline void SeedStockDealer(Connection& c) {
              Cols("DTA_ENTRADA_SAIDA STATUS TOT_NOTA_FISCAL FATOPERACAO_ORIGINAL",
                   {D(Moment(2025, 3, 5, 11)), T("N"), F(87000), I(5)}));
   AddInvoiceVehicle(c, devolucao, "DV1");
+
+  // Entry invoices of N1 (operation 40) and R1 (operation 41), each paid by
+  // two conditions: 2 (50.000) outweighs 1 (30.000). N1's titles of
+  // condition 2 are all paid; one of R1's is still open.
+  const Invoice entrada_n1{1, 101, "E51"}, entrada_r1{1, 102, "E51"};
+  AddInvoice(
+      c, entrada_n1,
+      Cols("OPERACAO VENDEDOR TOT_MERCADORIA VALDESCONTO", {I(40), I(21), F(75000), F(1200)}));
+  AddInvoice(c, entrada_r1, Cols("OPERACAO TOT_MERCADORIA", {I(41), F(70000)}));
+  c.ExecuteDirect(
+      "update VEI_VEICULO set EMPRESA_NFENTRADA = 1, REVENDA_NFENTRADA = 1, "
+      "TIPO_TRANSACAO_NFENTRADA = 'E51', SERIE_NOTA_NFENTRADA = 'U', CONTADOR_NFENTRADA = 1, "
+      "NUMERO_NOTA_NFENTRADA = case VEICULO when 'N1' then 101 else 102 end "
+      "where VEICULO in ('N1', 'R1')");
+  for (int operacao : {40, 41})
+    for (const auto& [condicao, valor] : {std::pair{1, 30000.0}, {2, 50000.0}})
+      Insert(c, "FAT_OPERACAO_CONDICAO", "EMPRESA REVENDA OPERACAO CONDICAO VAL_OPERACAO_CONDICAO",
+             {I(1), I(1), I(operacao), I(condicao), F(valor)});
+  const char* titulo = "EMPRESA REVENDA TITULO DUPLICATA CLIENTE TIPO STATUS OPERACAO CONDICAO";
+  Insert(c, "FIN_TITULO", titulo, {I(1), I(1), I(1), I(1), I(9), T("CP"), T("PT"), I(40), I(2)});
+  Insert(c, "FIN_TITULO", titulo, {I(1), I(1), I(1), I(2), I(9), T("CP"), T("PT"), I(40), I(2)});
+  Insert(c, "FIN_TITULO", titulo, {I(1), I(1), I(1), I(3), I(9), T("CP"), T("AB"), I(40), I(1)});
+  Insert(c, "FIN_TITULO", titulo, {I(1), I(1), I(2), I(1), I(9), T("CP"), T("PT"), I(41), I(2)});
+  Insert(c, "FIN_TITULO", titulo, {I(1), I(1), I(2), I(2), I(9), T("CP"), T("AB"), I(41), I(2)});
 
   // Maker orders: 900 is listed, 901 (situation 3) is not.
   const char* pedido = "PEDIDO CHASSI EMPRESA REVENDA MODELO SITUACAO TIPO_PEDIDO DTA_FIM_RESERVA";

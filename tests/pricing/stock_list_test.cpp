@@ -21,7 +21,7 @@ struct Pedido {
   std::string chassi, veiculo, ano_modelo, revenda, familia, situacao, modelo, departamento;
   std::string revenda_vendas, trans_devolucao, pacotes;
   int32_t novo_usado = 2;
-  bool venda = false, pedido = false;
+  bool venda = false, pedido = false, icarros = false;
   std::string data_ref = "10/03/2025 12:00:00";
 };
 
@@ -37,7 +37,7 @@ class StockListTest : public ModuleTest {
         &connection(), "INTERBASE", p.data_ref, "01/03/2025", "31/03/2025", p.chassi, p.veiculo,
         p.ano_modelo, p.revenda, p.familia, p.trans_devolucao, p.pacotes, p.departamento,
         p.situacao, p.revenda_vendas, p.modelo, p.novo_usado, 0, nullptr, p.venda, false, false,
-        false, false, p.pedido, false, false);
+        false, false, p.pedido, false, p.icarros);
   }
 
   // Row key: the vehicle code, or "order CHASSI" for an order without vehicle.
@@ -219,6 +219,18 @@ TEST_F(StockListTest, StoredCostSignedByTheFormulaLines) {
   EXPECT_EQ(Column(data, "CUSTO").at("N2"), "0");  // no stored lines
 }
 
+TEST_F(StockListTest, EntryInvoiceColumns) {
+  const DataPacket data = List({});
+  // N1: condition 2's titles are all paid (condition 1's open one does not
+  // count); R1: one of condition 2's is open, so no status.
+  EXPECT_EQ(Column(data, "SIT_VEIC").at("N1"), "PT");
+  EXPECT_EQ(Column(data, "SIT_VEIC").at("R1"), "");
+  EXPECT_EQ(Column(data, "NOME_VENDEDOR").at("N1"), "Bruno");
+  EXPECT_EQ(Column(data, "VAL_LIQUIDO").at("N1"), "73800");  // 75.000 - 1.200
+  EXPECT_EQ(Column(data, "VAL_LIQUIDO").at("R1"), "70000");  // no discount
+  EXPECT_EQ(Column(data, "NUMERO_NOTA_NFENTRADA").at("R1"), "102");
+}
+
 TEST_F(StockListTest, QuotesInCallerTextsStayInsideTheirLiterals) {
   struct Case {
     Pedido pedido;
@@ -242,6 +254,32 @@ TEST_F(StockListTest, QuotesInCallerTextsStayInsideTheirLiterals) {
     EXPECT_THAT(Keys(List(c.pedido)), UnorderedElementsAreArray(c.veiculos))
         << c.pedido.chassi << c.pedido.veiculo << c.pedido.modelo;
   }
+}
+
+TEST_F(StockListTest, EachFilterPieceRestrictsTheStock) {
+  const std::vector<std::string> todos = {"N1", "N2", "U1", "P1", "R1", "R2", "G1", "DV1"};
+  struct Case {
+    Pedido pedido;
+    std::vector<std::string> veiculos;
+  };
+  std::vector<Case> cases(9);
+  cases[0].pedido.revenda = "1.2";
+  cases[0].veiculos = {"U1", "G1"};
+  cases[1].pedido.revenda = "2.1";  // another company's dealer
+  cases[2].pedido.familia = "1.10";
+  cases[2].veiculos = todos;
+  cases[3].pedido.familia = "1.99";
+  cases[4].pedido.departamento = "3, 4";
+  cases[4].veiculos = {"N1"};
+  cases[5].pedido.pacotes = "PK1";
+  cases[5].veiculos = {"N2"};
+  cases[6].pedido.icarros = true;
+  cases[6].veiculos = {"R1"};
+  cases[7].pedido.ano_modelo = "2024";
+  cases[8].pedido.veiculo = "DV1";
+  cases[8].veiculos = {"DV1"};
+  for (const Case& c : cases)
+    EXPECT_THAT(Keys(List(c.pedido)), UnorderedElementsAreArray(c.veiculos)) << &c - cases.data();
 }
 
 TEST_F(StockListTest, BadListsAndDatesAreRefusedNamingTheParameter) {
