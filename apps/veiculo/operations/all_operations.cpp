@@ -16,6 +16,7 @@ const Registry& HostOperations() {
     RegisterVehicleCostOperations(r);
     RegisterBonusOperations(r);
     RegisterCalculationQueryOperations(r);
+    RegisterStockListOperations(r);
     RegisterProposalOperations(r);
     RegisterHolderOperations(r);
     return r;
