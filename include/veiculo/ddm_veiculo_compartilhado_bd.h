@@ -41,7 +41,12 @@ namespace costing {
 struct DatasCusteio;
 struct LinhaCusteio;
 struct AvaliacaoCusteio;
+struct ValoracaoLinha;
 }  // namespace costing
+
+namespace pricing {
+struct SolucaoLucro;
+}  // namespace pricing
 
 class TddmVeiculoCompartilhadoBD {
  public:
@@ -159,44 +164,6 @@ class TddmVeiculoCompartilhadoBD {
   void cdsPropostaAfterPost(platform::DataSet& DataSet);
   void cdsPropostaAfterCancel(platform::DataSet& DataSet);
   void cdsPropostaAfterDelete(platform::DataSet& DataSet);
-
-  // ---- Intermediate stock list ----
-  // The progress callback of the pricing and stock operations (until the
-  // pricing operations land with it).
-  using CallbackMensagem = std::function<void(const std::string& pMensagem)>;
-  // The stock list of a company as a data packet: every vehicle in stock
-  // (a stock situation, or pre-reserved in transit), and with pfListarVenda
-  // the vehicles sold, sold directly by the maker and returned between
-  // pfDataInicioVenda and pfDataFimVenda, with pfListarPedido the maker
-  // orders. Each row carries the vehicle, model and family data, status
-  // flags, reservation and proposal data and the stored cost (CUSTO,
-  // CUSTO_PRES); VENDA, BONUS, PRECO_TABELA and EST_MEDIO are filled by the
-  // stock valuation when pCalcEstoque is set, and the valued rows are kept:
-  // a later call without it copies those four values into the rows of the
-  // same vehicles (0 for the others). Dates are local date(-time) texts
-  // (pfDataRef empty: now; sale dates empty: no date). pfNovoUsadoTodos 0
-  // new, 1 used (and no orders), other all. Lists: pfRevenda and
-  // pfRevendaVendas "company.dealer,...", pfFamilia "company.family,...",
-  // pfModelo "company.model,...", pfDepartamento integers, pfSituacao,
-  // pfTransDevolucaoVenda and pfPacotes codes. Throws veiculo::Error
-  // (validation) naming the parameter whose text is not a date or whose
-  // list holds a bad code; texts are quoted, never run as SQL.
-  DataPacket BuscaEstoqueIntermediario(
-      Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
-      const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
-      const std::string& pfChassi, const std::string& pfCodigoVeiculo,
-      const std::string& pfAnoModelo, const std::string& pfRevenda, const std::string& pfFamilia,
-      const std::string& pfTransDevolucaoVenda, const std::string& pfPacotes,
-      const std::string& pfDepartamento, const std::string& pfSituacao,
-      const std::string& pfRevendaVendas, const std::string& pfModelo, int32_t pfNovoUsadoTodos,
-      int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
-      bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
-      bool pfListarPedido, bool pCalcEstoque, bool pICarros);
-  DataPacket CalculaEstoqueIntermediario(const DataPacket& pData, DateTime PDataProcessamento,
-                                         const CallbackMensagem& cbPfMensagem,
-                                         bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
-                                         bool PListarBonus);
-  DataPacket AtualizaEstMedio(const DataPacket& pData, DateTime pDataProcessamento);
 
   // ---- Incidence resolution ----
   // The amount of one line of a costing formula: the value its incidence code
@@ -327,6 +294,124 @@ class TddmVeiculoCompartilhadoBD {
   std::string BuscaCalculoVeiculo(Connection* pfConexao, platform::ClientDataSet& pfCDSFormula,
                                   int32_t pfEmpresa, const std::string& pfVeiculo,
                                   double pfValVenda);
+
+  // ---- Sale pricing and stock valuation ----
+  // The progress callback of the pricing and stock operations: receives a
+  // message text; an error message begins with "mtError#$#". An empty
+  // callback receives nothing.
+  using CallbackMensagem = std::function<void(const std::string& pMensagem)>;
+  // The message sent when the desired-profit price could not be reached.
+  static const char kMensagemLucroNaoAlcancado[];
+
+  // The suggested sale value of a vehicle by source (PValorCR; empty: the
+  // dealer parameter VAL_VEICULO_C_R): "1" the model registry value, "2" the
+  // dealer price stored on the vehicle, "3" the price that yields the
+  // vehicle's PERCENTUAL_LUCRO of profit on total cost at present value;
+  // any other source 0. Reads the dealer parameters and the vehicle; 0 for a
+  // vehicle that does not exist (an order row of a stock list).
+  double CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda, const std::string& PValorCR,
+                           const std::string& PVeiculo, DateTime PDataProcessamento,
+                           bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                           const CallbackMensagem& cbPfMensagem);
+  // The sale value, rounded to whole units, at which the vehicle's formula
+  // yields PPercentual of profit: PRentabilidade "L" on total cost, "B" on
+  // gross profit, "M" on contribution margin; PValorizacao "H" historic, "P"
+  // present value. Starts from the public price, freight, insurance and
+  // optionals (and the package when PUsaPrecoPacote), or the purchase value
+  // when they are 0, and corrects it pass by pass (at most 16). With
+  // pPassouCds, lines found in cdsFormulaAlterada (by FORMULA and
+  // LINHA_FORMULA) take its PERCENTUAL and signs. Leaves the unrounded value
+  // in dPbValorVenda and the total-cost figures of the last pass in the
+  // CV_/CVd_ holders. A price that misses the percentage is still returned,
+  // and cbPfMensagem receives kMensagemLucroNaoAlcancado once.
+  // Throws veiculo::Error (validation) for another PRentabilidade or
+  // PValorizacao, or an altered-lines packet without FORMULA, LINHA_FORMULA
+  // or PERCENTUAL; (not found) for an unknown vehicle.
+  double CalculaValorCfeLucroDesejado(int32_t PEmpresa, int32_t PRevenda,
+                                      const std::string& PVeiculo,
+                                      const std::string& PRentabilidade,
+                                      const std::string& PValorizacao, double PPercentual,
+                                      DateTime PDataProcessamento, bool PUsaPrecoEdicao,
+                                      bool PUsaPrecoPacote, const CallbackMensagem& cbPfMensagem,
+                                      const DataPacket& cdsFormulaAlterada, bool pPassouCds);
+  // The profitability of the sale value in dPbValorVenda (historic) and
+  // Valor_Venda_presente (present; either 0 counts as 0.01): sets the CV_/CVd_
+  // holders and returns, by PRetorno, "C" the present total cost, "L" the
+  // present profit, "P" the present profit percentage (cents), else 0.
+  // Throws veiculo::Error (not found) for an unknown vehicle.
+  double CalculaRentabilidade(int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
+                              const std::string& PRetorno, DateTime PDataProcessamento);
+  // How many passes the last CalculaValorCfeLucroDesejado ran (for hosts that
+  // show the work).
+  int32_t PassosLucroDesejado() const { return iPvPassosLucro; }
+  // Sets the minimum sale price of the model's new vehicles that stand in a
+  // stock situation. "OK|..." or "NOK|..." (never raises).
+  std::string AtualizaPrecoMinimo(Connection* pfConexao, const std::string& pfBancoDados,
+                                  int32_t pfEmpresa, const std::string& pfModelo,
+                                  double pfValMinimo);
+
+  // Stock valuation: each walks the packet's rows (reading the dealer
+  // parameters when company or dealer change, and each vehicle) and returns
+  // it with its value columns filled. Throws veiculo::Error (validation)
+  // naming the columns a packet lacks.
+  // PRECO_TABELA, VENDA (sources "1"-"3" of VCR), EST_MEDIO (stock rows) and,
+  // with PListarBonus, BONUS of a stock list.
+  DataPacket CalculaEstoqueIntermediario(const DataPacket& pData, DateTime PDataProcessamento,
+                                         const CallbackMensagem& cbPfMensagem, bool PUsaPrecoEdicao,
+                                         bool PUsaPrecoPacote, bool PListarBonus);
+  // VENDA (sources "1"-"3" of VCR) and, with PCalculaBonus, BONUS.
+  DataPacket CalculaVenda(const DataPacket& pData, DateTime PDataProcessamento,
+                          bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                          const CallbackMensagem& cbPfMensagem, bool PCalculaBonus);
+  // The grid columns "Dias Est", "Preço Tabela", "Valor Venda" (when asked;
+  // direct sales only with PCalculaVendaDireta too), PRECO_MINIMO_COMERCIALIZACAO
+  // and VAL_DESCONTO.
+  DataPacket CalculaVendaDiasEstoque(const DataPacket& pData, DateTime PDataProcessamento,
+                                     bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                     const CallbackMensagem& cbPfMensagem, bool PCalculaVendaDireta,
+                                     bool PCalculaVenda);
+  // EST_MEDIO of the rows in stock (CONTABIL or TRANSITO 1).
+  DataPacket AtualizaEstMedio(const DataPacket& pData, DateTime pDataProcessamento);
+  // Whole days the vehicle has been in stock up to its sale (or the
+  // processing date), from the start the dealer parameter DTA_CALCULO_ESTOQUE
+  // names ("1" start of correction, "2" factory invoice, "3" entry; the entry
+  // without parameters; 0 for another code). Reads the vehicle.
+  // Throws veiculo::Error (not found) for an unknown vehicle.
+  int32_t CalculoDiasEstoque(int32_t PEmpresa, const std::string& PVeiculo,
+                             DateTime PDataProcessamento);
+  // The sort fields of the dealer parameter ORDEM_CLASSIFICACAO, each
+  // followed by ";", ending with "SEQUENCIA" (a default order when none).
+  std::string MontaClassificacaoVeiculo();
+
+  // ---- Intermediate stock list ----
+  // The stock list of a company as a data packet: every vehicle in stock
+  // (a stock situation, or pre-reserved in transit), and with pfListarVenda
+  // the vehicles sold, sold directly by the maker and returned between
+  // pfDataInicioVenda and pfDataFimVenda, with pfListarPedido the maker
+  // orders. Each row carries the vehicle, model and family data, status
+  // flags, reservation and proposal data and the stored cost (CUSTO,
+  // CUSTO_PRES); VENDA, BONUS, PRECO_TABELA and EST_MEDIO are filled by the
+  // stock valuation when pCalcEstoque is set, and the valued rows are kept:
+  // a later call without it copies those four values into the rows of the
+  // same vehicles (0 for the others). Dates are local date(-time) texts
+  // (pfDataRef empty: now; sale dates empty: no date). pfNovoUsadoTodos 0
+  // new, 1 used (and no orders), other all. Lists: pfRevenda and
+  // pfRevendaVendas "company.dealer,...", pfFamilia "company.family,...",
+  // pfModelo "company.model,...", pfDepartamento integers, pfSituacao,
+  // pfTransDevolucaoVenda and pfPacotes codes. Throws veiculo::Error
+  // (validation) naming the parameter whose text is not a date or whose
+  // list holds a bad code; texts are quoted, never run as SQL.
+  DataPacket BuscaEstoqueIntermediario(
+      Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
+      const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
+      const std::string& pfChassi, const std::string& pfCodigoVeiculo,
+      const std::string& pfAnoModelo, const std::string& pfRevenda, const std::string& pfFamilia,
+      const std::string& pfTransDevolucaoVenda, const std::string& pfPacotes,
+      const std::string& pfDepartamento, const std::string& pfSituacao,
+      const std::string& pfRevendaVendas, const std::string& pfModelo, int32_t pfNovoUsadoTodos,
+      int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
+      bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
+      bool pfListarPedido, bool pCalcEstoque, bool pICarros);
 
   // ---- Value holders: Get<field> / Set<field> ----
 #define HOLDER(type, field)                    \
@@ -506,6 +591,22 @@ class TddmVeiculoCompartilhadoBD {
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  // Sale pricing and stock valuation used inside the module only.
+  // The amounts of one line of a vehicle's own formula (shared with the
+  // vehicle cost; see src/costing/vehicle_line.h).
+  void ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados, costing::LinhaCusteio& pLinha,
+                          double pPercentual);
+  // One pass of the desired-profit solver over the filtered formula lines
+  // (src/pricing/desired_profit.h).
+  void PassoLucroDesejado(pricing::SolucaoLucro& pSolucao);
+  // The twelve CV_/CVd_ holders from total costs and sale values.
+  void GravaResultadosLucro(double pVendaH, double pCustoH, double pPerH, double pVendaP,
+                            double pCustoP, double pPerP);
+  // Reads the dealer parameters when (company, dealer) differ from the last
+  // row's, then the row's vehicle; false when the vehicle is not found.
+  bool LeLinhaEstoque(platform::ClientDataSet& pDados, int32_t& pEmpresaAnt, int32_t& pRevendaAnt);
+  int32_t iPvPassosLucro = 0;
 
   // Intermediate stock list used inside the module only: the valued rows
   // kept in cdsPvEstoqueIntermediario, and their values copied into a list

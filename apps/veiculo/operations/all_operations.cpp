@@ -14,6 +14,7 @@ const Registry& HostOperations() {
     RegisterIncidenceOperations(r);
     RegisterCostingOperations(r);
     RegisterVehicleCostOperations(r);
+    RegisterPricingOperations(r);
     RegisterBonusOperations(r);
     RegisterCalculationQueryOperations(r);
     RegisterStockListOperations(r);

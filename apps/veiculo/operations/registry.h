@@ -70,6 +70,7 @@ void RegisterIncidenceOperations(Registry& registry);
 void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
 void RegisterVehicleCostOperations(Registry& registry);
+void RegisterPricingOperations(Registry& registry);
 void RegisterStockListOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
