@@ -22,6 +22,7 @@ struct Pedido {
   std::string revenda_vendas, trans_devolucao, pacotes;
   int32_t novo_usado = 2;
   bool venda = false, pedido = false, icarros = false;
+  bool valorizar = false, est_medio = false;
   std::string data_ref = "10/03/2025 12:00:00";
 };
 
@@ -37,7 +38,7 @@ class StockListTest : public ModuleTest {
         &connection(), "INTERBASE", p.data_ref, "01/03/2025", "31/03/2025", p.chassi, p.veiculo,
         p.ano_modelo, p.revenda, p.familia, p.trans_devolucao, p.pacotes, p.departamento,
         p.situacao, p.revenda_vendas, p.modelo, p.novo_usado, 0, nullptr, p.venda, false, false,
-        false, false, p.pedido, false, p.icarros);
+        false, p.est_medio, p.pedido, p.valorizar, p.icarros);
   }
 
   // Row key: the vehicle code, or "order CHASSI" for an order without vehicle.
@@ -217,6 +218,42 @@ TEST_F(StockListTest, StoredCostSignedByTheFormulaLines) {
   EXPECT_EQ(Column(data, "CUSTO").at("N1"), "58500");
   EXPECT_EQ(Column(data, "CUSTO_PRES").at("N1"), "59410");
   EXPECT_EQ(Column(data, "CUSTO").at("N2"), "0");  // no stored lines
+}
+
+TEST_F(StockListTest, AListWithoutValuationShowsTheValuesOfTheLastValuedOne) {
+  // U1, used, of dealer 2 (days counted from the entry): table price and sale
+  // value are both its dealer price; entry 08/02/2025 to 10/03/2025 12:00
+  // makes 20 + 10 = 30 whole days.
+  Exec("update VEI_PARAMETRO set DTA_CALCULO_ESTOQUE = '3' where EMPRESA = 1");
+  Exec(
+      "update VEI_VEICULO set PRECO_CONCESSIONARIA = 61900, DTA_ENTRADA = '2025-02-08' "
+      "where EMPRESA = 1 and VEICULO = 'U1'");
+  Pedido usados;
+  usados.novo_usado = 1;
+  usados.valorizar = true;
+  const DataPacket valorizada = List(usados);
+  const char* const kValores[] = {"PRECO_TABELA", "VENDA", "EST_MEDIO"};
+  EXPECT_EQ(Column(valorizada, "PRECO_TABELA").at("U1"), "61900");
+  EXPECT_EQ(Column(valorizada, "VENDA").at("U1"), "61900");
+  EXPECT_EQ(Column(valorizada, "EST_MEDIO").at("U1"), "30");
+
+  // A second used vehicle arrives; the next list is not valued: U1 keeps
+  // the values of the valued list, U2 and the new vehicles (never valued) 0.
+  AddVehicle(connection(), "U2", "CHU2",
+             Cols("REVENDA_ORIGEM SITUACAO NOVO_USADO PRECO_CONCESSIONARIA",
+                  {I(2), T("EST"), T("U"), F(50000)}));
+  const DataPacket lista = List({});
+  for (const char* coluna : kValores) {
+    const auto valores = Column(lista, coluna);
+    EXPECT_EQ(valores.at("U1"), coluna == std::string("EST_MEDIO") ? "30" : "61900") << coluna;
+    EXPECT_EQ(valores.at("U2"), "0") << coluna;
+    EXPECT_EQ(valores.at("N1"), "0") << coluna;
+  }
+  // Days in stock on request, without valuing: U2 entered on 01/03/2025.
+  Exec("update VEI_VEICULO set DTA_ENTRADA = '2025-03-01' where EMPRESA = 1 and VEICULO = 'U2'");
+  Pedido dias;
+  dias.est_medio = true;
+  EXPECT_EQ(Column(List(dias), "EST_MEDIO").at("U2"), "9");  // 01/03 to 10/03
 }
 
 TEST_F(StockListTest, EntryInvoiceColumns) {
