@@ -23,9 +23,9 @@
 
 #include "bench_database.h"
 #include "demo/demo_dealer.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -85,7 +85,7 @@ DataPacket List(TddmVeiculoCompartilhadoBD& dm, Connection& connection, bool val
 
 void Query(benchmark::State& state) {
   Connection& connection = Dealer().connection();
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   size_t rows = 0;
   for (auto _ : state) rows = List(dm, connection, false).rows.size();
@@ -96,7 +96,7 @@ BENCHMARK(Query)->Name("StockList/Query")->Iterations(3)->Unit(benchmark::kSecon
 
 void Valued(benchmark::State& state) {
   Connection& connection = Dealer().connection();
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   const double data = platform::EncodeDateTime(2025, 6, 30, 12, 0, 0);
   DataPacket lista;

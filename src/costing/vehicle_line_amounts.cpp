@@ -6,9 +6,9 @@
 
 namespace veiculo {
 
-void TddmVeiculoCompartilhadoBD::ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados,
-                                                    costing::LinhaCusteio& pLinha,
-                                                    double pPercentual) {
+void TddmVeiculoCompartilhadoBDImpl::ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados,
+                                                        costing::LinhaCusteio& pLinha,
+                                                        double pPercentual) {
   const std::string& codigo = pLinha.INCIDENCIA;
   const bool com_percentual = pPercentual != costing::kNaoInformado;
   if (codigo == "K") {

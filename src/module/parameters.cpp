@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -20,7 +20,7 @@ void ReopenByDealer(platform::ClientDataSet& dataset, int32_t empresa, int32_t r
 
 }  // namespace
 
-bool TddmVeiculoCompartilhadoBD::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
+bool TddmVeiculoCompartilhadoBDImpl::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
   // The cache is never invalidated: changed parameters are seen only after a
   // read for another company or dealer.
   if (pfEmpresa == iPvEmpresaAnt && pfRevenda == iPvRevendaAnt) return true;
@@ -50,10 +50,10 @@ bool TddmVeiculoCompartilhadoBD::LerParametro(int32_t pfEmpresa, int32_t pfReven
   return found;
 }
 
-bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    DataPacket& pcdsParametro,
-                                                    DataPacket& pcdsRevenda, int32_t& pUB,
-                                                    int32_t& pUF, double& pPis_Cofins) {
+bool TddmVeiculoCompartilhadoBDImpl::LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        DataPacket& pcdsParametro,
+                                                        DataPacket& pcdsRevenda, int32_t& pUB,
+                                                        int32_t& pUF, double& pPis_Cofins) {
   const bool found = LerParametro(pfEmpresa, pfRevenda);
   pcdsParametro = cdsParametro->Data();
   pcdsRevenda = cdsRevenda->Data();
@@ -63,12 +63,12 @@ bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t p
   return found;
 }
 
-std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBD::BuscaCdsParametro() {
+std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBDImpl::BuscaCdsParametro() {
   if (cdsParametro->Active()) return cdsParametro->Data();
   return int32_t{1};
 }
 
-bool TddmVeiculoCompartilhadoBD::PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) {
+bool TddmVeiculoCompartilhadoBDImpl::PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) {
   // User 0 is the system itself and may do everything.
   if (pfUsuario == 0) return true;
   sdsAux->Close();
@@ -81,7 +81,7 @@ bool TddmVeiculoCompartilhadoBD::PermissaoFuncao(int32_t pfUsuario, int32_t pfFu
   return granted;
 }
 
-void TddmVeiculoCompartilhadoBD::BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) {
+void TddmVeiculoCompartilhadoBDImpl::BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select MARCA from GER_REVENDA where EMPRESA = " + std::to_string(pfEmpresa) +

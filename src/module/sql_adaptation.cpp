@@ -4,11 +4,11 @@
 // that carries the parameter's name ("/*Empresa*/'1'"), so that the next open
 // of the same text can put new values behind the same tags.
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/compat_banco.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/db/sql_markers.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -64,7 +64,7 @@ void SetAdaptedText(platform::SqlDataSet& dataset, const std::string& text) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::sdsPadraoBeforeOpen(platform::DataSet& DataSet) {
+void TddmVeiculoCompartilhadoBDImpl::sdsPadraoBeforeOpen(platform::DataSet& DataSet) {
   auto* dataset = dynamic_cast<platform::SqlDataSet*>(&DataSet);
   if (dataset == nullptr) return;
   const std::string& dialect = sPvBancoDados;

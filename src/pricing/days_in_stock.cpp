@@ -15,9 +15,9 @@
 
 namespace veiculo {
 
-int32_t TddmVeiculoCompartilhadoBD::CalculoDiasEstoque(int32_t PEmpresa,
-                                                       const std::string& PVeiculo,
-                                                       DateTime PDataProcessamento) {
+int32_t TddmVeiculoCompartilhadoBDImpl::CalculoDiasEstoque(int32_t PEmpresa,
+                                                           const std::string& PVeiculo,
+                                                           DateTime PDataProcessamento) {
   // The vehicle named is the one measured (reading it again costs nothing
   // when it is already the current one).
   if (!LerVeiculo(PEmpresa, PVeiculo, false))
@@ -49,8 +49,8 @@ int32_t TddmVeiculoCompartilhadoBD::CalculoDiasEstoque(int32_t PEmpresa,
   return platform::DaysBetween(v.FieldByName(coluna).AsDateTime(), fim);
 }
 
-DataPacket TddmVeiculoCompartilhadoBD::AtualizaEstMedio(const DataPacket& pData,
-                                                        DateTime pDataProcessamento) {
+DataPacket TddmVeiculoCompartilhadoBDImpl::AtualizaEstMedio(const DataPacket& pData,
+                                                            DateTime pDataProcessamento) {
   platform::ClientDataSet dados("cdsEstMedio");
   dados.SetData(pData);
   pricing::VerificaColunas(dados, "AtualizaEstMedio",

@@ -53,7 +53,7 @@ double PercentualEscolhido(const pricing::SolucaoLucro& s, char rentabilidade, c
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::CalculaValorCfeLucroDesejado(
+double TddmVeiculoCompartilhadoBDImpl::CalculaValorCfeLucroDesejado(
     int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
     const std::string& PRentabilidade, const std::string& PValorizacao, double PPercentual,
     DateTime PDataProcessamento, bool /*PUsaPrecoEdicao*/, bool PUsaPrecoPacote,

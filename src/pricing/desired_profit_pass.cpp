@@ -13,7 +13,7 @@
 
 namespace veiculo {
 
-void TddmVeiculoCompartilhadoBD::PassoLucroDesejado(pricing::SolucaoLucro& pSolucao) {
+void TddmVeiculoCompartilhadoBDImpl::PassoLucroDesejado(pricing::SolucaoLucro& pSolucao) {
   pricing::SolucaoLucro& s = pSolucao;
   ++s.passes;
   s.custo_h = s.custo_p = 0;

@@ -15,7 +15,7 @@
 
 namespace veiculo {
 
-DataPacket TddmVeiculoCompartilhadoBD::CalculaVendaDiasEstoque(
+DataPacket TddmVeiculoCompartilhadoBDImpl::CalculaVendaDiasEstoque(
     const DataPacket& pData, DateTime PDataProcessamento, bool PUsaPrecoEdicao,
     bool PUsaPrecoPacote, const CallbackMensagem& cbPfMensagem, bool PCalculaVendaDireta,
     bool PCalculaVenda) {

@@ -5,19 +5,19 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/text_utils.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/format_float.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-std::string TddmVeiculoCompartilhadoBD::AtualizaPrecoMinimo(Connection* pfConexao,
-                                                            const std::string& pfBancoDados,
-                                                            int32_t pfEmpresa,
-                                                            const std::string& pfModelo,
-                                                            double pfValMinimo) {
+std::string TddmVeiculoCompartilhadoBDImpl::AtualizaPrecoMinimo(Connection* pfConexao,
+                                                                const std::string& pfBancoDados,
+                                                                int32_t pfEmpresa,
+                                                                const std::string& pfModelo,
+                                                                double pfValMinimo) {
   try {
     // As in the other operations that receive a connection, the connection's
     // driver has the last word on the dialect.

@@ -3,14 +3,14 @@
 // present; the CV_ holders with cost and profit in whole units, the CVd_
 // holders with everything in cents.
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/format/rounding.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-void TddmVeiculoCompartilhadoBD::GravaResultadosLucro(double pVendaH, double pCustoH, double pPerH,
-                                                      double pVendaP, double pCustoP,
-                                                      double pPerP) {
+void TddmVeiculoCompartilhadoBDImpl::GravaResultadosLucro(double pVendaH, double pCustoH,
+                                                          double pPerH, double pVendaP,
+                                                          double pCustoP, double pPerP) {
   using platform::RoundTo;
   CV_Custo_Total_H = RoundTo(pCustoH, 0);
   CV_Custo_Total_P = RoundTo(pCustoP, 0);

@@ -22,10 +22,10 @@ double Percentual(double lucro, double venda) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::CalculaRentabilidade(int32_t PEmpresa, int32_t PRevenda,
-                                                        const std::string& PVeiculo,
-                                                        const std::string& PRetorno,
-                                                        DateTime PDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::CalculaRentabilidade(int32_t PEmpresa, int32_t PRevenda,
+                                                            const std::string& PVeiculo,
+                                                            const std::string& PRetorno,
+                                                            DateTime PDataProcessamento) {
   LerParametro(PEmpresa, PRevenda);
   if (!LerVeiculo(PEmpresa, PVeiculo, true))
     throw Error(ErrorCategory::NotFound, "CalculaRentabilidade: vehicle '" + PVeiculo +

@@ -6,17 +6,17 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda,
-                                                     const std::string& PValorCR,
-                                                     const std::string& PVeiculo,
-                                                     DateTime PDataProcessamento,
-                                                     bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
-                                                     const CallbackMensagem& cbPfMensagem) {
+double TddmVeiculoCompartilhadoBDImpl::CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda,
+                                                         const std::string& PValorCR,
+                                                         const std::string& PVeiculo,
+                                                         DateTime PDataProcessamento,
+                                                         bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                                         const CallbackMensagem& cbPfMensagem) {
   LerParametro(PEmpresa, PRevenda);
   // A row without a vehicle (an order not yet delivered) has no price.
   if (!LerVeiculo(PEmpresa, PVeiculo, false)) return 0;

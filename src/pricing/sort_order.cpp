@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -33,7 +33,7 @@ const char* CampoOrdem(char digito) {
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::MontaClassificacaoVeiculo() {
+std::string TddmVeiculoCompartilhadoBDImpl::MontaClassificacaoVeiculo() {
   std::string ordem;
   if (cdsParametro->Active() && !cdsParametro->IsEmpty())
     ordem = cdsParametro->FieldByName("ORDEM_CLASSIFICACAO").AsText();

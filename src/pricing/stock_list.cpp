@@ -6,12 +6,12 @@
 #include <string>
 #include <utility>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/text.h"
 #include "pricing/stock_list_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -49,7 +49,7 @@ int Coluna(const DataPacket& data, const char* nome) {
 
 }  // namespace
 
-DataPacket TddmVeiculoCompartilhadoBD::BuscaEstoqueIntermediario(
+DataPacket TddmVeiculoCompartilhadoBDImpl::BuscaEstoqueIntermediario(
     Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
     const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
     const std::string& pfChassi, const std::string& pfCodigoVeiculo, const std::string& pfAnoModelo,
@@ -111,14 +111,14 @@ DataPacket TddmVeiculoCompartilhadoBD::BuscaEstoqueIntermediario(
   return data;
 }
 
-void TddmVeiculoCompartilhadoBD::GuardaEstoqueValorizado(const DataPacket& pData) {
+void TddmVeiculoCompartilhadoBDImpl::GuardaEstoqueValorizado(const DataPacket& pData) {
   cdsPvEstoqueIntermediario->Close();
   cdsPvEstoqueIntermediario->IndexDefs = {{"IDX_CHAVE", "EMPRESA;VEICULO"}};
   cdsPvEstoqueIntermediario->SetData(pData);
   cdsPvEstoqueIntermediario->SetIndexName("IDX_CHAVE");
 }
 
-void TddmVeiculoCompartilhadoBD::CopiaEstoqueValorizado(DataPacket& pData) {
+void TddmVeiculoCompartilhadoBDImpl::CopiaEstoqueValorizado(DataPacket& pData) {
   if (!cdsPvEstoqueIntermediario->Active()) return;
   const int empresa = Coluna(pData, "EMPRESA");
   const int veiculo = Coluna(pData, "VEICULO");

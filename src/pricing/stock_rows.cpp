@@ -51,8 +51,8 @@ double BonusLinha(TddmVeiculoCompartilhadoBD& dm, platform::ClientDataSet& dados
 
 }  // namespace pricing
 
-bool TddmVeiculoCompartilhadoBD::LeLinhaEstoque(platform::ClientDataSet& pDados,
-                                                int32_t& pEmpresaAnt, int32_t& pRevendaAnt) {
+bool TddmVeiculoCompartilhadoBDImpl::LeLinhaEstoque(platform::ClientDataSet& pDados,
+                                                    int32_t& pEmpresaAnt, int32_t& pRevendaAnt) {
   const auto empresa = static_cast<int32_t>(pDados.FieldByName("EMPRESA").AsInteger());
   const auto revenda = static_cast<int32_t>(pDados.FieldByName("REVENDA").AsInteger());
   if (empresa != pEmpresaAnt || revenda != pRevendaAnt) {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo::platform {
 class ClientDataSet;

@@ -26,7 +26,7 @@ std::string Texto(platform::ClientDataSet& dados, const char* coluna) {
 
 }  // namespace
 
-DataPacket TddmVeiculoCompartilhadoBD::CalculaEstoqueIntermediario(
+DataPacket TddmVeiculoCompartilhadoBDImpl::CalculaEstoqueIntermediario(
     const DataPacket& pData, DateTime PDataProcessamento, const CallbackMensagem& cbPfMensagem,
     bool PUsaPrecoEdicao, bool PUsaPrecoPacote, bool PListarBonus) {
   platform::ClientDataSet dados("cdsEstoque");
@@ -68,11 +68,11 @@ DataPacket TddmVeiculoCompartilhadoBD::CalculaEstoqueIntermediario(
   return dados.Data();
 }
 
-DataPacket TddmVeiculoCompartilhadoBD::CalculaVenda(const DataPacket& pData,
-                                                    DateTime PDataProcessamento,
-                                                    bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
-                                                    const CallbackMensagem& cbPfMensagem,
-                                                    bool PCalculaBonus) {
+DataPacket TddmVeiculoCompartilhadoBDImpl::CalculaVenda(const DataPacket& pData,
+                                                        DateTime PDataProcessamento,
+                                                        bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                                        const CallbackMensagem& cbPfMensagem,
+                                                        bool PCalculaBonus) {
   platform::ClientDataSet dados("cdsVenda");
   dados.SetData(pData);
   pricing::VerificaColunas(dados, "CalculaVenda",

@@ -12,16 +12,16 @@
 #include <map>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
 #include "platform/format/format_float.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-bool TddmVeiculoCompartilhadoBD::GravaDiferencaAvaliacaoSaida(
+bool TddmVeiculoCompartilhadoBDImpl::GravaDiferencaAvaliacaoSaida(
     const std::string& pfBancoDados, const std::string& pfDataProcessamento, int32_t pfEmpresa,
     int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao, int32_t pfDifAvaliacaoSaida) {
   try {

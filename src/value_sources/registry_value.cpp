@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "value_sources/current_vehicle.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -23,7 +23,7 @@ bool HoldsDealer(platform::ClientDataSet& parameters, int32_t empresa, int32_t r
 // Read from cdsParametro when it holds this dealer; otherwise the dealer's
 // parameters are read first (LerParametro, or a direct reopen when its cache
 // believes them loaded). A dealer without parameters counts no optionals.
-std::string ImprimeValorOpcionais(TddmVeiculoCompartilhadoBD& dm, int32_t empresa,
+std::string ImprimeValorOpcionais(TddmVeiculoCompartilhadoBDImpl& dm, int32_t empresa,
                                   int32_t revenda) {
   platform::ClientDataSet& parameters = *dm.cdsParametro;
   if (!HoldsDealer(parameters, empresa, revenda)) dm.LerParametro(empresa, revenda);
@@ -39,9 +39,10 @@ std::string ImprimeValorOpcionais(TddmVeiculoCompartilhadoBD& dm, int32_t empres
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao,
-                                                             bool PUsaPrecoPacote,
-                                                             int32_t PRevenda) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorCadastroModelos(int32_t PEmpresa,
+                                                                 bool PUsaPrecoEdicao,
+                                                                 bool PUsaPrecoPacote,
+                                                                 int32_t PRevenda) {
   auto vehicle = [this](const char* field) {
     return value_sources::CurrentVehicleValue(*cdsVeiculo, field);
   };

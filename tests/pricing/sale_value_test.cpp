@@ -70,7 +70,9 @@ TEST_F(PricingTest, Profitability) {
     module().SetdPbValorVenda(c.venda);
     module().SetValor_Venda_presente(c.venda_presente);
     EXPECT_EQ(module().CalculaRentabilidade(1, 1, "V1", c.retorno, kProcessamento), c.resultado);
-    if (!c.holders.empty()) EXPECT_EQ(Holders(), c.holders);
+    if (!c.holders.empty()) {
+      EXPECT_EQ(Holders(), c.holders);
+    }
   }
   EXPECT_EQ(module().GetdPbValorVenda(), 0.01);
   EXPECT_EQ(module().GetValor_Venda_presente(), 0.01);
