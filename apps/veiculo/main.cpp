@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
   veiculo::cli::AddRunCommand(app);
   veiculo::cli::AddDemoCommand(app);
   veiculo::cli::AddCustoCommand(app);
+  veiculo::cli::AddEstoqueCommand(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

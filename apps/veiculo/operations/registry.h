@@ -71,6 +71,8 @@ void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
 void RegisterVehicleCostOperations(Registry& registry);
 void RegisterFiBrasilOperations(Registry& registry);
+void RegisterPricingOperations(Registry& registry);
+void RegisterStockListOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
