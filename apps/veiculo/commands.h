@@ -13,5 +13,6 @@ void AddCallCommand(CLI::App& app);
 void AddRunCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
 void AddCustoCommand(CLI::App& app);
+void AddEstoqueCommand(CLI::App& app);
 
 }  // namespace veiculo::cli

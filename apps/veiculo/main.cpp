@@ -65,6 +65,7 @@ int Run(int argc, char** argv) {
   AddRunCommand(app);
   AddDemoCommand(app);
   AddCustoCommand(app);
+  AddEstoqueCommand(app);
   for (int i = 1; i < argc; ++i)
     if (!IsValidUtf8(argv[i]))
       return Fail(kExitBadInput, "argument " + std::to_string(i) +

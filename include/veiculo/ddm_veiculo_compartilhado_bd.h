@@ -291,6 +291,158 @@ class TddmVeiculoCompartilhadoBD {
                                           int32_t pfEmpresa, const std::string& pfVeiculo,
                                           double pfValVenda) = 0;
 
+  // ---- F&I Brasil sale lifecycle ----
+  // Each reads the dealer's F&I settings (VEI_PARAMETRO: store key and id,
+  // base URL of the services), runs one F&I Brasil command and turns its
+  // outcome into a status text: "OK", or the service's status code, " - " and
+  // its message. Missing credentials give "Id da loja inválido!" / "Key
+  // inválida!", a missing base URL "Url do Webservice inválido!"; where an
+  // operation turns errors into text, a transport error or a timeout gives
+  // the error's text (what failed and the endpoint).
+  virtual std::string StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  // Starts the F&I sale of a proposal: the stock vehicle pfVeiculo (or, when
+  // empty, the vehicle the proposal wants) and the customer. "OK"; the
+  // refusal text; or, when the customer record lacks required data, the
+  // list "Informações Obrigatórias:" and one line per missing datum.
+  // Database and credential errors raise.
+  virtual std::string IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                     const std::string& pfVeiculo, double pfValor) = 0;
+  // "chassi;cpfVendedor;numeroPropostaDMS;propostaId;dataInicioVenda" and
+  // CR LF per open sale; empty when none or refused. Errors raise.
+  virtual std::string VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  // The service's state of the proposal's sale; -1 on refusal or error.
+  virtual int32_t StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) = 0;
+  virtual std::string ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                      int32_t pfPropostaFIB) = 0;
+  virtual std::string FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                   int32_t pfNota, DateTime pfDataProcessamento) = 0;
+  virtual std::string CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                         int32_t pfNota) = 0;
+  // Tells the service whether the dealer accepted a closed sale (pfStatus 0).
+  virtual std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                              int32_t pfProposta, int32_t pfPropostaFIB,
+                                              int32_t pfStatus, const std::string& pfChassi) = 0;
+
+  // ---- Sale pricing and stock valuation ----
+  // The progress callback of the pricing and stock operations: receives a
+  // message text; an error message begins with "mtError#$#". An empty
+  // callback receives nothing.
+  using CallbackMensagem = std::function<void(const std::string& pMensagem)>;
+  // The message sent when the desired-profit price could not be reached.
+  static const char kMensagemLucroNaoAlcancado[];
+
+  // The suggested sale value of a vehicle by source (PValorCR; empty: the
+  // dealer parameter VAL_VEICULO_C_R): "1" the model registry value, "2" the
+  // dealer price stored on the vehicle, "3" the price that yields the
+  // vehicle's PERCENTUAL_LUCRO of profit on total cost at present value;
+  // any other source 0. Reads the dealer parameters and the vehicle; 0 for a
+  // vehicle that does not exist (an order row of a stock list).
+  virtual double CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda, const std::string& PValorCR,
+                                   const std::string& PVeiculo, DateTime PDataProcessamento,
+                                   bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                   const CallbackMensagem& cbPfMensagem) = 0;
+  // The sale value, rounded to whole units, at which the vehicle's formula
+  // yields PPercentual of profit: PRentabilidade "L" on total cost, "B" on
+  // gross profit, "M" on contribution margin; PValorizacao "H" historic, "P"
+  // present value. Starts from the public price, freight, insurance and
+  // optionals (and the package when PUsaPrecoPacote), or the purchase value
+  // when they are 0, and corrects it pass by pass (at most 16). With
+  // pPassouCds, lines found in cdsFormulaAlterada (by FORMULA and
+  // LINHA_FORMULA) take its PERCENTUAL and signs. Leaves the unrounded value
+  // in dPbValorVenda and the total-cost figures of the last pass in the
+  // CV_/CVd_ holders. A price that misses the percentage is still returned,
+  // and cbPfMensagem receives kMensagemLucroNaoAlcancado once.
+  // Throws veiculo::Error (validation) for another PRentabilidade or
+  // PValorizacao, or an altered-lines packet without FORMULA, LINHA_FORMULA
+  // or PERCENTUAL; (not found) for an unknown vehicle.
+  virtual double CalculaValorCfeLucroDesejado(
+      int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
+      const std::string& PRentabilidade, const std::string& PValorizacao, double PPercentual,
+      DateTime PDataProcessamento, bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+      const CallbackMensagem& cbPfMensagem, const DataPacket& cdsFormulaAlterada,
+      bool pPassouCds) = 0;
+  // The profitability of the sale value in dPbValorVenda (historic) and
+  // Valor_Venda_presente (present; either 0 counts as 0.01): sets the CV_/CVd_
+  // holders and returns, by PRetorno, "C" the present total cost, "L" the
+  // present profit, "P" the present profit percentage (cents), else 0.
+  // Throws veiculo::Error (not found) for an unknown vehicle.
+  virtual double CalculaRentabilidade(int32_t PEmpresa, int32_t PRevenda,
+                                      const std::string& PVeiculo, const std::string& PRetorno,
+                                      DateTime PDataProcessamento) = 0;
+  // How many passes the last CalculaValorCfeLucroDesejado ran (for hosts that
+  // show the work).
+  virtual int32_t PassosLucroDesejado() const = 0;
+  // Sets the minimum sale price of the model's new vehicles that stand in a
+  // stock situation. "OK|..." or "NOK|..." (never raises).
+  virtual std::string AtualizaPrecoMinimo(Connection* pfConexao, const std::string& pfBancoDados,
+                                          int32_t pfEmpresa, const std::string& pfModelo,
+                                          double pfValMinimo) = 0;
+
+  // Stock valuation: each walks the packet's rows (reading the dealer
+  // parameters when company or dealer change, and each vehicle) and returns
+  // it with its value columns filled. Throws veiculo::Error (validation)
+  // naming the columns a packet lacks.
+  // PRECO_TABELA, VENDA (sources "1"-"3" of VCR), EST_MEDIO (stock rows) and,
+  // with PListarBonus, BONUS of a stock list.
+  virtual DataPacket CalculaEstoqueIntermediario(const DataPacket& pData,
+                                                 DateTime PDataProcessamento,
+                                                 const CallbackMensagem& cbPfMensagem,
+                                                 bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                                 bool PListarBonus) = 0;
+  // VENDA (sources "1"-"3" of VCR) and, with PCalculaBonus, BONUS.
+  virtual DataPacket CalculaVenda(const DataPacket& pData, DateTime PDataProcessamento,
+                                  bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                  const CallbackMensagem& cbPfMensagem, bool PCalculaBonus) = 0;
+  // The grid columns "Dias Est", "Preço Tabela", "Valor Venda" (when asked;
+  // direct sales only with PCalculaVendaDireta too), PRECO_MINIMO_COMERCIALIZACAO
+  // and VAL_DESCONTO.
+  virtual DataPacket CalculaVendaDiasEstoque(const DataPacket& pData, DateTime PDataProcessamento,
+                                             bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                             const CallbackMensagem& cbPfMensagem,
+                                             bool PCalculaVendaDireta, bool PCalculaVenda) = 0;
+  // EST_MEDIO of the rows in stock (CONTABIL or TRANSITO 1).
+  virtual DataPacket AtualizaEstMedio(const DataPacket& pData, DateTime pDataProcessamento) = 0;
+  // Whole days the vehicle has been in stock up to its sale (or the
+  // processing date), from the start the dealer parameter DTA_CALCULO_ESTOQUE
+  // names ("1" start of correction, "2" factory invoice, "3" entry; the entry
+  // without parameters; 0 for another code). Reads the vehicle.
+  // Throws veiculo::Error (not found) for an unknown vehicle.
+  virtual int32_t CalculoDiasEstoque(int32_t PEmpresa, const std::string& PVeiculo,
+                                     DateTime PDataProcessamento) = 0;
+  // The sort fields of the dealer parameter ORDEM_CLASSIFICACAO, each
+  // followed by ";", ending with "SEQUENCIA" (a default order when none).
+  virtual std::string MontaClassificacaoVeiculo() = 0;
+
+  // ---- Intermediate stock list ----
+  // The stock list of a company as a data packet: every vehicle in stock
+  // (a stock situation, or pre-reserved in transit), and with pfListarVenda
+  // the vehicles sold, sold directly by the maker and returned between
+  // pfDataInicioVenda and pfDataFimVenda, with pfListarPedido the maker
+  // orders. Each row carries the vehicle, model and family data, status
+  // flags, reservation and proposal data and the stored cost (CUSTO,
+  // CUSTO_PRES); VENDA, BONUS, PRECO_TABELA and EST_MEDIO are filled by the
+  // stock valuation when pCalcEstoque is set, and the valued rows are kept:
+  // a later call without it copies those four values into the rows of the
+  // same vehicles (0 for the others). Dates are local date(-time) texts
+  // (pfDataRef empty: now; sale dates empty: no date). pfNovoUsadoTodos 0
+  // new, 1 used (and no orders), other all. Lists: pfRevenda and
+  // pfRevendaVendas "company.dealer,...", pfFamilia "company.family,...",
+  // pfModelo "company.model,...", pfDepartamento integers, pfSituacao,
+  // pfTransDevolucaoVenda and pfPacotes codes. Throws veiculo::Error
+  // (validation) naming the parameter whose text is not a date or whose
+  // list holds a bad code; texts are quoted, never run as SQL.
+  virtual DataPacket BuscaEstoqueIntermediario(
+      Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
+      const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
+      const std::string& pfChassi, const std::string& pfCodigoVeiculo,
+      const std::string& pfAnoModelo, const std::string& pfRevenda, const std::string& pfFamilia,
+      const std::string& pfTransDevolucaoVenda, const std::string& pfPacotes,
+      const std::string& pfDepartamento, const std::string& pfSituacao,
+      const std::string& pfRevendaVendas, const std::string& pfModelo, int32_t pfNovoUsadoTodos,
+      int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
+      bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
+      bool pfListarPedido, bool pCalcEstoque, bool pICarros) = 0;
+
   // ---- Value holders: Get<field> / Set<field> ----
   // Named fields through which the host passes inputs to operations and reads
   // their results (the list is in veiculo/value_holders.inc).

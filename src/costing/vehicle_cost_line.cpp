@@ -4,16 +4,14 @@
 // VEI_VEICULO_CUSTEIO row (and history row), and the profitability figures
 // the bands of the next line are looked up with.
 //
-// The amounts follow the costing evaluation: the profit line "K" is the sale
-// less the cost so far, the rebate "8" counts only at present value, every
-// other code is resolved by BuscaIncidencia, carried to present value by
-// ValorPresenteLinha and, on lines of type "E", reduced to its financial
-// effect. Here a percentage on "K" or "8" also rounds their amounts to cents.
+// The amounts are those of ValoraLinhaVeiculo (vehicle_line.h), which the
+// sale pricing shares.
 
 #include <cmath>
 #include <string>
 
 #include "costing/vehicle_cost.h"
+#include "costing/vehicle_line.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/rounding.h"
 #include "platform/text.h"
@@ -89,30 +87,17 @@ void TddmVeiculoCompartilhadoBDImpl::AvaliaLinhaCusto(CustoVeiculo& pCusto) {
   const bool cliente_da_linha = codigo == "5" && titulo_fi;
   if (cliente_da_linha) sPvClienteFI.clear();
 
-  if (codigo == "K") {
-    linha.VAL_HISTORICO = dPbValorVenda - pCusto.custo_h;
-    linha.VAL_PRESENTE = pCusto.valor_presente_venda - pCusto.custo_p;
-  } else if (codigo == "8") {
-    linha.VAL_HISTORICO = 0;
-    linha.VAL_PRESENTE =
-        BuscaIncidencia(pCusto.veiculo, pCusto.formula, pCusto.empresa, pCusto.revenda,
-                        linha.LINHA_FORMULA, pct, pCusto.data_referencia, false, "");
-  } else {
-    linha.VAL_HISTORICO = BuscaIncidencia(pCusto.veiculo, pCusto.formula, pCusto.empresa,
-                                          pCusto.revenda, linha.LINHA_FORMULA, pct,
-                                          pCusto.data_referencia, false, codigo == "C" ? "$" : "");
-    linha.VAL_PRESENTE = ValorPresenteLinha(pCusto.empresa, pCusto.revenda, pCusto.veiculo,
-                                            pCusto.formula, pCusto.Datas(), linha);
-    costing::AplicaEfeitoFinanceiro(linha);
-  }
-  // A percentage rounds the profit and rebate lines to cents. The rebate's
-  // resolution has already applied it, so it is not applied a second time.
-  if (codigo == "K" && pct != costing::kNaoInformado) {
-    linha.VAL_HISTORICO = platform::RoundTo(linha.VAL_HISTORICO * pct / 100, -2);
-    linha.VAL_PRESENTE = platform::RoundTo(linha.VAL_PRESENTE * pct / 100, -2);
-  } else if (codigo == "8" && pct != costing::kNaoInformado) {
-    linha.VAL_PRESENTE = platform::RoundTo(linha.VAL_PRESENTE, -2);
-  }
+  costing::ValoracaoLinha dados;
+  dados.veiculo = pCusto.veiculo;
+  dados.formula = pCusto.formula;
+  dados.empresa = pCusto.empresa;
+  dados.revenda = pCusto.revenda;
+  dados.datas = pCusto.Datas();
+  dados.venda_h = dPbValorVenda;
+  dados.venda_p = pCusto.valor_presente_venda;
+  dados.custo_h = pCusto.custo_h;
+  dados.custo_p = pCusto.custo_p;
+  ValoraLinhaVeiculo(dados, linha, pct);
 
   costing::TotaisCusteio totais = pCusto.Totais();
   costing::SomaTotaisLinha(linha, totais);

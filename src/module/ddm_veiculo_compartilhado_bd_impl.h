@@ -32,7 +32,12 @@ namespace costing {
 struct DatasCusteio;
 struct LinhaCusteio;
 struct AvaliacaoCusteio;
+struct ValoracaoLinha;
 }  // namespace costing
+
+namespace pricing {
+struct SolucaoLucro;
+}  // namespace pricing
 
 class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
  public:
@@ -180,6 +185,68 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   std::string BuscaCalculoVeiculo(Connection* pfConexao, platform::ClientDataSet& pfCDSFormula,
                                   int32_t pfEmpresa, const std::string& pfVeiculo,
                                   double pfValVenda);
+
+  // ---- F&I Brasil sale lifecycle ----
+  std::string StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) override;
+  std::string IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                             const std::string& pfVeiculo, double pfValor) override;
+  std::string VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda) override;
+  int32_t StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) override;
+  std::string ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfPropostaFIB) override;
+  std::string FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta, int32_t pfNota,
+                           DateTime pfDataProcessamento) override;
+  std::string CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                 int32_t pfNota) override;
+  std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                      int32_t pfPropostaFIB, int32_t pfStatus,
+                                      const std::string& pfChassi) override;
+
+  // ---- Sale pricing and stock valuation ----
+  double CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda, const std::string& PValorCR,
+                           const std::string& PVeiculo, DateTime PDataProcessamento,
+                           bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                           const CallbackMensagem& cbPfMensagem) override;
+  double CalculaValorCfeLucroDesejado(int32_t PEmpresa, int32_t PRevenda,
+                                      const std::string& PVeiculo,
+                                      const std::string& PRentabilidade,
+                                      const std::string& PValorizacao, double PPercentual,
+                                      DateTime PDataProcessamento, bool PUsaPrecoEdicao,
+                                      bool PUsaPrecoPacote, const CallbackMensagem& cbPfMensagem,
+                                      const DataPacket& cdsFormulaAlterada,
+                                      bool pPassouCds) override;
+  double CalculaRentabilidade(int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
+                              const std::string& PRetorno, DateTime PDataProcessamento) override;
+  int32_t PassosLucroDesejado() const override { return iPvPassosLucro; }
+  std::string AtualizaPrecoMinimo(Connection* pfConexao, const std::string& pfBancoDados,
+                                  int32_t pfEmpresa, const std::string& pfModelo,
+                                  double pfValMinimo) override;
+  DataPacket CalculaEstoqueIntermediario(const DataPacket& pData, DateTime PDataProcessamento,
+                                         const CallbackMensagem& cbPfMensagem, bool PUsaPrecoEdicao,
+                                         bool PUsaPrecoPacote, bool PListarBonus) override;
+  DataPacket CalculaVenda(const DataPacket& pData, DateTime PDataProcessamento,
+                          bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                          const CallbackMensagem& cbPfMensagem, bool PCalculaBonus) override;
+  DataPacket CalculaVendaDiasEstoque(const DataPacket& pData, DateTime PDataProcessamento,
+                                     bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                     const CallbackMensagem& cbPfMensagem, bool PCalculaVendaDireta,
+                                     bool PCalculaVenda) override;
+  DataPacket AtualizaEstMedio(const DataPacket& pData, DateTime pDataProcessamento) override;
+  int32_t CalculoDiasEstoque(int32_t PEmpresa, const std::string& PVeiculo,
+                             DateTime PDataProcessamento) override;
+  std::string MontaClassificacaoVeiculo() override;
+
+  // ---- Intermediate stock list ----
+  DataPacket BuscaEstoqueIntermediario(
+      Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfDataRef,
+      const std::string& pfDataInicioVenda, const std::string& pfDataFimVenda,
+      const std::string& pfChassi, const std::string& pfCodigoVeiculo,
+      const std::string& pfAnoModelo, const std::string& pfRevenda, const std::string& pfFamilia,
+      const std::string& pfTransDevolucaoVenda, const std::string& pfPacotes,
+      const std::string& pfDepartamento, const std::string& pfSituacao,
+      const std::string& pfRevendaVendas, const std::string& pfModelo, int32_t pfNovoUsadoTodos,
+      int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
+      bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
+      bool pfListarPedido, bool pCalcEstoque, bool pICarros) override;
 
   // ---- Value holders ----
 #define HOLDER(type, field)                     \
@@ -375,6 +442,38 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
                       DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  // F&I Brasil settings used inside the module only.
+  // Store id, key and base URL of the dealer, and the return accounts and
+  // types (iPvContaRetorno..., sPvTipoCortesia, sPvTipoInterna) the closing
+  // import reads; empty and 0 without a settings row.
+  void BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey, std::string& pfUrl,
+                         int32_t pfEmpresa, int32_t pfRevenda);
+  // The dealer's CNPJ and Avonale URL; true when the Avonale integration is on.
+  bool BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda, std::string& pfCNPJ,
+                          std::string& pfUrl);
+
+  // Sale pricing and stock valuation used inside the module only.
+  // The amounts of one line of a vehicle's own formula (shared with the
+  // vehicle cost; see src/costing/vehicle_line.h).
+  void ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados, costing::LinhaCusteio& pLinha,
+                          double pPercentual);
+  // One pass of the desired-profit solver over the filtered formula lines
+  // (src/pricing/desired_profit.h).
+  void PassoLucroDesejado(pricing::SolucaoLucro& pSolucao);
+  // The twelve CV_/CVd_ holders from total costs and sale values.
+  void GravaResultadosLucro(double pVendaH, double pCustoH, double pPerH, double pVendaP,
+                            double pCustoP, double pPerP);
+  // Reads the dealer parameters when (company, dealer) differ from the last
+  // row's, then the row's vehicle; false when the vehicle is not found.
+  bool LeLinhaEstoque(platform::ClientDataSet& pDados, int32_t& pEmpresaAnt, int32_t& pRevendaAnt);
+  int32_t iPvPassosLucro = 0;
+
+  // Intermediate stock list used inside the module only: the valued rows
+  // kept in cdsPvEstoqueIntermediario, and their values copied into a list
+  // that was not valued.
+  void GuardaEstoqueValorizado(const DataPacket& pData);
+  void CopiaEstoqueValorizado(DataPacket& pData);
 
   Connection* Conexao = nullptr;
   std::string sPvBancoDados;

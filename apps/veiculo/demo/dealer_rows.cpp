@@ -79,6 +79,7 @@ void LoadDemoDealer(Connection& connection) {
   LoadProposals(connection);
   LoadReturnsAndCommissions(connection);
   LoadIncidences(connection);
+  LoadStockList(connection);
 }
 
 }  // namespace veiculo::demo

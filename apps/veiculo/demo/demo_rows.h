@@ -31,6 +31,9 @@ void LoadReturnsAndCommissions(Connection& connection);
 // Invoices, expenses, index values, calendars, payment conditions, packages
 // and optionals (value_source_rows.cpp); needs the fixed vehicles.
 void LoadValueSources(Connection& connection);
+// The model families with their stock-age bands and a maker order, for the
+// intermediate stock list (stock_rows.cpp); needs the models.
+void LoadStockList(Connection& connection);
 // The entry invoice and an expense of every synthetic vehicle that has none.
 void LoadSyntheticValueSources(Connection& connection);
 

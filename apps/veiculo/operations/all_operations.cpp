@@ -14,9 +14,12 @@ const Registry& HostOperations() {
     RegisterIncidenceOperations(r);
     RegisterCostingOperations(r);
     RegisterVehicleCostOperations(r);
+    RegisterPricingOperations(r);
     RegisterBonusOperations(r);
     RegisterCalculationQueryOperations(r);
+    RegisterStockListOperations(r);
     RegisterProposalOperations(r);
+    RegisterFiBrasilOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();

@@ -9,7 +9,8 @@
 // compile. The parameter types, their directions and the result type come
 // from the function's signature:
 //   int32_t -> integer, double -> double, bool -> boolean, std::string ->
-//   text, DataPacket -> datapacket, Connection* -> the host's connection;
+//   text, DataPacket -> datapacket, Connection* -> the host's connection,
+//   CallbackMensagem -> the host's progress messages (printed on stderr);
 //   a non-const reference is a var parameter (Out(...) makes it out).
 // What a signature cannot say is written on the name: Date("pfData") for a
 // double that is a date, Text("pfFlag", "S or N") for a text's format.
@@ -92,6 +93,8 @@ constexpr ParamType TypeOf() {
     return ParamType::DateTime;
   else if constexpr (std::is_same_v<B, Connection*>)
     return ParamType::Connection;
+  else if constexpr (std::is_same_v<B, Module::CallbackMensagem>)
+    return ParamType::Callback;
   else
     static_assert(!sizeof(B), "a parameter type the host does not know");
 }
@@ -123,6 +126,9 @@ decltype(auto) Argument(CallContext& c, size_t index) {
   using B = Bare<A>;
   if constexpr (std::is_same_v<B, Connection*>)
     return &c.HostConnection();
+  else if constexpr (std::is_same_v<B, Module::CallbackMensagem>)
+    // Progress messages go to the host, which prints them on stderr.
+    return Module::CallbackMensagem([&c](const std::string& mensagem) { c.Progress(mensagem); });
   else if constexpr (kIsVar<A>)
     return c.Slot<B>(index);
   else if constexpr (std::is_same_v<B, double>)

@@ -88,6 +88,9 @@ void RegisterIncidenceOperations(Registry& registry);
 void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
 void RegisterVehicleCostOperations(Registry& registry);
+void RegisterFiBrasilOperations(Registry& registry);
+void RegisterPricingOperations(Registry& registry);
+void RegisterStockListOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
