@@ -1,5 +1,6 @@
 // CalculaCustoContabil: the accounting cost of a vehicle, the lines of its
-// formula that CUSTO_CONTABIL signs plus the cost adjustments posted on it.
+// formula that CUSTO_CONTABIL signs plus the cost adjustments posted on it in
+// its company.
 //
 // The lines are those loaded in cdsFormulaLinha (LerVeiculo), with the
 // percentages they hold there: a costing that posted band percentages values
@@ -63,7 +64,7 @@ double TddmVeiculoCompartilhadoBD::CalculaCustoContabil(int32_t PEmpresa, int32_
   for (const LinhaContabil& l : contabeis)
     total += l.sinal * BuscaIncidencia(PVeiculo, PFormula, PEmpresa, PRevenda, l.linha,
                                        l.percentual, PDataProcessamento, false, PTipo);
-  return total + BuscaAjustes(PVeiculo, PDataProcessamento);
+  return total + BuscaAjustesEmpresa(PEmpresa, PVeiculo, PDataProcessamento);
 }
 
 }  // namespace veiculo
