@@ -74,6 +74,25 @@ bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t p
   return found;
 }
 
+std::string TddmVeiculoCompartilhadoBD::ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        const std::string& pfColuna) {
+  // The loaded row answers when it is this dealer's; otherwise the one column
+  // is read apart, so that UB, UF, the rates and cdsParametro stay the caller's.
+  platform::ClientDataSet& loaded = *cdsParametro;
+  if (loaded.Active() && !loaded.IsEmpty() &&
+      loaded.FieldByName("EMPRESA").AsInteger() == pfEmpresa &&
+      loaded.FieldByName("REVENDA").AsInteger() == pfRevenda)
+    return loaded.FieldByName(pfColuna).AsText();
+  platform::SqlDataSet& query = *sdsAuxConsulta;
+  query.Close();
+  query.SetCommandText("select " + pfColuna + " from VEI_PARAMETRO where EMPRESA = " +
+                       std::to_string(pfEmpresa) + " and REVENDA = " + std::to_string(pfRevenda));
+  query.Open();
+  const std::string value = query.IsEmpty() ? std::string() : query.Fields(0).AsText();
+  query.Close();
+  return value;
+}
+
 std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBD::BuscaCdsParametro() {
   if (cdsParametro->Active()) return cdsParametro->Data();
   return int32_t{1};

@@ -11,6 +11,7 @@
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
+#include "platform/text.h"
 #include "proposal/proposal_sql.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
@@ -44,26 +45,6 @@ struct Acao {
   const char* agenda;  // AGENDA_TIPO_PROV
 };
 
-// The dealer's default contact form (FORMA_CONTATO of its parameter row).
-std::string FormaContatoPadrao(TddmVeiculoCompartilhadoBD& dm, int32_t pfEmpresa,
-                               int32_t pfRevenda) {
-  // The parameter row must be this dealer's: the one loaded last may be
-  // another dealer's, or none when no parameters were read on this instance.
-  dm.LerParametro(pfEmpresa, pfRevenda);
-  auto loaded_for_dealer = [&] {
-    return dm.cdsParametro->Active() && !dm.cdsParametro->IsEmpty() &&
-           dm.cdsParametro->FieldByName("EMPRESA").AsInteger() == pfEmpresa &&
-           dm.cdsParametro->FieldByName("REVENDA").AsInteger() == pfRevenda;
-  };
-  if (!loaded_for_dealer()) {
-    dm.cdsParametro->Close();
-    dm.cdsParametro->ParamByName("Empresa").SetAsInteger(pfEmpresa);
-    dm.cdsParametro->ParamByName("Revenda").SetAsInteger(pfRevenda);
-    dm.cdsParametro->Open();
-  }
-  return loaded_for_dealer() ? dm.cdsParametro->FieldByName("FORMA_CONTATO").AsText() : "";
-}
-
 }  // namespace
 
 void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda,
@@ -80,8 +61,12 @@ void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRe
   else
     throw Error(ErrorCategory::Validation, "AtualizaContato: unknown action '" + pfSituacao +
                                                "' (expected CANCELAR, REABRIR or APROVAR)");
+  // The dealer's default contact form, read without disturbing the
+  // parameters the caller has loaded (they may be another dealer's).
   const std::string forma =
-      pfFormaContato.empty() ? FormaContatoPadrao(*this, pfEmpresa, pfRevenda) : pfFormaContato;
+      pfFormaContato.empty()
+          ? platform::Trim(ColunaParametro(pfEmpresa, pfRevenda, "FORMA_CONTATO"))
+          : pfFormaContato;
   if (!forma.empty() && !IsInteger(forma))
     throw Error(ErrorCategory::Validation,
                 "AtualizaContato: contact form '" + forma + "' is not a number");
