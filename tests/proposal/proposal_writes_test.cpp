@@ -90,11 +90,12 @@ TEST_F(ProposalDbTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce) {
             (TextRows{{"V40", "40", "0", "77", "NF", "2025-03-14T00:00:00", "1500.00", "N"},
                       {"V40", "41", "0", "77", "NF", "2025-03-14T00:00:00", "2250.00", "N"},
                       {"V'43", "43", "0", "77", "NF", "2025-03-14T00:00:00", "100.50", "N"}}));
-  // Failures come back as false and book nothing.
+  // Bad input raises before anything is written; database failures come
+  // back as false. Neither books anything.
   Sql("delete from VEI_DESPESA_VEICULO");
-  EXPECT_FALSE(grava(40, "31/02/2025"));  // no such date
-  EXPECT_FALSE(grava(40, "ontem"));
-  EXPECT_FALSE(grava(40, "14/03/2025", "DBASE"));  // no such database kind
+  EXPECT_THROW(grava(40, "31/02/2025"), Error);  // no such date
+  EXPECT_THROW(grava(40, "ontem"), Error);
+  EXPECT_THROW(grava(40, "14/03/2025", "DBASE"), Error);  // no such database kind
   EXPECT_TRUE(Rows(despesas).empty());
   EXPECT_FALSE(dm.sdsAux->Active());
   pagamentos(41, {"1, 'AV.ABC', 25000"});  // a malformed appraisal number

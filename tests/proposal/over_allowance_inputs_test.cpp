@@ -1,0 +1,87 @@
+// GravaDiferencaAvaliacaoSaida takes the processing date as the host sends it
+// (ISO) or in the local form, and refuses a database kind or a date it cannot
+// use before any statement, so the booked expense is never deleted without
+// being written again.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "proposal/proposal_seed.h"
+#include "veiculo/error.h"
+
+namespace veiculo::testing {
+namespace {
+
+class OverAllowanceInputsTest : public ProposalDbTest {
+ protected:
+  void SetUp() override {
+    ProposalDbTest::SetUp();
+    // Proposal 40 of V40 paid 25,000.00 for trade-in 123 appraised at 23,500.00;
+    // a booking of 999.00 on 01/01/2025 is already there.
+    Insert("VEI_AVALIACAO", "AVALIACAO, VAL_AVALIACAO", {"123, 23500"});
+    Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, VEICULO", {"1, 40, 'V40'"});
+    Insert("VEI_PAGAMENTO",
+           "REVENDA, PROPOSTA, NUMERO_PAGAMENTO, NEGOCIACAO, IDENTIFICACAO, VAL_PAGAMENTO",
+           {"1, 40, 1, 1, 'AV.0000123', 25000"});
+    Insert("VEI_DESPESA_VEICULO",
+           "VEICULO, DOCUMENTO, CONTADOR, DESPESA, TIPO, DTA_DESPESA_VEICULO, "
+           "VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL",
+           {"'V40', 40, 0, 77, 'NF', '2025-01-01', 999, 'N'"});
+  }
+  bool Grava(const std::string& banco, const std::string& data) {
+    return dm.GravaDiferencaAvaliacaoSaida(banco, data, 1, 1, 40, 1, 77);
+  }
+  TextRows Despesas() {
+    return Rows(
+        "select VEICULO, DOCUMENTO, DTA_DESPESA_VEICULO, VAL_DESPESA_VEICULO "
+        "from VEI_DESPESA_VEICULO");
+  }
+};
+
+TEST_F(OverAllowanceInputsTest, TheHostsIsoDatesAndTheLocalFormAreTaken) {
+  for (const char* data : {"2025-03-14", "2025-03-14T10:00:00", "14/03/2025"}) {
+    SCOPED_TRACE(data);
+    ASSERT_TRUE(Grava("INTERBASE", data));
+    // 25,000.00 - 23,500.00 booked on the day, replacing the earlier booking.
+    EXPECT_EQ(Despesas(), (TextRows{{"V40", "40", "2025-03-14T00:00:00", "1500.00"}}));
+  }
+}
+
+TEST_F(OverAllowanceInputsTest, BadInputIsRefusedBeforeAnythingIsDeleted) {
+  struct Case {
+    const char* banco;
+    const char* data;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"DBASE", "14/03/2025",
+       "GravaDiferencaAvaliacaoSaida: pfBancoDados 'DBASE' is not a database kind (ORACLE, "
+       "INTERBASE or SQLSERVER)"},
+      {"INTERBASE", "ontem",
+       "GravaDiferencaAvaliacaoSaida: pfDataProcessamento 'ontem' is not a date (dd/mm/yyyy, "
+       "YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS)"},
+      {"INTERBASE", "31/02/2025",
+       "GravaDiferencaAvaliacaoSaida: pfDataProcessamento '31/02/2025' is not a date "
+       "(dd/mm/yyyy, YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS)"},
+      {"INTERBASE", "",
+       "GravaDiferencaAvaliacaoSaida: pfDataProcessamento '' is not a date (dd/mm/yyyy, "
+       "YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.banco) + " " + c.data);
+    const long before = connection().StatementCount();
+    try {
+      Grava(c.banco, c.data);
+      ADD_FAILURE() << "no error raised";
+    } catch (const Error& e) {
+      EXPECT_EQ(e.category(), ErrorCategory::Validation);
+      EXPECT_EQ(e.message(), c.message);
+    }
+    EXPECT_EQ(connection().StatementCount(), before);
+    EXPECT_EQ(Despesas(), (TextRows{{"V40", "40", "2025-01-01T00:00:00", "999.00"}}));
+  }
+}
+
+}  // namespace
+}  // namespace veiculo::testing
