@@ -61,6 +61,11 @@ void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRe
   else
     throw Error(ErrorCategory::Validation, "AtualizaContato: unknown action '" + pfSituacao +
                                                "' (expected CANCELAR, REABRIR or APROVAR)");
+  // The action is stamped with the processing date: without one it would be
+  // dated 30/12/1899.
+  if (tPvDataProcessamento == 0)
+    throw Error(ErrorCategory::Validation,
+                "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
   // The dealer's default contact form, read without disturbing the
   // parameters the caller has loaded (they may be another dealer's).
   const std::string forma =
@@ -81,10 +86,15 @@ void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRe
 
   sdsAux->SetCommandText("select * from CAC_CONTATO" + chave);
   sdsAux->Open();
-  const bool contato_existe = !sdsAux->IsEmpty();
-  const Value dta_contato = contato_existe ? sdsAux->FieldByName("DTA_CONTATO").AsValue() : Value();
-  const Value encaminhado =
-      contato_existe ? sdsAux->FieldByName("USUARIO_ENCAMINHADO_ORIGINAL").AsValue() : Value();
+  // An action of a contact that does not exist would be an orphan row.
+  if (sdsAux->IsEmpty()) {
+    sdsAux->Close();
+    throw Error(ErrorCategory::NotFound, "AtualizaContato: contact " + Num(pfContato) +
+                                             " of dealer " + Num(pfEmpresa) + "/" + Num(pfRevenda) +
+                                             " does not exist");
+  }
+  const Value dta_contato = sdsAux->FieldByName("DTA_CONTATO").AsValue();
+  const Value encaminhado = sdsAux->FieldByName("USUARIO_ENCAMINHADO_ORIGINAL").AsValue();
   sdsAux->Close();
 
   const DateTime agora = proposal::AgoraNoDia(tPvDataProcessamento, Agora());
