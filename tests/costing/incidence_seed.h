@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,63 +21,14 @@
 
 namespace veiculo::testing {
 
-using Columns = std::vector<SeedColumn>;
-
-inline Columns operator+(Columns a, const Columns& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
-inline double Day(int year, int month, int day) {
-  return platform::EncodeDate(year, month, day);
-}
 inline Value DateValue(int year, int month, int day) {
   return Value::DateTime(Day(year, month, day));
 }
-inline Value F(double v) {
-  return Value::Float(v);
-}
-inline Value I(int64_t v) {
-  return Value::Integer(v);
-}
-inline Value T(const std::string& v) {
-  return Value::Text(v);
-}
-
-// Columns from blank-separated names and their values, in order.
-inline Columns Cols(const std::string& names, const std::vector<Value>& values) {
-  static std::deque<std::string> pool;  // keeps the names SeedColumn points to alive
-  std::istringstream in(names);
-  Columns out;
-  for (std::string name; in >> name;) {
-    pool.push_back(name);
-    out.push_back({pool.back().c_str(), values.at(out.size())});
-  }
-  EXPECT_EQ(out.size(), values.size()) << names;
-  return out;
-}
-
-inline void Insert(Connection& c, const std::string& table, const std::string& names,
-                   const std::vector<Value>& values) {
-  InsertRow(c, table, Cols(names, values));
-}
-
 inline const double kFatFabrica = Day(2024, 1, 5);
 inline const double kVenda = Day(2024, 3, 10);
 inline const double kProcessamento = Day(2024, 3, 15);
 inline constexpr double kSemPercentual = -999999999.0;
 
-// An invoice of company 1, series "U", counter 1.
-struct Invoice {
-  int revenda;
-  int numero;
-  std::string tipo;
-};
-
-inline Columns KeyOf(const Invoice& nf) {
-  return Cols("EMPRESA REVENDA NUMERO_NOTA_FISCAL SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR",
-              {I(1), I(nf.revenda), I(nf.numero), T("U"), T(nf.tipo), I(1)});
-}
 inline void SeedHeader(Connection& c, const Invoice& nf, const Columns& columns) {
   InsertRow(c, "FAT_MOVIMENTO_CAPA", KeyOf(nf) + columns);
 }
@@ -87,19 +36,6 @@ inline void SeedVehicleLine(Connection& c, const Invoice& nf, const std::string&
                             const Columns& columns) {
   InsertRow(c, "FAT_MOVIMENTO_VEICULO", KeyOf(nf) + Columns{{"VEICULO", T(veiculo)}} + columns);
 }
-inline Columns EntryInvoiceOf(const Invoice& nf) {
-  return Cols(
-      "EMPRESA_NFENTRADA REVENDA_NFENTRADA TIPO_TRANSACAO_NFENTRADA NUMERO_NOTA_NFENTRADA "
-      "SERIE_NOTA_NFENTRADA CONTADOR_NFENTRADA",
-      {I(1), I(nf.revenda), T(nf.tipo), I(nf.numero), T("U"), I(1)});
-}
-inline Columns ExitInvoiceOf(const Invoice& nf) {
-  return Cols(
-      "EMPRESA_NFSAIDA REVENDA_NFSAIDA TIPO_TRANSACAO_NFSAIDA NUMERO_NOTA_NFSAIDA "
-      "SERIE_NOTA_FISCAL_NFSAIDA CONTADOR_NFSAIDA",
-      {I(1), I(nf.revenda), T(nf.tipo), I(nf.numero), T("U"), I(1)});
-}
-
 // Model M1 without prices.
 inline void SeedModel(Connection& c) {
   SeedModelo(c, 1, "M1", Prices{});
@@ -112,21 +48,6 @@ inline void SeedDealer(Connection& c, int revenda, Value pct_issqn, const Column
          "EMPRESA REVENDA PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS PCT_ISSQN",
          {I(1), I(revenda), F(1.65), F(7.6), F(0.65), F(3), pct_issqn});
   InsertRow(c, "VEI_PARAMETRO", Cols("EMPRESA REVENDA", {I(1), I(revenda)}) + parametros);
-}
-
-// `base` with the columns of `given` replaced or added.
-inline Columns Overridden(Columns base, const Columns& given) {
-  for (const SeedColumn& g : given) {
-    bool replaced = false;
-    for (SeedColumn& b : base) {
-      if (std::string(b.name) == g.name) {
-        b.value = g.value;
-        replaced = true;
-      }
-    }
-    if (!replaced) base.push_back(g);
-  }
-  return base;
 }
 
 // An active normal line of formula F1 (or another); the columns given add to

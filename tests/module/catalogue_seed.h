@@ -4,53 +4,24 @@
 // are shared with other folders' seeds.
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/db/sql_dataset.h"
+#include "support/kit.h"
 #include "veiculo/connection.h"
 #include "veiculo/value.h"
 
 namespace veiculo::testing {
 
-struct SeedColumn {
-  const char* name;
-  Value value;
-};
-
-inline Value Money(std::optional<double> amount) {
-  return amount ? Value::Float(*amount) : Value::Null();
-}
-
-inline Value TextOrNull(const std::optional<std::string>& text) {
-  return text ? Value::Text(*text) : Value::Null();
-}
+using SeedColumn = Column;
 
 inline void InsertRow(Connection& connection, const std::string& table,
                       const std::vector<SeedColumn>& columns) {
-  std::string names;
-  std::string markers;
-  for (const SeedColumn& column : columns) {
-    names += (names.empty() ? "" : ", ") + std::string(column.name);
-    markers += (markers.empty() ? ":" : ", :") + std::string(column.name);
-  }
-  platform::SqlDataSet insert("seed" + table, &connection);
-  insert.SetCommandText("insert into " + table + " (" + names + ") values (" + markers + ")");
-  for (const SeedColumn& column : columns) insert.ParamByName(column.name).value = column.value;
-  insert.ExecSQL();
+  Insert(connection, table, columns);
 }
-
-// The same with the column names in one blank-separated list, values in order.
 inline void InsertRow(Connection& connection, const std::string& table, const std::string& names,
                       const std::vector<Value>& values) {
-  std::istringstream in(names);
-  std::vector<std::string> held;
-  for (std::string name; in >> name;) held.push_back(name);
-  std::vector<SeedColumn> columns;
-  for (size_t i = 0; i < values.size() && i < held.size(); ++i)
-    columns.push_back({held[i].c_str(), values[i]});
-  InsertRow(connection, table, columns);
+  Insert(connection, table, names, values);
 }
 
 // Public price and paint surcharges of a model (VEI_MODELO) or, with a dealer,

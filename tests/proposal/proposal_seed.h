@@ -13,17 +13,11 @@
 #include "platform/format/date_time.h"
 #include "platform/format/format_float.h"
 #include "platform/text.h"
+#include "support/kit.h"
 #include "support/module_test_peer.h"
-#include "support/test_database.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::testing {
-
-using TextRows = std::vector<std::vector<std::string>>;
-
-inline double Moment(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  return platform::EncodeDateTime(year, month, day, hour, minute, second);
-}
 
 class ProposalDbTest : public DbTest {
  protected:

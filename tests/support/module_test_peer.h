@@ -1,16 +1,16 @@
 #pragma once
 // The module's test seam: reaches the private state and helpers of
-// TddmVeiculoCompartilhadoBD that tests check but hosts never see.
+// the module class that tests check but hosts never see.
 
 #include <string>
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/module_under_test.h"
 
 namespace veiculo {
 
 class ModuleTestPeer {
  public:
-  explicit ModuleTestPeer(TddmVeiculoCompartilhadoBD& module) : m_(module) {}
+  explicit ModuleTestPeer(testing::ModuleUnderTest& module) : m_(module) {}
 
   std::string AddSQL(const std::string& value, const std::string& type) const {
     return m_.AddSQL(value, type);
@@ -73,7 +73,7 @@ class ModuleTestPeer {
   }
 
  private:
-  TddmVeiculoCompartilhadoBD& m_;
+  testing::ModuleUnderTest& m_;
 };
 
 }  // namespace veiculo

@@ -1,9 +1,9 @@
 #include "support/test_database.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 
 #include "platform/db/schema_loader.h"
 

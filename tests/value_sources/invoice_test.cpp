@@ -11,44 +11,12 @@
 namespace veiculo::testing {
 namespace {
 
-// An invoice of company 1, series "U", counter 1.
-struct Invoice {
-  int revenda, numero;
-  const char* tipo;
-};
-Columns KeyOf(const Invoice& nf) {
-  return {{"REVENDA", I(nf.revenda)},
-          {"NUMERO_NOTA_FISCAL", I(nf.numero)},
-          {"SERIE_NOTA_FISCAL", T("U")},
-          {"TIPO_TRANSACAO", T(nf.tipo)},
-          {"CONTADOR", I(1)}};
-}
 void SeedHeader(Connection& c, const Invoice& nf, const Columns& cols) {
-  Row(c, "FAT_MOVIMENTO_CAPA", KeyOf(nf) + cols);
+  AddInvoice(c, nf, cols);
 }
 void SeedVehicleLine(Connection& c, const Invoice& nf, const std::string& veiculo,
                      const Columns& cols) {
-  Row(c, "FAT_MOVIMENTO_VEICULO", KeyOf(nf) + Columns{{"VEICULO", T(veiculo)}} + cols);
-}
-// The six vehicle columns pointing at its entry, exit or freight invoice.
-Columns Points(const char* const (&n)[6], const Invoice& nf) {
-  return {{n[0], I(1)},         {n[1], I(nf.revenda)}, {n[2], T(nf.tipo)},
-          {n[3], I(nf.numero)}, {n[4], T("U")},        {n[5], I(1)}};
-}
-Columns EntryInvoiceOf(const Invoice& nf) {
-  return Points({"EMPRESA_NFENTRADA", "REVENDA_NFENTRADA", "TIPO_TRANSACAO_NFENTRADA",
-                 "NUMERO_NOTA_NFENTRADA", "SERIE_NOTA_NFENTRADA", "CONTADOR_NFENTRADA"},
-                nf);
-}
-Columns ExitInvoiceOf(const Invoice& nf) {
-  return Points({"EMPRESA_NFSAIDA", "REVENDA_NFSAIDA", "TIPO_TRANSACAO_NFSAIDA",
-                 "NUMERO_NOTA_NFSAIDA", "SERIE_NOTA_FISCAL_NFSAIDA", "CONTADOR_NFSAIDA"},
-                nf);
-}
-Columns FreightInvoiceOf(const Invoice& nf) {
-  return Points({"EMPRESA_NFFRETE", "REVENDA_NFFRETE", "TIPO_TRANSACAO_NFFRETE",
-                 "NUMERO_NOTA_FISCAL_NFFRETE", "SERIE_NOTA_FISCAL_NFFRETE", "CONTADOR_NFFRETE"},
-                nf);
+  AddInvoiceVehicle(c, nf, veiculo, cols);
 }
 Columns Amounts(double tot, double desconto, double frete) {
   return {{"TOT_NOTA_FISCAL", F(tot)}, {"VALDESCONTO", F(desconto)}, {"VAL_FRETE_PF", F(frete)}};

@@ -12,38 +12,15 @@
 #include "module/catalogue_seed.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/date_time.h"
+#include "support/kit.h"
 #include "support/module_test_peer.h"
-#include "support/test_database.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::testing {
 
-using Columns = std::vector<SeedColumn>;
-
 inline double Dia(int year, int month, int day) {
   return platform::EncodeDate(year, month, day);
 }
-inline Value I(int64_t v) {
-  return Value::Integer(v);
-}
-inline Value T(const std::string& v) {
-  return Value::Text(v);
-}
-inline Value F(double v) {
-  return Value::Float(v);
-}
-inline Value D(double v) {
-  return Value::DateTime(v);
-}
-inline Value IntOrNull(std::optional<int64_t> v) {
-  return v ? I(*v) : Value::Null();
-}
-
-inline Columns operator+(Columns a, const Columns& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 inline void Row(Connection& c, const std::string& table, const Columns& columns) {
   InsertRow(c, table, Columns{{"EMPRESA", I(1)}} + columns);
 }
@@ -51,16 +28,10 @@ inline void Row(Connection& c, const std::string& table, const Columns& columns)
 // The same with the column names in one comma-separated list: "A,B", {a, b}.
 inline void Row(Connection& c, const std::string& table, const std::string& names,
                 const std::vector<Value>& values) {
-  std::vector<std::string> split(1);
-  for (char ch : names) {
-    if (ch == ',')
-      split.emplace_back();
-    else
-      split.back().push_back(ch);
-  }
-  Columns columns;
-  for (size_t i = 0; i < values.size(); ++i) columns.push_back({split.at(i).c_str(), values[i]});
-  Row(c, table, columns);
+  std::string spaced = names;
+  for (char& ch : spaced)
+    if (ch == ',') ch = ' ';
+  Row(c, table, Cols(spaced, values, table));
 }
 
 // A vehicle of model M1 with its follow-up record, as LerVeiculo joins them
