@@ -22,10 +22,10 @@ TEST_F(CompanyScopedCostSourcesTest, AdjustmentsOfTheSameCodeInAnotherCompanyDoN
   const Columns outra =
       Cols("EMPRESA REVENDA NUMERO_NOTA_FISCAL SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR",
            {I(2), I(1), I(200), T("U"), T("AJE"), I(1)});
-  InsertRow(connection(), "FAT_MOVIMENTO_CAPA",
-            outra + Cols("STATUS DTA_DOCUMENTO", {T("F"), DateValue(2024, 3, 1)}));
-  InsertRow(connection(), "FAT_MOVIMENTO_VEICULO",
-            outra + Cols("VEICULO VAL_CUSTO", {T("V1"), F(999)}));
+  Insert(connection(), "FAT_MOVIMENTO_CAPA",
+         outra + Cols("STATUS DTA_DOCUMENTO", {T("F"), DateValue(2024, 3, 1)}));
+  Insert(connection(), "FAT_MOVIMENTO_VEICULO",
+         outra + Cols("VEICULO VAL_CUSTO", {T("V1"), F(999)}));
 
   // The entry invoice 60,000.00 plus company 1's adjustment 250.00.
   dm.LerParametro(1, 1);

@@ -19,10 +19,10 @@ class FormulaLinesOfOneFormulaTest : public CusteioTest {
     const Columns signs = Cols("BASE_FINANCEIRO CUSTO_CONTABIL", {T("+"), T("+")});
     SeedLine(c, 1, "V", signs);
     SeedLine(c, 1, "V", signs, "F2");
-    InsertRow(c, "VEI_FORMULA_LINHA",
-              Cols("EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA",
-                   {I(2), T("F1"), I(1), T("N"), T("A"), T("V")}) +
-                  signs);
+    Insert(c, "VEI_FORMULA_LINHA",
+           Cols("EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA",
+                {I(2), T("F1"), I(1), T("N"), T("A"), T("V")}) +
+               signs);
     dm.SetdPbValorVenda(2000);
     dm.AlteraCommandText("cdsFormulaLinha",
                          "select * from VEI_FORMULA_LINHA order by EMPRESA, FORMULA, "

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "proposal/proposal_seed.h"
+#include "support/expect_error.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
@@ -27,14 +28,9 @@ TEST_F(ContactActionGuardTest, NoProcessingDateNoWrite) {
   const long before = connection().StatementCount();
   for (const char* acao : {"CANCELAR", "REABRIR", "APROVAR"}) {
     SCOPED_TRACE(acao);
-    try {
-      dm.AtualizaContato(1, 1, 20, 30, acao, "5");
-      ADD_FAILURE() << "no error raised";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(e.message(),
-                "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
-    }
+    EXPECT_VEICULO_ERROR(
+        dm.AtualizaContato(1, 1, 20, 30, acao, "5"), ErrorCategory::Validation,
+        "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
   }
   EXPECT_EQ(connection().StatementCount(), before);
   EXPECT_EQ(One("select SITUACAO from CAC_CONTATO where CONTATO = 20"), "A");
@@ -50,15 +46,11 @@ TEST_F(ContactActionGuardTest, AContactThatDoesNotExistGetsNoAction) {
   dm.SettPvDataProcessamento(Moment(2025, 3, 12));
   for (const char* acao : {"CANCELAR", "REABRIR", "APROVAR"}) {
     SCOPED_TRACE(acao);
-    try {
-      dm.AtualizaContato(1, 1, 21, 30, acao, "5");
-      ADD_FAILURE() << "no error raised";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::NotFound);
-      EXPECT_EQ(e.message(), "AtualizaContato: contact 21 of dealer 1/1 does not exist");
-    }
+    EXPECT_VEICULO_ERROR(dm.AtualizaContato(1, 1, 21, 30, acao, "5"), ErrorCategory::NotFound,
+                         "AtualizaContato: contact 21 of dealer 1/1 does not exist");
     // Nor does contact 20 of dealer 2.
-    EXPECT_THROW(dm.AtualizaContato(1, 2, 20, 30, acao, "5"), Error);
+    EXPECT_VEICULO_ERROR(dm.AtualizaContato(1, 2, 20, 30, acao, "5"), ErrorCategory::NotFound,
+                         "AtualizaContato: contact 20 of dealer 1/2 does not exist");
   }
   EXPECT_TRUE(Acoes().empty());
 }

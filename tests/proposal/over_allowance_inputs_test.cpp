@@ -8,6 +8,7 @@
 #include <string>
 
 #include "proposal/proposal_seed.h"
+#include "support/expect_error.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
@@ -71,13 +72,7 @@ TEST_F(OverAllowanceInputsTest, BadInputIsRefusedBeforeAnythingIsDeleted) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.banco) + " " + c.data);
     const long before = connection().StatementCount();
-    try {
-      Grava(c.banco, c.data);
-      ADD_FAILURE() << "no error raised";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(e.message(), c.message);
-    }
+    EXPECT_VEICULO_ERROR(Grava(c.banco, c.data), ErrorCategory::Validation, c.message);
     EXPECT_EQ(connection().StatementCount(), before);
     EXPECT_EQ(Despesas(), (TextRows{{"V40", "40", "2025-01-01T00:00:00", "999.00"}}));
   }
