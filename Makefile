@@ -6,7 +6,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 DEMO_DB ?= var/demo.fdb
 
-.PHONY: all deps configure build test demo bench format clean
+.PHONY: all deps configure build test demo bench package format clean
 
 all: build
 
@@ -27,6 +27,12 @@ demo: build
 
 bench: build
 	@./scripts/bench "$(BUILD_DIR)"
+
+# The Debian package (host, library, headers, schema) in $(BUILD_DIR)/veiculo_*.deb,
+# checked unpacked: its host creates the demo dealer and costs a vehicle.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+	@./scripts/check-package "$$(ls -t $(BUILD_DIR)/veiculo_*.deb | head -1)"
 
 format:
 	@find include src apps tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i

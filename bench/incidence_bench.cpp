@@ -18,9 +18,9 @@
 
 #include "bench_database.h"
 #include "demo/demo_dealer.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -64,7 +64,7 @@ struct PreparedModule {
     return dm.BuscaIncidencia(demo::kDemoVehicle, kFormula, demo::kEmpresa, demo::kRevendaMatriz,
                               linha, -1, kProcessamento, false, "");
   }
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   const double kProcessamento = platform::EncodeDate(2025, 3, 20);
 };
 

@@ -17,8 +17,8 @@
 
 #include "bench_database.h"
 #include "demo/demo_dealer.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -54,7 +54,7 @@ struct BoundModule {
     dm.InicializaDM();
     dm.AtribuiConexao(&connection);
   }
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
 };
 
 void ReportStatements(benchmark::State& state, const Connection& connection, long before) {

@@ -12,9 +12,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_database.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -58,7 +58,7 @@ BenchDatabase& Database() {
 
 void RunPresentValue(benchmark::State& state, int indice) {
   Connection& connection = Database().connection();
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   dm.AtribuiConexao(&connection);
   const double data1 = platform::EncodeDate(2022, 3, 15);

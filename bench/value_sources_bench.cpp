@@ -14,9 +14,9 @@
 #include <string>
 
 #include "bench_database.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -84,7 +84,7 @@ BenchDatabase& Database() {
 
 void EntryInvoiceC(benchmark::State& state, const std::string& veiculo) {
   Connection& connection = Database().connection();
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   dm.AtribuiConexao(&connection);
   if (!dm.LerVeiculo(1, veiculo, true)) {

@@ -25,9 +25,9 @@
 
 #include "bench_database.h"
 #include "demo/demo_dealer.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::bench {
 namespace {
@@ -98,7 +98,7 @@ std::vector<double> FloorSamples(Connection& connection, int samples) {
 void PerVehicle(benchmark::State& state) {
   Fleet& fleet = SyntheticFleet();
   Connection& connection = fleet.database.connection();
-  TddmVeiculoCompartilhadoBD dm;
+  TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   dm.AtribuiConexao(&connection);
   // The synthetic vehicles entered between January and June 2025.

@@ -15,10 +15,18 @@ find_library(SOCI_ODBC_LIBRARY soci_odbc REQUIRED)
 find_path(FIREBIRD_INCLUDE_DIR ibase.h REQUIRED)
 find_library(FIREBIRD_LIBRARY fbclient REQUIRED)
 
+# Inside the build: the libraries found, with SOCI's and Boost's headers.
+# Installed (what a consumer of the static libveiculo links): the same
+# libraries by name, found in the system's library folders.
 add_library(veiculo_soci INTERFACE)
-target_include_directories(veiculo_soci SYSTEM INTERFACE ${SOCI_INCLUDE_DIR} ${FIREBIRD_INCLUDE_DIR})
+target_include_directories(veiculo_soci SYSTEM INTERFACE
+  $<BUILD_INTERFACE:${SOCI_INCLUDE_DIR}> $<BUILD_INTERFACE:${FIREBIRD_INCLUDE_DIR}>)
 target_link_libraries(veiculo_soci INTERFACE
-  ${SOCI_CORE_LIBRARY} ${SOCI_FIREBIRD_LIBRARY} ${SOCI_ODBC_LIBRARY} ${FIREBIRD_LIBRARY} Boost::headers)
+  $<BUILD_INTERFACE:${SOCI_CORE_LIBRARY}> $<BUILD_INTERFACE:${SOCI_FIREBIRD_LIBRARY}>
+  $<BUILD_INTERFACE:${SOCI_ODBC_LIBRARY}> $<BUILD_INTERFACE:${FIREBIRD_LIBRARY}>
+  $<BUILD_INTERFACE:Boost::headers>
+  $<INSTALL_INTERFACE:soci_firebird> $<INSTALL_INTERFACE:soci_odbc>
+  $<INSTALL_INTERFACE:soci_core> $<INSTALL_INTERFACE:fbclient>)
 
 if(VEICULO_BUILD_TESTS)
   find_package(GTest REQUIRED)

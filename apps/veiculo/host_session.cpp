@@ -48,7 +48,7 @@ HostSession::HostSession(const SessionOptions& options) {
     connection_->SetStatementLog(
         [log = log_](const std::string& sql) { *log << OneLine(sql) << '\n'; });
   }
-  module_ = std::make_unique<TddmVeiculoCompartilhadoBD>();
+  module_ = TddmVeiculoCompartilhadoBD::Cria();
   module_->InicializaDM();
   module_->AtribuiConexao(connection_.get());
   connection_->Begin();

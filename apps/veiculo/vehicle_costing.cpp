@@ -5,7 +5,6 @@
 
 #include <fmt/format.h>
 
-#include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/format_float.h"
 #include "platform/text.h"
@@ -110,28 +109,29 @@ double CostVehicle(TddmVeiculoCompartilhadoBD& module, Connection& connection, i
 
 void PrintCosting(std::ostream& out, TddmVeiculoCompartilhadoBD& module, Connection& connection,
                   int32_t empresa, const std::string& veiculo, double venda) {
-  platform::ClientDataSet linhas("cdsFormula");
+  DataPacket linhas;
   const std::string resumo =
       module.BuscaCalculoVeiculo(&connection, linhas, empresa, veiculo, venda);
   out << fmt::format("Costing of vehicle {} for a sale value of R$ {}\n", veiculo, Amount(venda));
   out << fmt::format("  {:>3}  {:<40} {:<8} {:>9} {:>15} {:>15}\n", "seq", "line", "CT LB MC", "%",
                      "historic", "present");
-  for (linhas.First(); !linhas.Eof(); linhas.Next()) {
-    auto sign = [&linhas](const char* field) {
-      const std::string s = linhas.FieldByName(field).AsText();
+  for (const DataPacket::Row& row : linhas.rows) {
+    auto cell = [&linhas, &row](const char* field) -> const Value& {
+      return row[static_cast<size_t>(linhas.FieldIndex(field))];
+    };
+    auto sign = [&cell](const char* field) {
+      const std::string s = cell(field).AsText();
       return s.empty() ? std::string(".") : s.substr(0, 1);
     };
-    const platform::Field percentual = linhas.FieldByName("PERCENTUAL");
+    const Value& percentual = cell("PERCENTUAL");
     out << fmt::format(
-        "  {:>3}  {:<40} {:<2} {:<2} {:<2} {:>9} {:>15} {:>15}\n",
-        linhas.FieldByName("SEQUENCIA").AsInteger(),
-        linhas.FieldByName("DES_LINHA_FORMULA").AsText(), sign("CUSTO_TOTAL"), sign("LUCRO_BRUTO"),
+        "  {:>3}  {:<40} {:<2} {:<2} {:<2} {:>9} {:>15} {:>15}\n", cell("SEQUENCIA").AsInteger(),
+        cell("DES_LINHA_FORMULA").AsText(), sign("CUSTO_TOTAL"), sign("LUCRO_BRUTO"),
         sign("MARGEM_CONTRIBUICAO"),
         percentual.IsNull() ? "" : platform::FormatFloat("0.00##", percentual.AsFloat()),
-        Amount(linhas.FieldByName("VAL_HISTORICO").AsFloat()),
-        Amount(linhas.FieldByName("VAL_PRESENTE").AsFloat()));
+        Amount(cell("VAL_HISTORICO").AsFloat()), Amount(cell("VAL_PRESENTE").AsFloat()));
   }
-  if (linhas.IsEmpty()) out << "  (no stored costing lines)\n";
+  if (linhas.rows.empty()) out << "  (no stored costing lines)\n";
   out << "  signs: CT total cost, LB gross profit, MC contribution margin (+ adds, - "
          "subtracts)\n\n";
   PrintSummary(out, resumo);

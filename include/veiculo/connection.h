@@ -19,11 +19,12 @@ namespace veiculo {
 
 namespace platform {
 class ConnectionImpl;
-}
+struct ConnectionAccess;
+}  // namespace platform
 
 struct FirebirdOptions {
   std::string user = "SYSDBA";
-  std::string password;         // not needed for an embedded database
+  std::string password;  // not needed for an embedded database
   std::string charset = "UTF8";
   // Create the database file when it does not exist (embedded or server path).
   bool create = false;
@@ -72,9 +73,8 @@ class Connection {
   // Number of statements sent so far (re-executions of a kept statement count).
   long StatementCount() const;
 
-  platform::ConnectionImpl& impl() { return *impl_; }
-
  private:
+  friend struct platform::ConnectionAccess;  // the platform's datasets reach the engine through it
   explicit Connection(std::unique_ptr<platform::ConnectionImpl> impl);
   std::unique_ptr<platform::ConnectionImpl> impl_;
 };

@@ -1,20 +1,23 @@
 #pragma once
 // TddmVeiculoCompartilhadoBD: the data module that carries every vehicle-domain
-// server operation.
+// server operation, as a host sees it.
 //
-// The host creates it, calls InicializaDM once, binds its connection with
-// AtribuiConexao (or through an operation that receives the connection), calls
-// operations and finally FinalizaDM. One instance serves one call at a time;
-// between calls it keeps state only in its value holders, its parameter cache
-// and the client datasets that serve as caches.
+// The host creates it with Cria(), calls InicializaDM once, binds its
+// connection with AtribuiConexao (or through an operation that receives the
+// connection), calls operations and finally FinalizaDM. One instance serves
+// one call at a time; between calls it keeps state only in its value holders,
+// its parameter cache and the client datasets that serve as caches.
 //
-// The module never begins, commits or rolls back a transaction. Operations of
-// the costing and value sources raise veiculo::Error on database failures;
+// The module never begins, commits or rolls back a transaction: the host owns
+// the connection's transaction (veiculo/connection.h). Operations of the
+// costing and value sources raise veiculo::Error on database failures;
 // workflow operations turn failures into status texts.
 //
-// The components of the module (SQL datasets "sds...", providers "dsp...",
-// client datasets "cds...") are members of the same names and are also found
-// by name (FindComponent), as some operations address them that way.
+// Client datasets travel as data packets (veiculo/data_packet.h): an operation
+// that fills a client's dataset fills the packet it is given.
+//
+// Some operations address the module's components (SQL datasets "sds...",
+// client datasets "cds...") by name, as FechaSds and AlteraCommandText do.
 
 #include <cstdint>
 #include <functional>
@@ -29,20 +32,6 @@ namespace veiculo {
 
 class Connection;
 
-namespace platform {
-class Component;
-class DataSet;
-class SqlDataSet;
-class Provider;
-class ClientDataSet;
-}  // namespace platform
-
-namespace costing {
-struct DatasCusteio;
-struct LinhaCusteio;
-struct AvaliacaoCusteio;
-}  // namespace costing
-
 class TddmVeiculoCompartilhadoBD {
  public:
   // A date-time as the module counts it: days since 30/12/1899, fraction = time of day.
@@ -50,66 +39,71 @@ class TddmVeiculoCompartilhadoBD {
   // "Now" as the module sees it (the system clock unless a host or test sets another).
   using Clock = std::function<DateTime()>;
 
-  TddmVeiculoCompartilhadoBD();
-  ~TddmVeiculoCompartilhadoBD();
+  // A new module with its components created, not yet initialised nor bound.
+  static std::unique_ptr<TddmVeiculoCompartilhadoBD> Cria();
+
+  virtual ~TddmVeiculoCompartilhadoBD() = default;
   TddmVeiculoCompartilhadoBD(const TddmVeiculoCompartilhadoBD&) = delete;
   TddmVeiculoCompartilhadoBD& operator=(const TddmVeiculoCompartilhadoBD&) = delete;
 
   // ---- Module frame ----
-  void InicializaDM();
-  void FinalizaDM();
+  virtual void InicializaDM() = 0;
+  virtual void FinalizaDM() = 0;
   // Binds the connection to every SQL dataset (closing them) and chooses the
   // dialect from its driver name.
-  void AtribuiConexao(Connection* pfConexao);
-  void SetaSQLConnection();
-  void LimpaSQLConnection();
+  virtual void AtribuiConexao(Connection* pfConexao) = 0;
+  virtual void SetaSQLConnection() = 0;
+  virtual void LimpaSQLConnection() = 0;
   // Throws veiculo::Error (not found) for a name that is not a component.
-  void FechaSds(const std::string& pNomeSds);
-  void AlteraCommandText(const std::string& pNomeCds, const std::string& pCommandText);
-  // The open-time hook of every SQL dataset: adapts its text to the dialect.
-  void sdsPadraoBeforeOpen(platform::DataSet& DataSet);
+  virtual void FechaSds(const std::string& pNomeSds) = 0;
+  virtual void AlteraCommandText(const std::string& pNomeCds, const std::string& pCommandText) = 0;
 
   // ---- Parameters, permissions, vehicle ----
-  bool LerParametro(int32_t pfEmpresa, int32_t pfRevenda);
-  bool LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda, DataPacket& pcdsParametro,
-                          DataPacket& pcdsRevenda, int32_t& pUB, int32_t& pUF,
-                          double& pPis_Cofins);
+  virtual bool LerParametro(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  virtual bool LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda, DataPacket& pcdsParametro,
+                                  DataPacket& pcdsRevenda, int32_t& pUB, int32_t& pUF,
+                                  double& pPis_Cofins) = 0;
   // The packet of cdsParametro when it is open; otherwise the integer 1.
-  std::variant<DataPacket, int32_t> BuscaCdsParametro();
-  bool PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao);
-  void BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda);
-  bool LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo, bool pfUtilizaFindKey);
-  bool LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo, DataPacket& pcdsVeiculo,
-                        DataPacket& pcdsFormulaLinha, bool pfUtilizaFindKey);
+  virtual std::variant<DataPacket, int32_t> BuscaCdsParametro() = 0;
+  virtual bool PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) = 0;
+  virtual void BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  virtual bool LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo,
+                          bool pfUtilizaFindKey) = 0;
+  virtual bool LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo,
+                                DataPacket& pcdsVeiculo, DataPacket& pcdsFormulaLinha,
+                                bool pfUtilizaFindKey) = 0;
 
   // ---- Cost value sources: invoices, present value, registry values ----
   // One value of the current vehicle's entry invoice, selected by an incidence code.
-  double BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
-                               const std::string& pfIncidencia, DateTime PDataProcessamento);
+  virtual double BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
+                                       const std::string& pfIncidencia,
+                                       DateTime PDataProcessamento) = 0;
   // One value of the current vehicle's exit invoice, selected by an identification code.
-  double BuscaValorNotaSaida(int32_t pfEmpresa, int32_t pfRevenda,
-                             const std::string& pfIdentificacao,
-                             const std::string& pfSomarICMSPartRemeDest);
+  virtual double BuscaValorNotaSaida(int32_t pfEmpresa, int32_t pfRevenda,
+                                     const std::string& pfIdentificacao,
+                                     const std::string& pfSomarICMSPartRemeDest) = 0;
   // A value carried from pfData1 to pfData2 by an index or the vehicle's financing plan.
-  double BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice, double pfValor, DateTime pfData1,
-                            DateTime pfData2, const std::string& pfIncidencia,
-                            const std::string& veiculo);
-  double CalculaValorPresente(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice,
-                              const std::string& pfIncidencia, const std::string& pfVeiculo,
-                              double pfValor, DateTime pfData1, DateTime pfData2);
+  virtual double BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice, double pfValor,
+                                    DateTime pfData1, DateTime pfData2,
+                                    const std::string& pfIncidencia,
+                                    const std::string& veiculo) = 0;
+  virtual double CalculaValorPresente(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice,
+                                      const std::string& pfIncidencia, const std::string& pfVeiculo,
+                                      double pfValor, DateTime pfData1, DateTime pfData2) = 0;
   // The registry sale value of the current vehicle and its pieces.
-  double BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
-                                   int32_t PRevenda);
-  double BuscaValorEdicao(int32_t PEmpresa, const std::string& PModelo,
-                          const std::string& PTipoPintura, const std::string& PEdicao,
-                          int32_t PAnoModelo);
-  double BuscaValorPacote(int32_t PEmpresa, const std::string& PPacote, int32_t pAnomodelo,
-                          const std::string& pTipoPintura);
-  double SomaOpcionais(int32_t pfEmpresa, const std::string& pfConsideraOpc,
-                       const std::string& pfChassi);
-  double BuscarValorFichaGama(int32_t Empresa, const std::string& Modelo, const std::string& Chassi);
-  bool UtilizaNissanDI(const std::string& pfEmpresa, const std::string& pfRevenda);
-  bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao);
+  virtual double BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao,
+                                           bool PUsaPrecoPacote, int32_t PRevenda) = 0;
+  virtual double BuscaValorEdicao(int32_t PEmpresa, const std::string& PModelo,
+                                  const std::string& PTipoPintura, const std::string& PEdicao,
+                                  int32_t PAnoModelo) = 0;
+  virtual double BuscaValorPacote(int32_t PEmpresa, const std::string& PPacote, int32_t pAnomodelo,
+                                  const std::string& pTipoPintura) = 0;
+  virtual double SomaOpcionais(int32_t pfEmpresa, const std::string& pfConsideraOpc,
+                               const std::string& pfChassi) = 0;
+  virtual double BuscarValorFichaGama(int32_t Empresa, const std::string& Modelo,
+                                      const std::string& Chassi) = 0;
+  virtual bool UtilizaNissanDI(const std::string& pfEmpresa, const std::string& pfRevenda) = 0;
+  virtual bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao) = 0;
 
   // ---- Proposal support: lookups, messages, contacts, reservations ----
   // Lookups report a missing row by a neutral result (0, -1, 1 for the
@@ -117,48 +111,49 @@ class TddmVeiculoCompartilhadoBD {
   //
   // A message to a user, also filed under the proposal when pfProposta > 0.
   // Two messages of one instance are stamped at least a second apart.
-  void GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa, int32_t pfRevenda,
-                     int32_t pfUsuarioOri, int32_t pfUsuarioDes, int32_t pfProposta,
-                     const std::string& pfAssunto, const std::string& pfMensagem);
+  virtual void GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa, int32_t pfRevenda,
+                             int32_t pfUsuarioOri, int32_t pfUsuarioDes, int32_t pfProposta,
+                             const std::string& pfAssunto, const std::string& pfMensagem) = 0;
   // The proposal that holds a vehicle (pfCliente -1: any customer); pfRevenda
   // receives its dealer, and is left alone when there is none (result 0).
-  int32_t BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda, const std::string& pfVeiculo,
-                        int32_t pfCliente);
-  void BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                          int32_t& pfContato, int32_t& pfCliente, std::string& pfVeiculo,
-                          int32_t& pfPropostaFIB, std::string& pfTipoVenda);
+  virtual int32_t BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda, const std::string& pfVeiculo,
+                                int32_t pfCliente) = 0;
+  virtual void BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  int32_t& pfContato, int32_t& pfCliente, std::string& pfVeiculo,
+                                  int32_t& pfPropostaFIB, std::string& pfTipoVenda) = 0;
   // The situation code ("F" for a pending front-cashier record of the
   // contact); pfDescricao receives its description, unchanged for an unlisted code.
-  std::string BuscaSituacaoProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                                    std::string& pfDescricao);
-  int32_t BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta);
-  int32_t BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta, const std::string& pfVeiculo);
+  virtual std::string BuscaSituacaoProposta(int32_t pfEmpresa, int32_t pfRevenda,
+                                            int32_t pfProposta, std::string& pfDescricao) = 0;
+  virtual int32_t BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) = 0;
+  virtual int32_t BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta,
+                                       const std::string& pfVeiculo) = 0;
   // "code;description;value;adds|" per accessory of the negotiation.
-  std::string BuscaAcessoriosProposta(Connection* pfConexao, int32_t pfEmpresa, int32_t pfRevenda,
-                                      int32_t pfProposta, int32_t pfNegociacao);
-  int32_t BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta);
+  virtual std::string BuscaAcessoriosProposta(Connection* pfConexao, int32_t pfEmpresa,
+                                              int32_t pfRevenda, int32_t pfProposta,
+                                              int32_t pfNegociacao) = 0;
+  virtual int32_t BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda,
+                                       int32_t pfProposta) = 0;
   // The customer that supplies a courtesy: kind "1" the salesperson (else the
   // dealer), any other kind the dealer; -1 when there is none.
-  int32_t BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                          const std::string& pfTipo);
-  void CongelaValoresDaProposta(const std::string& pfChassi, int32_t pfEmpresa, int32_t pfRevenda,
-                                int32_t pfProposta);
+  virtual int32_t BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  const std::string& pfTipo) = 0;
+  virtual void CongelaValoresDaProposta(const std::string& pfChassi, int32_t pfEmpresa,
+                                        int32_t pfRevenda, int32_t pfProposta) = 0;
   // Books a trade-in over-allowance as a vehicle expense; false on any failure.
-  bool GravaDiferencaAvaliacaoSaida(const std::string& pfBancoDados,
-                                    const std::string& pfDataProcessamento, int32_t pfEmpresa,
-                                    int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao,
-                                    int32_t pfDifAvaliacaoSaida);
+  virtual bool GravaDiferencaAvaliacaoSaida(const std::string& pfBancoDados,
+                                            const std::string& pfDataProcessamento,
+                                            int32_t pfEmpresa, int32_t pfRevenda,
+                                            int32_t pfProposta, int32_t pfNegociacao,
+                                            int32_t pfDifAvaliacaoSaida) = 0;
   // pfSituacao "CANCELAR", "REABRIR" or "APROVAR"; any other raises
   // veiculo::Error (validation) before anything is written, as does a contact
   // form that is not a number.
-  void AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfContato, int32_t pfProposta,
-                       const std::string& pfSituacao, const std::string& pfFormaContato);
-  int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
-                           int32_t pfStatusAtual, DateTime pfDataReferencia);
-  // Handlers of cdsProposta, installed when the module is created.
-  void cdsPropostaAfterPost(platform::DataSet& DataSet);
-  void cdsPropostaAfterCancel(platform::DataSet& DataSet);
-  void cdsPropostaAfterDelete(platform::DataSet& DataSet);
+  virtual void AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfContato,
+                               int32_t pfProposta, const std::string& pfSituacao,
+                               const std::string& pfFormaContato) = 0;
+  virtual int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
+                                   int32_t pfStatusAtual, DateTime pfDataReferencia) = 0;
 
   // ---- Incidence resolution ----
   // The amount of one line of a costing formula: the value its incidence code
@@ -168,56 +163,62 @@ class TddmVeiculoCompartilhadoBD {
   // turned into ISSQN when the line asks for it. pfTipo "$" makes incidence "C"
   // include the formula's base lines. Reads the vehicle loaded by LerVeiculo
   // and the parameters of LerParametro; 0 when the line does not exist.
-  double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
-                         int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha,
-                         double pfPercentual, DateTime pfDataProcessamento, bool pfAux,
-                         const std::string& pfTipo);
+  virtual double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                                 int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha,
+                                 double pfPercentual, DateTime pfDataProcessamento, bool pfAux,
+                                 const std::string& pfTipo) = 0;
   // The line's reference date for present value (0 when none). Throws
   // veiculo::Error (validation) when the line's DIA is not a day of a month.
-  DateTime BuscaReferencia(const std::string& pfVeiculo, const std::string& pfFormula,
-                           int32_t pfEmpresa, int32_t pfLinha, DateTime pfDataProcessamento);
+  virtual DateTime BuscaReferencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                                   int32_t pfEmpresa, int32_t pfLinha,
+                                   DateTime pfDataProcessamento) = 0;
   // The line's percentage, or the one of the last band whose range holds the
   // profitability figure the band names; -999999999.0 when the line has none.
   // Sets dPvValorFixo to the band fixed amount of a matching band without a
   // percentage (-999999999.0 otherwise); pfEhVariavel is false without bands.
-  double BuscaPercentualVariavel(int32_t pfEmpresa, int32_t pfLinhaFormula,
-                                 const std::string& pfFormula, double pfPercHistorico,
-                                 double pfPercPresente, double pfPercMargemP, double pfPercMargemH,
-                                 double pfPercLucroBrutoP, double pfPercLucroBrutoH,
-                                 bool& pfEhVariavel);
+  virtual double BuscaPercentualVariavel(int32_t pfEmpresa, int32_t pfLinhaFormula,
+                                         const std::string& pfFormula, double pfPercHistorico,
+                                         double pfPercPresente, double pfPercMargemP,
+                                         double pfPercMargemH, double pfPercLucroBrutoP,
+                                         double pfPercLucroBrutoH, bool& pfEhVariavel) = 0;
 
   // ---- Bonus, subsidy, rebate, return and commission ----
   // The maker's bonuses the vehicle qualifies for, by pfTipo: 1 the total value
   // as text, 2 the notice number of the first, 3 every notice number (one a
   // line), 4 "bonus;group;notice;value§" per bonus. Dates are local date texts.
-  std::string BuscaDadosBonus(const std::string& pfVeiculo, const std::string& pfChassi,
-                              const std::string& pfModelo, const std::string& pfEdicao,
-                              const std::string& pfPacote, const std::string& pfDataCompra,
-                              const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
-                              int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus,
-                              int32_t pfTipo);
+  virtual std::string BuscaDadosBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                                      const std::string& pfModelo, const std::string& pfEdicao,
+                                      const std::string& pfPacote, const std::string& pfDataCompra,
+                                      const std::string& pfDataVenda, int32_t pfEmpresa,
+                                      int32_t pfAnoFab, int32_t pfAnoMod, int32_t pfPortas,
+                                      const std::string& pfBonus, int32_t pfTipo) = 0;
   // The total value of those bonuses (0 when none).
-  double BuscaValorBonus(const std::string& pfVeiculo, const std::string& pfChassi,
-                         const std::string& pfModelo, const std::string& pfEdicao,
-                         const std::string& pfPacote, const std::string& pfDataCompra,
-                         const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
-                         int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus);
+  virtual double BuscaValorBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                                 const std::string& pfModelo, const std::string& pfEdicao,
+                                 const std::string& pfPacote, const std::string& pfDataCompra,
+                                 const std::string& pfDataVenda, int32_t pfEmpresa,
+                                 int32_t pfAnoFab, int32_t pfAnoMod, int32_t pfPortas,
+                                 const std::string& pfBonus) = 0;
   // The maker's financing subsidy over the first pfDias days, at the processing date.
-  double BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias, int32_t pfLinha, int32_t pfIndice,
-                        const std::string& pfFormula, const std::string& pfVeiculo,
-                        const std::string& pfSubsidio, DateTime pfDataProcessamento);
+  virtual double BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias, int32_t pfLinha,
+                                int32_t pfIndice, const std::string& pfFormula,
+                                const std::string& pfVeiculo, const std::string& pfSubsidio,
+                                DateTime pfDataProcessamento) = 0;
   // What the financial base gains by being paid pfDias days after pfDataInicio
   // rather than at pfDataFim; never negative.
-  double BuscaRebate(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice, int32_t pfDias,
-                     DateTime pfDataInicio, DateTime pfDataFim);
+  virtual double BuscaRebate(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice, int32_t pfDias,
+                             DateTime pfDataInicio, DateTime pfDataFim) = 0;
   // Net financing returns (return - commission - withholding) of the proposal
   // and negotiation in context.
-  double BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo);
+  virtual double BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda,
+                              const std::string& pfVeiculo) = 0;
   // The same for one return type; keeps the return's customer as the F&I customer.
-  double BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
-                           const std::string& pfTipoRetorno);
+  virtual double BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda,
+                                   const std::string& pfVeiculo,
+                                   const std::string& pfTipoRetorno) = 0;
   // The salesperson's commission of the vehicle's proposal on BaseComissaoVendedor.
-  double BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo);
+  virtual double BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda,
+                                       const std::string& pfVeiculo) = 0;
 
   // ---- Costing evaluation ----
   // Evaluates a costing formula line by line: fills VAL_HISTORICO and
@@ -235,22 +236,21 @@ class TddmVeiculoCompartilhadoBD {
   // dates packet of fewer than five rows (a null date counts as 0, no date),
   // a costing packet without the fields the evaluation reads or writes, or a
   // registry packet without VALOR_VENDA.
-  DataPacket CalculaCusteio(int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV,
-                            const std::string& pF, double& pControleNovo, double& pValor_PV,
-                            double& pLucroHistorico, double& pLucroPresente,
-                            double& pValorPresente, double& pPercHistoricoPV,
-                            double& pPercPresentePV, double& pPercLucroBrutoP,
-                            double& pPercLucroBrutoH, double& pPercMargemP, double& pPercMargemH,
-                            double& pPercPresente, double& pPercHistorico,
-                            double& pCustoPresente, double& pCustoHistorico, double& pMargemP,
-                            double& pMargemH, double& pLucroBrutoP, double& pLucroBrutoH,
-                            const DataPacket& pcdsCusteio, const DataPacket& pcdsDatas,
-                            const DataPacket& pcdsLocalCadastro);
+  virtual DataPacket CalculaCusteio(
+      int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV, const std::string& pF,
+      double& pControleNovo, double& pValor_PV, double& pLucroHistorico, double& pLucroPresente,
+      double& pValorPresente, double& pPercHistoricoPV, double& pPercPresentePV,
+      double& pPercLucroBrutoP, double& pPercLucroBrutoH, double& pPercMargemP,
+      double& pPercMargemH, double& pPercPresente, double& pPercHistorico, double& pCustoPresente,
+      double& pCustoHistorico, double& pMargemP, double& pMargemH, double& pLucroBrutoP,
+      double& pLucroBrutoH, const DataPacket& pcdsCusteio, const DataPacket& pcdsDatas,
+      const DataPacket& pcdsLocalCadastro) = 0;
   // The financial base of the active lines of cdsFormulaLinha (BASE_FINANCEIRO
   // "+"/"-"); sets BaseComissaoVendedor (COMISSAO) and PrecoAVista
   // (PRECO_VISTA) the same way.
-  double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
-                               const std::string& pfFormula, DateTime pfDataProcessamento);
+  virtual double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda,
+                                       const std::string& pfVeiculo, const std::string& pfFormula,
+                                       DateTime pfDataProcessamento) = 0;
 
   // ---- Vehicle cost calculation and persistence ----
   // Costs one vehicle from its formula and stores the result: the sale value
@@ -261,45 +261,48 @@ class TddmVeiculoCompartilhadoBD {
   // accounting cost in VAL_CUSTO_CONTABIL. Returns "OK|" once every step is
   // done; database errors raise, leaving the statements already executed in
   // the caller's transaction.
-  std::string CalculoCustoVeiculo(Connection* pfConexao, const std::string& pfBancoDados,
-                                  const std::string& pfVeiculo, DateTime pfDataRef,
-                                  int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                                  int32_t pfNegociacao);
+  virtual std::string CalculoCustoVeiculo(Connection* pfConexao, const std::string& pfBancoDados,
+                                          const std::string& pfVeiculo, DateTime pfDataRef,
+                                          int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                          int32_t pfNegociacao) = 0;
   // The accounting cost: the active lines of the formula loaded by LerVeiculo
   // signed by CUSTO_CONTABIL, plus the cost adjustments; 0 for an empty formula.
-  double CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
-                              const std::string& PFormula, DateTime PDataProcessamento,
-                              const std::string& PTipo);
+  virtual double CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda,
+                                      const std::string& PVeiculo, const std::string& PFormula,
+                                      DateTime PDataProcessamento, const std::string& PTipo) = 0;
   // The cost adjustments posted on the vehicle up to the date (invoices of
   // adjustment transactions, outgoing ones subtracted); 0 when none.
-  double BuscaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento);
+  virtual double BuscaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento) = 0;
 
   // ---- Calculation query ----
-  // The stored costing of a vehicle, for a client to show. Rebuilds
-  // pfCDSFormula (fields SEQUENCIA, CUSTO_TOTAL, LUCRO_BRUTO,
-  // MARGEM_CONTRIBUICAO, DES_LINHA_FORMULA, PERCENTUAL, VAL_HISTORICO,
-  // VAL_PRESENTE; indexed on SEQUENCIA) with the vehicle's active lines, the
-  // "C" and "B" lines left out but counted in SEQUENCIA, and returns
+  // The stored costing of a vehicle, for a client to show. Replaces
+  // pfCDSFormula (the client's dataset; whatever it held is dropped) with the
+  // fields SEQUENCIA, CUSTO_TOTAL, LUCRO_BRUTO, MARGEM_CONTRIBUICAO,
+  // DES_LINHA_FORMULA, PERCENTUAL, VAL_HISTORICO, VAL_PRESENTE and one row per
+  // active line of the vehicle in SEQUENCIA order, the "C" and "B" lines left
+  // out but counted in SEQUENCIA, and returns
   //   "Custo;h;p|Lucro (%);%h;h;%p;p|Lucro Bruto;...|Lucro Gerencial;...|"
   // for the sale value pfValVenda (present basis: the stored present sale
   // value, or pfValVenda when none), in the local number format. Runs on
-  // sdsAux attached to pfConexao; the module's dialect stays as it is.
-  // Throws veiculo::Error (validation) for a null connection, database
-  // errors as they come.
-  std::string BuscaCalculoVeiculo(Connection* pfConexao, platform::ClientDataSet& pfCDSFormula,
-                                  int32_t pfEmpresa, const std::string& pfVeiculo,
-                                  double pfValVenda);
+  // pfConexao; the module's dialect stays as it is. Throws veiculo::Error
+  // (validation) for a null connection or a sale value that is not a number;
+  // database errors as they come.
+  virtual std::string BuscaCalculoVeiculo(Connection* pfConexao, DataPacket& pfCDSFormula,
+                                          int32_t pfEmpresa, const std::string& pfVeiculo,
+                                          double pfValVenda) = 0;
 
   // ---- Value holders: Get<field> / Set<field> ----
-#define HOLDER(type, field)                    \
-  type Get##field() const { return field; }   \
-  void Set##field(const type& value) { field = value; }
+  // Named fields through which the host passes inputs to operations and reads
+  // their results (the list is in veiculo/value_holders.inc).
+#define HOLDER(type, field)            \
+  virtual type Get##field() const = 0; \
+  virtual void Set##field(const type& value) = 0;
 #define HOLDER_NO_ACCESSORS(type, field)
 #include "veiculo/value_holders.inc"
 #undef HOLDER
 #undef HOLDER_NO_ACCESSORS
-  double getrPbDeflacaoPagamento() const { return rPbDeflacaoPagamento; }
-  void setrPbDeflacaoPagamento(double value) { rPbDeflacaoPagamento = value; }
+  virtual double getrPbDeflacaoPagamento() const = 0;
+  virtual void setrPbDeflacaoPagamento(double value) = 0;
 
   // Every value holder with its current value, for hosts that show them.
   struct ValueHolder {
@@ -308,194 +311,20 @@ class TddmVeiculoCompartilhadoBD {
     Kind kind;
     std::variant<int32_t, double, std::string, DataPacket> value;
   };
-  std::vector<ValueHolder> ValueHolders() const;
-
-  // ---- Components ----
-  // Finds an owned component by name, without regard to letter case; nullptr when absent.
-  platform::Component* FindComponent(const std::string& name) const;
-  // Every owned component in component order.
-  const std::vector<std::unique_ptr<platform::Component>>& Components() const {
-    return components_;
-  }
-
-  // Free SQL datasets (SQL set per call) and their providers and client datasets.
-  platform::SqlDataSet* sdsAux = nullptr;
-  platform::SqlDataSet* sdsConsulta = nullptr;
-  platform::SqlDataSet* sdsExecuta = nullptr;
-  platform::SqlDataSet* sdsAuxiliar = nullptr;
-  platform::SqlDataSet* sdsConsultaLoc = nullptr;
-  platform::SqlDataSet* sdsEstoqueIntermediario = nullptr;
-  platform::SqlDataSet* sdsAuxConsulta = nullptr;
-  platform::Provider* dspAux = nullptr;
-  platform::Provider* dspConsulta = nullptr;
-  platform::Provider* dspExecuta = nullptr;
-  platform::Provider* dspAuxiliar = nullptr;
-  platform::Provider* dspEstoqueIntermediario = nullptr;
-  platform::ClientDataSet* cdsAuxiliar = nullptr;
-  platform::ClientDataSet* cdsEstoqueIntermediario = nullptr;
-
-  // Fixed queries: SQL dataset, provider and client dataset of each stem.
-#define VEICULO_COMPONENT_TRIPLE(stem)          \
-  platform::SqlDataSet* sds##stem = nullptr;    \
-  platform::Provider* dsp##stem = nullptr;      \
-  platform::ClientDataSet* cds##stem = nullptr;
-  VEICULO_COMPONENT_TRIPLE(Veiculo)
-  VEICULO_COMPONENT_TRIPLE(FormulaLinha)
-  VEICULO_COMPONENT_TRIPLE(Linha)
-  VEICULO_COMPONENT_TRIPLE(Despesa)
-  VEICULO_COMPONENT_TRIPLE(Indice)
-  VEICULO_COMPONENT_TRIPLE(Indice1)
-  VEICULO_COMPONENT_TRIPLE(ValorIndice)
-  VEICULO_COMPONENT_TRIPLE(Movimento)
-  VEICULO_COMPONENT_TRIPLE(MovimentoVeiculo)
-  VEICULO_COMPONENT_TRIPLE(Bonus)
-  VEICULO_COMPONENT_TRIPLE(BonusPacote)
-  VEICULO_COMPONENT_TRIPLE(BonusOpcional)
-  VEICULO_COMPONENT_TRIPLE(BonusOpcionalSem)
-  VEICULO_COMPONENT_TRIPLE(BonusEdicao)
-  VEICULO_COMPONENT_TRIPLE(BonusRevenda)
-  VEICULO_COMPONENT_TRIPLE(BonusOpcVei)
-  VEICULO_COMPONENT_TRIPLE(Retorno)
-  VEICULO_COMPONENT_TRIPLE(RetornoTotal)
-  VEICULO_COMPONENT_TRIPLE(Parametro)
-  VEICULO_COMPONENT_TRIPLE(Revenda)
-  VEICULO_COMPONENT_TRIPLE(RevendaOrigem)
-  VEICULO_COMPONENT_TRIPLE(Subsidio)
-  VEICULO_COMPONENT_TRIPLE(SubsidioPeriodo)
-  VEICULO_COMPONENT_TRIPLE(Edicao)
-  VEICULO_COMPONENT_TRIPLE(Proposta)
-#undef VEICULO_COMPONENT_TRIPLE
-  // Packages are read directly from their SQL datasets (no client dataset).
-  platform::SqlDataSet* sdsPacote = nullptr;
-  platform::Provider* dspPacote = nullptr;
-  platform::SqlDataSet* sdsPacoteAno = nullptr;
-  platform::Provider* dspPacoteAno = nullptr;
-
-  // Client datasets the module builds in memory as caches (not components):
-  // the valued stock list and the optional sums.
-  platform::ClientDataSet* cdsPvEstoqueIntermediario = nullptr;
-  platform::ClientDataSet* cdsPvOpcionais = nullptr;
+  virtual std::vector<ValueHolder> ValueHolders() const = 0;
 
   // ---- Frame state ----
-  Connection* GetConexao() const { return Conexao; }
-  const std::string& BancoDados() const { return sPvBancoDados; }
-  void SetClock(Clock clock) { clock_ = std::move(clock); }
-  DateTime Agora() const { return clock_(); }
+  // The connection bound by AtribuiConexao (nullptr before and after FinalizaDM).
+  virtual Connection* GetConexao() const = 0;
+  // The dialect chosen from the bound connection's driver: "INTERBASE",
+  // "ORACLE" or "SQLSERVER" (empty before the first binding).
+  virtual const std::string& BancoDados() const = 0;
+  // Replaces the module's "now" (the time stamps of messages, contacts and
+  // stored costings); the system clock until set.
+  virtual void SetClock(Clock clock) = 0;
 
- private:
-  friend class ModuleTestPeer;  // tests reach private state and helpers through it
-
-  void CriaComponentes();
-
-  // Cost value sources used inside the module only.
-  double BuscaValorDespesas(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
-                            const std::string& pfTipoValor, DateTime pfDataProcessamento,
-                            const std::string& pfFiltro);
-  double BuscaVendaInterna(const std::string& pfBancoDados, int32_t pfEmpresa,
-                           const std::string& pfChassi, const std::string& pfTransacoes,
-                           DateTime pfDataInicial, DateTime pfDataFinal);
-  double BuscaValorDeflacaoPagamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                                     int32_t pfNegociacao, int32_t pfIndice,
-                                     DateTime pfDataReferencia);
-  double BuscaIndice(int32_t pfEmpresa, int32_t pfIndice, DateTime pfData);
-
-  // Proposal support used inside the module only.
-  // Called by the F&I closing import when the financing is approved.
-  void ProrrogaReservaAprovacaoFI(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
-                                  DateTime pfDataProcessamento);
-  void GravaHistoricoReserva(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
-                             DateTime pfDataAlteracao, int32_t pfHoras);
-  void InstalaEventosProposta();
-  // Time stamp of the last message this instance wrote (0: none yet).
-  DateTime tPvUltimaMensagem = 0;
-
-  // Incidence resolution used inside the module only.
-  // The what-if amount of a line from the current row of a client's packet
-  // (pfDados) instead of the database; see src/costing/incidence_local.cpp.
-  double BuscaIncidenciaLocal(platform::DataSet& pfDados, const std::string& pfIncidencia,
-                              bool pfMantemAlterado, double pfValorFixo, double pfPercentual,
-                              double pfValorAlterado);
-  // The line being resolved, with the dates BuscaIncidencia works with
-  // (defined in src/costing/incidence_line.h).
-  struct LinhaIncidencia;
-  double ValorCodigoIncidencia(const LinhaIncidencia& pfLinha);
-  double ValorLinhasBase(const LinhaIncidencia& pfLinha);
-  double ValorPisCofinsVenda(const LinhaIncidencia& pfLinha);
-  double ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha);
-  double ValorPlanilhaBonus(const LinhaIncidencia& pfLinha);
-  double AplicaRegrasValor(const LinhaIncidencia& pfLinha, double pfValor);
-
-  // Costing evaluation used inside the module only (the dates, line and
-  // totals it works with are in src/costing/costing_line.h).
-  // The present value of a line whose incidence is neither "K" nor "8":
-  // VAL_HISTORICO carried from the line's reference date to the end date
-  // (D2 for base lines, D1 otherwise), in two legs for reference "R".
-  double ValorPresenteLinha(int32_t pE, int32_t pR, const std::string& pV, const std::string& pF,
-                            const costing::DatasCusteio& pDatas,
-                            const costing::LinhaCusteio& pLinha);
-  // The percentage of the current costing row: its bands' (posted into the
-  // row and cdsFormulaLinha, the financial base recomputed) or its own.
-  double PercentualLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao,
-                                const costing::LinhaCusteio& pLinha);
-  // The historic and present amounts of the current costing row.
-  void ValoresLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao, costing::LinhaCusteio& pLinha,
-                           double pPercentual);
-
-  // Vehicle cost used inside the module only (the state of one costing is
-  // defined in src/costing/vehicle_cost.h).
-  struct CustoVeiculo;
-  // The vehicle's columns and the dealer's settings the costing works with.
-  void LeVeiculoCusto(CustoVeiculo& pCusto);
-  // The sale value (dPbValorVenda), its present value and the proposal and
-  // negotiation in context (iPvProposta, iPvNegociacao).
-  void ValorVendaCusto(CustoVeiculo& pCusto);
-  void ValorVendaCadastro(CustoVeiculo& pCusto);
-  void ValorVendaNotaSaida(CustoVeiculo& pCusto);
-  void PropostaCusto(CustoVeiculo& pCusto);
-  // The current line of cdsFormulaLinha evaluated, added to the totals and
-  // written; deleted lines and the base lines "(" and ")" write nothing.
-  void AvaliaLinhaCusto(CustoVeiculo& pCusto);
-  // The line's percentage; a band percentage is posted into cdsFormulaLinha
-  // and the financial base recomputed with it.
-  double PercentualLinhaCusto(CustoVeiculo& pCusto, int32_t pLinha);
-  void GravaLinhaCusto(const CustoVeiculo& pCusto, const costing::LinhaCusteio& pLinha,
-                       double pPercentual, const std::string& pClienteFI);
-  void ExecutaCusto(const std::string& pSql);
-
-  // Due dates of payment conditions and holiday minutes of the calendar.
-  DateTime CalculaDataVencimento(int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData);
-  int32_t NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa, int32_t pfRevenda,
-                      DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
-  // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
-  std::string AddSQL(const std::string& value, const std::string& type) const;
-
-  // Reads that leave the loaded state alone, used inside the module only.
-  // The cost adjustments of a vehicle code in one company (the accounting
-  // cost's); SomaAjustes is the sum both readings share, pfFiltroEmpresa ""
-  // or a condition on MV.EMPRESA.
-  double BuscaAjustesEmpresa(int32_t pfEmpresa, const std::string& pfVeiculo,
-                             DateTime pfDataProcessamento);
-  double SomaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento,
-                     const std::string& pfFiltroEmpresa);
-  // One column of a dealer's parameter row (VEI_PARAMETRO), read without
-  // disturbing the parameters LerParametro loaded; "" without a row.
-  std::string ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfColuna);
-
-  Connection* Conexao = nullptr;
-  std::string sPvBancoDados;
-  int32_t iPvEmpresaAnt = -1;
-  int32_t iPvRevendaAnt = -1;
-  Clock clock_;
-
-#define HOLDER(type, field) type field{};
-#define HOLDER_NO_ACCESSORS(type, field) type field{};
-#include "veiculo/value_holders.inc"
-#undef HOLDER
-#undef HOLDER_NO_ACCESSORS
-  double rPbDeflacaoPagamento = 0;
-
-  std::vector<std::unique_ptr<platform::Component>> components_;
-  std::vector<std::unique_ptr<platform::ClientDataSet>> caches_;
+ protected:
+  TddmVeiculoCompartilhadoBD() = default;
 };
 
 }  // namespace veiculo

@@ -24,7 +24,7 @@ class Value {
   static Value Integer(int64_t v);
   static Value Float(double v);
   static Value Text(std::string v);
-  static Value DateTime(double serial);  // day serial, see platform/format/date_time.h
+  static Value DateTime(double serial);  // days since 30/12/1899, fraction = time of day
   static Value Blob(std::string bytes);
   static Value Null() { return Value(); }
 

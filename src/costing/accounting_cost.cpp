@@ -15,9 +15,9 @@
 
 #include "costing/costing_line.h"
 #include "costing/incidence_line.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -36,11 +36,11 @@ int SinalContabil(const std::string& sinal) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda,
-                                                        const std::string& PVeiculo,
-                                                        const std::string& PFormula,
-                                                        DateTime PDataProcessamento,
-                                                        const std::string& PTipo) {
+double TddmVeiculoCompartilhadoBDImpl::CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda,
+                                                            const std::string& PVeiculo,
+                                                            const std::string& PFormula,
+                                                            DateTime PDataProcessamento,
+                                                            const std::string& PTipo) {
   LerParametro(PEmpresa, PRevenda);
   platform::ClientDataSet& linhas = *cdsFormulaLinha;
   if (!linhas.Active() || linhas.IsEmpty()) return 0;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "costing/calculation_summary.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -97,11 +97,11 @@ void PostLine(SqlDataSet& query, ClientDataSet& lines, int sequencia,
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::BuscaCalculoVeiculo(Connection* pfConexao,
-                                                            ClientDataSet& pfCDSFormula,
-                                                            int32_t pfEmpresa,
-                                                            const std::string& pfVeiculo,
-                                                            double pfValVenda) {
+std::string TddmVeiculoCompartilhadoBDImpl::BuscaCalculoVeiculo(Connection* pfConexao,
+                                                                ClientDataSet& pfCDSFormula,
+                                                                int32_t pfEmpresa,
+                                                                const std::string& pfVeiculo,
+                                                                double pfValVenda) {
   // Checked before sdsAux is touched: a null connection would leave it detached.
   if (pfConexao == nullptr)
     throw Error(ErrorCategory::Validation, "BuscaCalculoVeiculo: no database connection");
@@ -131,6 +131,19 @@ std::string TddmVeiculoCompartilhadoBD::BuscaCalculoVeiculo(Connection* pfConexa
 
   if (valor_presente == 0) valor_presente = pfValVenda;
   return costing::TextoResumoCalculo(totais, pfValVenda, valor_presente);
+}
+
+std::string TddmVeiculoCompartilhadoBDImpl::BuscaCalculoVeiculo(Connection* pfConexao,
+                                                                DataPacket& pfCDSFormula,
+                                                                int32_t pfEmpresa,
+                                                                const std::string& pfVeiculo,
+                                                                double pfValVenda) {
+  // The lines go into a client dataset of the call's, which the packet then
+  // receives: what the packet held is replaced either way.
+  ClientDataSet lines("cdsFormula");
+  std::string resumo = BuscaCalculoVeiculo(pfConexao, lines, pfEmpresa, pfVeiculo, pfValVenda);
+  pfCDSFormula = lines.Data();
+  return resumo;
 }
 
 }  // namespace veiculo

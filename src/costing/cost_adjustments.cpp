@@ -9,27 +9,27 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::BuscaAjustes(const std::string& pfVeiculo,
-                                                DateTime pfDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaAjustes(const std::string& pfVeiculo,
+                                                    DateTime pfDataProcessamento) {
   return SomaAjustes(pfVeiculo, pfDataProcessamento, "");
 }
 
-double TddmVeiculoCompartilhadoBD::BuscaAjustesEmpresa(int32_t pfEmpresa,
-                                                       const std::string& pfVeiculo,
-                                                       DateTime pfDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaAjustesEmpresa(int32_t pfEmpresa,
+                                                           const std::string& pfVeiculo,
+                                                           DateTime pfDataProcessamento) {
   return SomaAjustes(pfVeiculo, pfDataProcessamento,
                      "    and MV.EMPRESA = " + std::to_string(pfEmpresa));
 }
 
-double TddmVeiculoCompartilhadoBD::SomaAjustes(const std::string& pfVeiculo,
-                                               DateTime pfDataProcessamento,
-                                               const std::string& pfFiltroEmpresa) {
+double TddmVeiculoCompartilhadoBDImpl::SomaAjustes(const std::string& pfVeiculo,
+                                                   DateTime pfDataProcessamento,
+                                                   const std::string& pfFiltroEmpresa) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select SUM(MV.VAL_CUSTO*CASE WHEN TT.TIPO = 'S' THEN -1 ELSE 1 END) AS VALOR_AJUSTE   "

@@ -58,7 +58,7 @@ void VerificaCamposCusteio(const platform::ClientDataSet& custeio, bool local) {
 
 }  // namespace costing
 
-DataPacket TddmVeiculoCompartilhadoBD::CalculaCusteio(
+DataPacket TddmVeiculoCompartilhadoBDImpl::CalculaCusteio(
     int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV, const std::string& pF,
     double& pControleNovo, double& pValor_PV, double& pLucroHistorico, double& pLucroPresente,
     double& pValorPresente, double& pPercHistoricoPV, double& pPercPresentePV,

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "costing/incidence_line.h"  // kNaoInformado
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo::platform {
 class DataSet;
@@ -20,7 +20,7 @@ class ClientDataSet;
 
 namespace veiculo::costing {
 
-using DateTime = TddmVeiculoCompartilhadoBD::DateTime;
+using DateTime = TddmVeiculoCompartilhadoBDImpl::DateTime;
 
 struct DatasCusteio {
   DateTime D1 = 0;  // end of the present-value period

@@ -36,8 +36,8 @@ void PostaPercentualFormula(platform::ClientDataSet& linhas, int32_t empresa,
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::PercentualLinhaCusteio(AvaliacaoCusteio& pAvaliacao,
-                                                          const LinhaCusteio& pLinha) {
+double TddmVeiculoCompartilhadoBDImpl::PercentualLinhaCusteio(AvaliacaoCusteio& pAvaliacao,
+                                                              const LinhaCusteio& pLinha) {
   costing::VariaveisCusteio& v = pAvaliacao.vars;
   bool variavel = false;
   const double faixa = BuscaPercentualVariavel(
@@ -58,8 +58,8 @@ double TddmVeiculoCompartilhadoBD::PercentualLinhaCusteio(AvaliacaoCusteio& pAva
   return faixa;
 }
 
-void TddmVeiculoCompartilhadoBD::ValoresLinhaCusteio(AvaliacaoCusteio& pAvaliacao,
-                                                     LinhaCusteio& pLinha, double pPercentual) {
+void TddmVeiculoCompartilhadoBDImpl::ValoresLinhaCusteio(AvaliacaoCusteio& pAvaliacao,
+                                                         LinhaCusteio& pLinha, double pPercentual) {
   costing::VariaveisCusteio& v = pAvaliacao.vars;
   const std::string& codigo = pLinha.INCIDENCIA;
 

@@ -15,10 +15,11 @@ namespace veiculo {
 using costing::DatasCusteio;
 using costing::LinhaCusteio;
 
-double TddmVeiculoCompartilhadoBD::ValorPresenteLinha(int32_t pE, int32_t pR, const std::string& pV,
-                                                      const std::string& pF,
-                                                      const DatasCusteio& pDatas,
-                                                      const LinhaCusteio& pLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorPresenteLinha(int32_t pE, int32_t pR,
+                                                          const std::string& pV,
+                                                          const std::string& pF,
+                                                          const DatasCusteio& pDatas,
+                                                          const LinhaCusteio& pLinha) {
   const std::string& codigo = pLinha.INCIDENCIA;
 
   // Base lines stop at the vehicle's own end of correction when there is one.

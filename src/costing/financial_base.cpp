@@ -16,10 +16,10 @@
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda,
-                                                         const std::string& pfVeiculo,
-                                                         const std::string& pfFormula,
-                                                         DateTime pfDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda,
+                                                             const std::string& pfVeiculo,
+                                                             const std::string& pfFormula,
+                                                             DateTime pfDataProcessamento) {
   BaseComissaoVendedor = 0;
   PrecoAVista = 0;
   double base = 0;

@@ -28,7 +28,7 @@ bool AbreLinha(platform::ClientDataSet& linha, int32_t empresa, const std::strin
 
 }  // namespace costing
 
-void TddmVeiculoCompartilhadoBD::LinhaIncidencia::LerColunas(platform::ClientDataSet& linha) {
+void TddmVeiculoCompartilhadoBDImpl::LinhaIncidencia::LerColunas(platform::ClientDataSet& linha) {
   auto text = [&linha](const char* field) { return linha.FieldByName(field).AsText(); };
   auto integer = [&linha](const char* field) {
     return static_cast<int32_t>(linha.FieldByName(field).AsInteger());
@@ -47,12 +47,12 @@ void TddmVeiculoCompartilhadoBD::LinhaIncidencia::LerColunas(platform::ClientDat
   nao_considerar_icms_seg_cont = text("NAO_CONSIDERAR_ICMS_SEG_CONT");
 }
 
-double TddmVeiculoCompartilhadoBD::BuscaIncidencia(const std::string& pfVeiculo,
-                                                   const std::string& pfFormula, int32_t pfEmpresa,
-                                                   int32_t pfRevenda, int32_t pfLinha,
-                                                   double pfPercentual,
-                                                   DateTime pfDataProcessamento, bool pfAux,
-                                                   const std::string& pfTipo) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaIncidencia(const std::string& pfVeiculo,
+                                                       const std::string& pfFormula,
+                                                       int32_t pfEmpresa, int32_t pfRevenda,
+                                                       int32_t pfLinha, double pfPercentual,
+                                                       DateTime pfDataProcessamento, bool pfAux,
+                                                       const std::string& pfTipo) {
   LinhaIncidencia linha;
   linha.veiculo = pfVeiculo;
   linha.formula = pfFormula;

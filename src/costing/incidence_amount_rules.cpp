@@ -28,8 +28,8 @@ bool TaxaIssqn(platform::SqlDataSet& aux, int32_t empresa, int32_t revenda, doub
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::AplicaRegrasValor(const LinhaIncidencia& pfLinha,
-                                                     double pfValor) {
+double TddmVeiculoCompartilhadoBDImpl::AplicaRegrasValor(const LinhaIncidencia& pfLinha,
+                                                         double pfValor) {
   double valor = pfValor;
   if (pfLinha.aux) valor = dPbValorAuxiliar;
 

@@ -15,7 +15,7 @@
 namespace veiculo {
 namespace {
 
-using Module = TddmVeiculoCompartilhadoBD;
+using Module = TddmVeiculoCompartilhadoBDImpl;
 
 Value Vehicle(Module& m, const char* field) {
   return value_sources::CurrentVehicleValue(*m.cdsVeiculo, field);
@@ -29,7 +29,7 @@ int32_t VehicleInteger(Module& m, const char* field) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::ValorCodigoIncidencia(const LinhaIncidencia& pfLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorCodigoIncidencia(const LinhaIncidencia& pfLinha) {
   // Built once; the rules are lambdas of this member, so they reach the
   // module's private value sources.
   using Rule = double (*)(Module&, const LinhaIncidencia&);

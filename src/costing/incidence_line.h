@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo {
 
@@ -21,7 +21,7 @@ namespace costing {
 inline constexpr double kNaoInformado = -999999999.0;
 }  // namespace costing
 
-struct TddmVeiculoCompartilhadoBD::LinhaIncidencia {
+struct TddmVeiculoCompartilhadoBDImpl::LinhaIncidencia {
   // The call.
   std::string veiculo;
   std::string formula;

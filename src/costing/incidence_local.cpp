@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -32,11 +32,11 @@ double ValorDoPacote(platform::DataSet& dados, const std::string& codigo, double
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaIncidenciaLocal(platform::DataSet& pfDados,
-                                                        const std::string& pfIncidencia,
-                                                        bool pfMantemAlterado, double pfValorFixo,
-                                                        double pfPercentual,
-                                                        double pfValorAlterado) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaIncidenciaLocal(platform::DataSet& pfDados,
+                                                            const std::string& pfIncidencia,
+                                                            bool pfMantemAlterado,
+                                                            double pfValorFixo, double pfPercentual,
+                                                            double pfValorAlterado) {
   double valor = ValorDoPacote(pfDados, pfIncidencia, Pis_Cofins);
   double fixo = pfValorFixo;
   if (pfIncidencia == "*" && pfMantemAlterado) fixo = pfValorAlterado;

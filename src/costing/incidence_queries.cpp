@@ -34,7 +34,7 @@ std::string TitulosOperacaoSql(int64_t empresa, int64_t revenda, int64_t operaca
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::ValorLinhasBase(const LinhaIncidencia& pfLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorLinhasBase(const LinhaIncidencia& pfLinha) {
   // The codes are read first: the entry-invoice source runs on sdsAux too.
   std::vector<std::string> codigos;
   sdsAux->Close();
@@ -54,7 +54,7 @@ double TddmVeiculoCompartilhadoBD::ValorLinhasBase(const LinhaIncidencia& pfLinh
   return total;
 }
 
-double TddmVeiculoCompartilhadoBD::ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha) {
   // The operation of the entry invoice links it to its titles; -1 links to none.
   const value_sources::InvoiceKey key = value_sources::EntryInvoiceKey(*cdsVeiculo);
   value_sources::OpenInvoiceHeader(*cdsMovimento, key);
@@ -82,7 +82,7 @@ double TddmVeiculoCompartilhadoBD::ValorRebateNotaEntrada(const LinhaIncidencia&
                      pfLinha.data_fat_fabrica, pagamento);
 }
 
-double TddmVeiculoCompartilhadoBD::ValorPlanilhaBonus(const LinhaIncidencia& pfLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorPlanilhaBonus(const LinhaIncidencia& pfLinha) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select sum(VALOR_BONUS) VALOR_BONUS  from VEI_PLANILHA_BONUS  where EMPRESA   = " +

@@ -11,7 +11,7 @@
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::ValorPisCofinsVenda(const LinhaIncidencia& pfLinha) {
+double TddmVeiculoCompartilhadoBDImpl::ValorPisCofinsVenda(const LinhaIncidencia& pfLinha) {
   // -1 tells that the vehicle has no exit invoice yet.
   const double nota = BuscaValorNotaSaida(pfLinha.empresa, pfLinha.revenda, "I", "");
   if (nota > -1) return nota;

@@ -38,7 +38,7 @@ TDateTime DiaDoMes(TDateTime base, bool mes_seguinte, const Value& dia, int32_t 
 
 }  // namespace
 
-TddmVeiculoCompartilhadoBD::DateTime TddmVeiculoCompartilhadoBD::BuscaReferencia(
+TddmVeiculoCompartilhadoBDImpl::DateTime TddmVeiculoCompartilhadoBDImpl::BuscaReferencia(
     const std::string& /*pfVeiculo*/, const std::string& pfFormula, int32_t pfEmpresa,
     int32_t pfLinha, DateTime pfDataProcessamento) {
   if (!costing::AbreLinha(*cdsLinha, pfEmpresa, pfFormula, pfLinha)) return 0;

@@ -43,7 +43,7 @@ double FigureOf(platform::SqlDataSet& band, const Figures& f, double anterior) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaPercentualVariavel(
+double TddmVeiculoCompartilhadoBDImpl::BuscaPercentualVariavel(
     int32_t pfEmpresa, int32_t pfLinhaFormula, const std::string& pfFormula, double pfPercHistorico,
     double pfPercPresente, double pfPercMargemP, double pfPercMargemH, double pfPercLucroBrutoP,
     double pfPercLucroBrutoH, bool& pfEhVariavel) {

@@ -102,7 +102,7 @@ std::string VeiculoIlegivel(platform::SqlDataSet& aux, int32_t empresa,
 
 }  // namespace
 
-costing::DatasCusteio TddmVeiculoCompartilhadoBD::CustoVeiculo::Datas() const {
+costing::DatasCusteio TddmVeiculoCompartilhadoBDImpl::CustoVeiculo::Datas() const {
   costing::DatasCusteio datas;
   datas.D1 = data_referencia;
   datas.D2 = dta_fim_correcao;
@@ -112,14 +112,14 @@ costing::DatasCusteio TddmVeiculoCompartilhadoBD::CustoVeiculo::Datas() const {
   return datas;
 }
 
-void TddmVeiculoCompartilhadoBD::ExecutaCusto(const std::string& pSql) {
+void TddmVeiculoCompartilhadoBDImpl::ExecutaCusto(const std::string& pSql) {
   sdsExecuta->Close();
   sdsExecuta->SetCommandText(pSql);
   sdsExecuta->ExecSQL();
   sdsExecuta->Close();
 }
 
-void TddmVeiculoCompartilhadoBD::LeVeiculoCusto(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::LeVeiculoCusto(CustoVeiculo& pCusto) {
   ClientDataSet& v = *cdsVeiculo;
   auto data = [&v](const char* field) { return v.FieldByName(field).AsDateTime(); };
   auto valor = [&v](const char* field) { return v.FieldByName(field).AsFloat(); };
@@ -157,12 +157,10 @@ void TddmVeiculoCompartilhadoBD::LeVeiculoCusto(CustoVeiculo& pCusto) {
   sdsAux->Close();
 }
 
-std::string TddmVeiculoCompartilhadoBD::CalculoCustoVeiculo(Connection* pfConexao,
-                                                            const std::string& pfBancoDados,
-                                                            const std::string& pfVeiculo,
-                                                            DateTime pfDataRef, int32_t pfEmpresa,
-                                                            int32_t pfRevenda, int32_t pfProposta,
-                                                            int32_t pfNegociacao) {
+std::string TddmVeiculoCompartilhadoBDImpl::CalculoCustoVeiculo(
+    Connection* pfConexao, const std::string& pfBancoDados, const std::string& pfVeiculo,
+    DateTime pfDataRef, int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+    int32_t pfNegociacao) {
   sPvBancoDados = pfBancoDados;
   AtribuiConexao(pfConexao);
   BuscaMarca(pfEmpresa, pfRevenda);

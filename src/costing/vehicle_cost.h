@@ -13,7 +13,7 @@
 #include <string>
 
 #include "costing/costing_line.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo {
 
@@ -73,7 +73,7 @@ PercentuaisCusto PercentuaisVenda(double venda, const TotaisCusteio& totais,
 
 }  // namespace costing
 
-struct TddmVeiculoCompartilhadoBD::CustoVeiculo {
+struct TddmVeiculoCompartilhadoBDImpl::CustoVeiculo {
   // The call. `revenda` becomes the dealer of the vehicle's proposal once
   // BuscaProposta finds one, so that the proposal's negotiation, returns and
   // costing history are read and written under the proposal's own key.

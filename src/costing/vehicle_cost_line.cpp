@@ -51,7 +51,7 @@ bool Locate(platform::ClientDataSet& linhas, int32_t linha) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::PercentualLinhaCusto(CustoVeiculo& pCusto, int32_t pLinha) {
+double TddmVeiculoCompartilhadoBDImpl::PercentualLinhaCusto(CustoVeiculo& pCusto, int32_t pLinha) {
   const costing::PercentuaisCusto& p = pCusto.percentuais;
   bool variavel = false;
   const double percentual =
@@ -70,7 +70,7 @@ double TddmVeiculoCompartilhadoBD::PercentualLinhaCusto(CustoVeiculo& pCusto, in
   return percentual;
 }
 
-void TddmVeiculoCompartilhadoBD::AvaliaLinhaCusto(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::AvaliaLinhaCusto(CustoVeiculo& pCusto) {
   platform::ClientDataSet& linhas = *cdsFormulaLinha;
   costing::LinhaCusteio linha = costing::LeLinhaCusteio(linhas);
   const std::string status = Texto(linhas, "STATUS");
@@ -121,10 +121,10 @@ void TddmVeiculoCompartilhadoBD::AvaliaLinhaCusto(CustoVeiculo& pCusto) {
   Locate(linhas, linha.LINHA_FORMULA);
 }
 
-void TddmVeiculoCompartilhadoBD::GravaLinhaCusto(const CustoVeiculo& pCusto,
-                                                 const costing::LinhaCusteio& pLinha,
-                                                 double pPercentual,
-                                                 const std::string& pClienteFI) {
+void TddmVeiculoCompartilhadoBDImpl::GravaLinhaCusto(const CustoVeiculo& pCusto,
+                                                     const costing::LinhaCusteio& pLinha,
+                                                     double pPercentual,
+                                                     const std::string& pClienteFI) {
   costing::LinhaGravada linha;
   linha.empresa = pCusto.empresa;
   linha.veiculo = pCusto.veiculo;

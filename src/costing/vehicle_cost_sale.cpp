@@ -35,14 +35,14 @@ platform::SqlDataSet& Consulta(platform::SqlDataSet& dataset, const std::string&
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::ValorVendaCusto(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::ValorVendaCusto(CustoVeiculo& pCusto) {
   if (pCusto.numero_nfsaida == 0)
     ValorVendaCadastro(pCusto);
   else
     ValorVendaNotaSaida(pCusto);
 }
 
-void TddmVeiculoCompartilhadoBD::ValorVendaCadastro(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::ValorVendaCadastro(CustoVeiculo& pCusto) {
   if (!pCusto.notificacao_credito.empty()) {
     dPbValorVenda = pCusto.val_compra + pCusto.val_comissao_concessionaria;
   } else if (pCusto.val_veiculo_c_r == "2" || pCusto.novo_usado == "U") {
@@ -104,7 +104,7 @@ void TddmVeiculoCompartilhadoBD::ValorVendaCadastro(CustoVeiculo& pCusto) {
   PropostaCusto(pCusto);
 }
 
-void TddmVeiculoCompartilhadoBD::ValorVendaNotaSaida(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::ValorVendaNotaSaida(CustoVeiculo& pCusto) {
   dPvPrecoPublicoOri = pCusto.preco_publico;
   dPvFreteVenda = pCusto.frete_venda;
   dPvValorSeguro = pCusto.val_seguro;
@@ -157,7 +157,7 @@ void TddmVeiculoCompartilhadoBD::ValorVendaNotaSaida(CustoVeiculo& pCusto) {
   pCusto.valor_presente_venda = presente == 0 ? dPbValorVenda : presente;
 }
 
-void TddmVeiculoCompartilhadoBD::PropostaCusto(CustoVeiculo& pCusto) {
+void TddmVeiculoCompartilhadoBDImpl::PropostaCusto(CustoVeiculo& pCusto) {
   // BuscaProposta hands back the dealer of the proposal it finds, which keys
   // the proposal's negotiation, returns and history from here on.
   iPvProposta = BuscaProposta(pCusto.empresa, pCusto.revenda, pCusto.veiculo, -1);

@@ -3,11 +3,11 @@
 
 #include <cctype>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/format/convert.h"
 #include "platform/format/format_settings.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -34,8 +34,8 @@ std::string CheckedNumber(const std::string& number, const std::string& given) {
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::AddSQL(const std::string& value,
-                                               const std::string& type) const {
+std::string TddmVeiculoCompartilhadoBDImpl::AddSQL(const std::string& value,
+                                                   const std::string& type) const {
   if (value.empty()) return "NULL,";
   switch (type.empty() ? '\0' : type[0]) {
     case 'A':
@@ -60,7 +60,8 @@ std::string TddmVeiculoCompartilhadoBD::AddSQL(const std::string& value,
       // the local settings say.
       if (value.size() < 10)
         throw Error(ErrorCategory::Validation, "AddSQL: '" + value + "' is not a yyyy-mm-dd date");
-      const std::string local = value.substr(8, 2) + "/" + value.substr(5, 2) + "/" + value.substr(0, 4);
+      const std::string local =
+          value.substr(8, 2) + "/" + value.substr(5, 2) + "/" + value.substr(0, 4);
       platform::FormatSettings day_month_year = platform::CurrentFormatSettings();
       day_month_year.short_date_format = "dd/mm/yyyy";
       day_month_year.date_separator = '/';

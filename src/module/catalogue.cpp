@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "module/catalogue_sql.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/provider.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -39,7 +39,7 @@ void Declare(platform::Params& params, const Names& names) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::CriaComponentes() {
+void TddmVeiculoCompartilhadoBDImpl::CriaComponentes() {
   using namespace catalogue_sql;
 
   auto sql = [&](const char* name, const std::string& text = "", const Names& declared = {}) {

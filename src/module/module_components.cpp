@@ -1,6 +1,6 @@
 // Creation and lookup of the module's components, and its value holders as a list.
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 #include "platform/db/client_dataset.h"
 #include "platform/db/provider.h"
@@ -10,7 +10,12 @@
 
 namespace veiculo {
 
-TddmVeiculoCompartilhadoBD::TddmVeiculoCompartilhadoBD() : clock_([] { return platform::Now(); }) {
+std::unique_ptr<TddmVeiculoCompartilhadoBD> TddmVeiculoCompartilhadoBD::Cria() {
+  return std::make_unique<TddmVeiculoCompartilhadoBDImpl>();
+}
+
+TddmVeiculoCompartilhadoBDImpl::TddmVeiculoCompartilhadoBDImpl()
+    : clock_([] { return platform::Now(); }) {
   CriaComponentes();
   caches_.push_back(std::make_unique<platform::ClientDataSet>("cdsPvEstoqueIntermediario"));
   cdsPvEstoqueIntermediario = caches_.back().get();
@@ -19,16 +24,16 @@ TddmVeiculoCompartilhadoBD::TddmVeiculoCompartilhadoBD() : clock_([] { return pl
   InstalaEventosProposta();
 }
 
-TddmVeiculoCompartilhadoBD::~TddmVeiculoCompartilhadoBD() = default;
+TddmVeiculoCompartilhadoBDImpl::~TddmVeiculoCompartilhadoBDImpl() = default;
 
-platform::Component* TddmVeiculoCompartilhadoBD::FindComponent(const std::string& name) const {
+platform::Component* TddmVeiculoCompartilhadoBDImpl::FindComponent(const std::string& name) const {
   for (const auto& component : components_)
     if (platform::SameText(component->Name(), name)) return component.get();
   return nullptr;
 }
 
-std::vector<TddmVeiculoCompartilhadoBD::ValueHolder> TddmVeiculoCompartilhadoBD::ValueHolders()
-    const {
+std::vector<TddmVeiculoCompartilhadoBDImpl::ValueHolder>
+TddmVeiculoCompartilhadoBDImpl::ValueHolders() const {
   using Kind = ValueHolder::Kind;
   auto kind_of = [](std::string_view type) {
     if (type == "int32_t") return Kind::Integer;

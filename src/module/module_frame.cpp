@@ -1,11 +1,11 @@
 // The module frame: lifecycle, binding of the host's connection to every SQL
 // dataset, the dialect, and the helpers that address components by name.
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
 #include "veiculo/connection.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -21,7 +21,7 @@ std::string DialectOf(const std::string& driver_name) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::InicializaDM() {
+void TddmVeiculoCompartilhadoBDImpl::InicializaDM() {
   for (const auto& component : components_) {
     auto* dataset = dynamic_cast<platform::SqlDataSet*>(component.get());
     if (dataset == nullptr) continue;
@@ -33,9 +33,11 @@ void TddmVeiculoCompartilhadoBD::InicializaDM() {
   iPvRevendaAnt = -1;
 }
 
-void TddmVeiculoCompartilhadoBD::FinalizaDM() { Conexao = nullptr; }
+void TddmVeiculoCompartilhadoBDImpl::FinalizaDM() {
+  Conexao = nullptr;
+}
 
-void TddmVeiculoCompartilhadoBD::AtribuiConexao(Connection* pfConexao) {
+void TddmVeiculoCompartilhadoBDImpl::AtribuiConexao(Connection* pfConexao) {
   if (pfConexao == nullptr)
     throw Error(ErrorCategory::Validation, "AtribuiConexao: no connection given");
   Conexao = pfConexao;
@@ -43,19 +45,19 @@ void TddmVeiculoCompartilhadoBD::AtribuiConexao(Connection* pfConexao) {
   sPvBancoDados = DialectOf(pfConexao->DriverName());
 }
 
-void TddmVeiculoCompartilhadoBD::SetaSQLConnection() {
+void TddmVeiculoCompartilhadoBDImpl::SetaSQLConnection() {
   for (const auto& component : components_)
     if (auto* dataset = dynamic_cast<platform::SqlDataSet*>(component.get()))
       dataset->SetConnection(Conexao);
 }
 
-void TddmVeiculoCompartilhadoBD::LimpaSQLConnection() {
+void TddmVeiculoCompartilhadoBDImpl::LimpaSQLConnection() {
   for (const auto& component : components_)
     if (auto* dataset = dynamic_cast<platform::SqlDataSet*>(component.get()))
       dataset->SetConnection(nullptr);
 }
 
-void TddmVeiculoCompartilhadoBD::FechaSds(const std::string& pNomeSds) {
+void TddmVeiculoCompartilhadoBDImpl::FechaSds(const std::string& pNomeSds) {
   platform::Component* component = FindComponent(pNomeSds);
   if (component == nullptr)
     throw Error(ErrorCategory::NotFound, "FechaSds: component '" + pNomeSds + "' not found");
@@ -65,8 +67,8 @@ void TddmVeiculoCompartilhadoBD::FechaSds(const std::string& pNomeSds) {
   dataset->Close();
 }
 
-void TddmVeiculoCompartilhadoBD::AlteraCommandText(const std::string& pNomeCds,
-                                                   const std::string& pCommandText) {
+void TddmVeiculoCompartilhadoBDImpl::AlteraCommandText(const std::string& pNomeCds,
+                                                       const std::string& pCommandText) {
   auto* client = dynamic_cast<platform::ClientDataSet*>(FindComponent(pNomeCds));
   if (client == nullptr)
     throw Error(ErrorCategory::NotFound,

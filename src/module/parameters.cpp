@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -31,7 +31,7 @@ void AplicaAliquotas(platform::ClientDataSet& revenda, double& pis_cofins,
 
 }  // namespace
 
-bool TddmVeiculoCompartilhadoBD::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
+bool TddmVeiculoCompartilhadoBDImpl::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
   // The cache is never invalidated: changed parameters are seen only after a
   // read for another company or dealer. The rates are put back from the
   // loaded dealer record even so: an imported vehicle's PIS/COFINS rate
@@ -61,10 +61,10 @@ bool TddmVeiculoCompartilhadoBD::LerParametro(int32_t pfEmpresa, int32_t pfReven
   return found;
 }
 
-bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    DataPacket& pcdsParametro,
-                                                    DataPacket& pcdsRevenda, int32_t& pUB,
-                                                    int32_t& pUF, double& pPis_Cofins) {
+bool TddmVeiculoCompartilhadoBDImpl::LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        DataPacket& pcdsParametro,
+                                                        DataPacket& pcdsRevenda, int32_t& pUB,
+                                                        int32_t& pUF, double& pPis_Cofins) {
   const bool found = LerParametro(pfEmpresa, pfRevenda);
   pcdsParametro = cdsParametro->Data();
   pcdsRevenda = cdsRevenda->Data();
@@ -74,8 +74,8 @@ bool TddmVeiculoCompartilhadoBD::LerParametroServer(int32_t pfEmpresa, int32_t p
   return found;
 }
 
-std::string TddmVeiculoCompartilhadoBD::ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda,
-                                                        const std::string& pfColuna) {
+std::string TddmVeiculoCompartilhadoBDImpl::ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda,
+                                                            const std::string& pfColuna) {
   // The loaded row answers when it is this dealer's; otherwise the one column
   // is read apart, so that UB, UF, the rates and cdsParametro stay the caller's.
   platform::ClientDataSet& loaded = *cdsParametro;
@@ -93,12 +93,12 @@ std::string TddmVeiculoCompartilhadoBD::ColunaParametro(int32_t pfEmpresa, int32
   return value;
 }
 
-std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBD::BuscaCdsParametro() {
+std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBDImpl::BuscaCdsParametro() {
   if (cdsParametro->Active()) return cdsParametro->Data();
   return int32_t{1};
 }
 
-bool TddmVeiculoCompartilhadoBD::PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) {
+bool TddmVeiculoCompartilhadoBDImpl::PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) {
   // User 0 is the system itself and may do everything.
   if (pfUsuario == 0) return true;
   sdsAux->Close();
@@ -111,7 +111,7 @@ bool TddmVeiculoCompartilhadoBD::PermissaoFuncao(int32_t pfUsuario, int32_t pfFu
   return granted;
 }
 
-void TddmVeiculoCompartilhadoBD::BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) {
+void TddmVeiculoCompartilhadoBDImpl::BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select MARCA from GER_REVENDA where EMPRESA = " + std::to_string(pfEmpresa) +

@@ -5,11 +5,11 @@
 // of the same text can put new values behind the same tags. Every place a
 // parameter stands in gets its value, on the first open and on every later one.
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/compat_banco.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/db/sql_markers.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -72,7 +72,7 @@ void SetAdaptedText(platform::SqlDataSet& dataset, const std::string& text) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::sdsPadraoBeforeOpen(platform::DataSet& DataSet) {
+void TddmVeiculoCompartilhadoBDImpl::sdsPadraoBeforeOpen(platform::DataSet& DataSet) {
   auto* dataset = dynamic_cast<platform::SqlDataSet*>(&DataSet);
   if (dataset == nullptr) return;
   const std::string& dialect = sPvBancoDados;

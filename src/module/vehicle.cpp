@@ -9,10 +9,10 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -89,8 +89,8 @@ void ReadFormulaLines(ClientDataSet& lines, int32_t empresa, const std::string& 
 
 }  // namespace
 
-bool TddmVeiculoCompartilhadoBD::LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo,
-                                            bool /*pfUtilizaFindKey*/) {
+bool TddmVeiculoCompartilhadoBDImpl::LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo,
+                                                bool /*pfUtilizaFindKey*/) {
   // The lookup mode follows the datasets' parameters, not the caller's flag.
   SyncParams(*cdsVeiculo, *sdsVeiculo);
   const bool found = ReadVehicle(*cdsVeiculo, pfEmpresa, pfVeiculo);
@@ -106,10 +106,11 @@ bool TddmVeiculoCompartilhadoBD::LerVeiculo(int32_t pfEmpresa, const std::string
   return found;
 }
 
-bool TddmVeiculoCompartilhadoBD::LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo,
-                                                  DataPacket& pcdsVeiculo,
-                                                  DataPacket& pcdsFormulaLinha,
-                                                  bool pfUtilizaFindKey) {
+bool TddmVeiculoCompartilhadoBDImpl::LerVeiculoServer(int32_t pfEmpresa,
+                                                      const std::string& pfVeiculo,
+                                                      DataPacket& pcdsVeiculo,
+                                                      DataPacket& pcdsFormulaLinha,
+                                                      bool pfUtilizaFindKey) {
   const bool found = LerVeiculo(pfEmpresa, pfVeiculo, pfUtilizaFindKey);
   // A vehicle dataset that loads every vehicle is not sent whole.
   if (!cdsVeiculo->GetParams().Empty()) pcdsVeiculo = cdsVeiculo->Data();

@@ -7,13 +7,13 @@
 #include <cmath>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
 #include "platform/text.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -47,10 +47,10 @@ struct Acao {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda,
-                                                 int32_t pfContato, int32_t pfProposta,
-                                                 const std::string& pfSituacao,
-                                                 const std::string& pfFormaContato) {
+void TddmVeiculoCompartilhadoBDImpl::AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda,
+                                                     int32_t pfContato, int32_t pfProposta,
+                                                     const std::string& pfSituacao,
+                                                     const std::string& pfFormaContato) {
   // Everything is checked before the first statement: nothing is written for
   // an action the contact log does not know.
   Acao acao{};
@@ -137,9 +137,10 @@ void TddmVeiculoCompartilhadoBD::AtualizaContato(int32_t pfEmpresa, int32_t pfRe
               Quoted(descricao) + ", 0)");
 }
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda,
-                                                     DateTime pfDataContato, int32_t pfStatusAtual,
-                                                     DateTime pfDataReferencia) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda,
+                                                         DateTime pfDataContato,
+                                                         int32_t pfStatusAtual,
+                                                         DateTime pfDataReferencia) {
   // Days off between the contact and the reference do not count as waiting.
   // The range runs from the contact to the reference (the other way round it
   // holds no day at all); on the processing day only the part of the day up

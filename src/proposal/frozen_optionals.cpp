@@ -9,14 +9,14 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-void TddmVeiculoCompartilhadoBD::CongelaValoresDaProposta(const std::string& pfChassi,
-                                                          int32_t pfEmpresa, int32_t pfRevenda,
-                                                          int32_t pfProposta) {
+void TddmVeiculoCompartilhadoBDImpl::CongelaValoresDaProposta(const std::string& pfChassi,
+                                                              int32_t pfEmpresa, int32_t pfRevenda,
+                                                              int32_t pfProposta) {
   const std::string chassi = proposal::Quoted(pfChassi);
   const std::string e = std::to_string(pfEmpresa);
   const std::string r = std::to_string(pfRevenda);

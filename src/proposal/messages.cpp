@@ -10,11 +10,11 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/text_utils.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -44,11 +44,11 @@ double MomentoDe(int64_t segundos) {
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa,
-                                               int32_t pfRevenda, int32_t pfUsuarioOri,
-                                               int32_t pfUsuarioDes, int32_t pfProposta,
-                                               const std::string& pfAssunto,
-                                               const std::string& pfMensagem) {
+void TddmVeiculoCompartilhadoBDImpl::GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa,
+                                                   int32_t pfRevenda, int32_t pfUsuarioOri,
+                                                   int32_t pfUsuarioDes, int32_t pfProposta,
+                                                   const std::string& pfAssunto,
+                                                   const std::string& pfMensagem) {
   int64_t segundos = SegundosDe(proposal::AgoraNoDia(pfDataProcessamento, Agora()));
   // The floor holds within the previous stamp's day: a message of an
   // earlier processing date keeps its own day.

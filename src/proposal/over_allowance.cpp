@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_dialect.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
@@ -26,7 +27,6 @@
 #include "platform/format/date_time.h"
 #include "platform/format/format_float.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -55,7 +55,7 @@ double DataProcessamento(const std::string& texto) {
 
 }  // namespace
 
-bool TddmVeiculoCompartilhadoBD::GravaDiferencaAvaliacaoSaida(
+bool TddmVeiculoCompartilhadoBDImpl::GravaDiferencaAvaliacaoSaida(
     const std::string& pfBancoDados, const std::string& pfDataProcessamento, int32_t pfEmpresa,
     int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao, int32_t pfDifAvaliacaoSaida) {
   if (maker::DialectFromName(pfBancoDados) == maker::SqlDialect::Unknown)

@@ -9,8 +9,8 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -26,13 +26,13 @@ platform::ClientDataSet& ClientOf(platform::DataSet& dataset, const char* handle
 
 }  // namespace
 
-void TddmVeiculoCompartilhadoBD::InstalaEventosProposta() {
+void TddmVeiculoCompartilhadoBDImpl::InstalaEventosProposta() {
   cdsProposta->AfterPost = [this](platform::DataSet& d) { cdsPropostaAfterPost(d); };
   cdsProposta->AfterCancel = [this](platform::DataSet& d) { cdsPropostaAfterCancel(d); };
   cdsProposta->AfterDelete = [this](platform::DataSet& d) { cdsPropostaAfterDelete(d); };
 }
 
-void TddmVeiculoCompartilhadoBD::cdsPropostaAfterPost(platform::DataSet& DataSet) {
+void TddmVeiculoCompartilhadoBDImpl::cdsPropostaAfterPost(platform::DataSet& DataSet) {
   platform::ClientDataSet& proposta = ClientOf(DataSet, "cdsPropostaAfterPost");
   try {
     proposta.ApplyUpdates(-1);
@@ -45,12 +45,12 @@ void TddmVeiculoCompartilhadoBD::cdsPropostaAfterPost(platform::DataSet& DataSet
   }
 }
 
-void TddmVeiculoCompartilhadoBD::cdsPropostaAfterCancel(platform::DataSet& DataSet) {
+void TddmVeiculoCompartilhadoBDImpl::cdsPropostaAfterCancel(platform::DataSet& DataSet) {
   platform::ClientDataSet& proposta = ClientOf(DataSet, "cdsPropostaAfterCancel");
   if (proposta.ChangeCount() > 0) proposta.CancelUpdates();
 }
 
-void TddmVeiculoCompartilhadoBD::cdsPropostaAfterDelete(platform::DataSet& DataSet) {
+void TddmVeiculoCompartilhadoBDImpl::cdsPropostaAfterDelete(platform::DataSet& DataSet) {
   platform::ClientDataSet& proposta = ClientOf(DataSet, "cdsPropostaAfterDelete");
   try {
     proposta.ApplyUpdates(-1);

@@ -8,9 +8,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -53,8 +53,9 @@ const char* DescricaoSituacao(char codigo) {
 
 }  // namespace
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda,
-                                                  const std::string& pfVeiculo, int32_t pfCliente) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda,
+                                                      const std::string& pfVeiculo,
+                                                      int32_t pfCliente) {
   // Rank 0: past "5" and the vehicle is sold (its situation is located "V");
   // rank 1: live proposals up to "5"; rank 2: past "5" with the vehicle
   // elsewhere. Within a rank the newest issue, then the highest number. The
@@ -85,11 +86,11 @@ int32_t TddmVeiculoCompartilhadoBD::BuscaProposta(int32_t pfEmpresa, int32_t& pf
   return proposta;
 }
 
-void TddmVeiculoCompartilhadoBD::BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    int32_t pfProposta, int32_t& pfContato,
-                                                    int32_t& pfCliente, std::string& pfVeiculo,
-                                                    int32_t& pfPropostaFIB,
-                                                    std::string& pfTipoVenda) {
+void TddmVeiculoCompartilhadoBDImpl::BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        int32_t pfProposta, int32_t& pfContato,
+                                                        int32_t& pfCliente, std::string& pfVeiculo,
+                                                        int32_t& pfPropostaFIB,
+                                                        std::string& pfTipoVenda) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "SELECT VP.CONTATO, CC.CLIENTE, VP.VEICULO, VP.PROPOSTA_FIB, VP.TIPO_VENDA FROM "
@@ -113,9 +114,10 @@ void TddmVeiculoCompartilhadoBD::BuscaDadosProposta(int32_t pfEmpresa, int32_t p
   sdsAux->Close();
 }
 
-std::string TddmVeiculoCompartilhadoBD::BuscaSituacaoProposta(int32_t pfEmpresa, int32_t pfRevenda,
-                                                              int32_t pfProposta,
-                                                              std::string& pfDescricao) {
+std::string TddmVeiculoCompartilhadoBDImpl::BuscaSituacaoProposta(int32_t pfEmpresa,
+                                                                  int32_t pfRevenda,
+                                                                  int32_t pfProposta,
+                                                                  std::string& pfDescricao) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "SELECT SITUACAO, (SELECT COUNT(*) FROM FAT_FRENTE_CAIXA WHERE EMPRESA = "
@@ -136,8 +138,8 @@ std::string TddmVeiculoCompartilhadoBD::BuscaSituacaoProposta(int32_t pfEmpresa,
   return codigo;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    int32_t pfProposta) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        int32_t pfProposta) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "SELECT NEGOCIACAO_FINAL FROM VEI_PROPOSTA WHERE EMPRESA = " + Num(pfEmpresa) +
@@ -151,8 +153,8 @@ int32_t TddmVeiculoCompartilhadoBD::BuscaNegociacao(int32_t pfEmpresa, int32_t p
   return negociacao == 0 ? 1 : negociacao;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta,
-                                                         const std::string& pfVeiculo) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta,
+                                                             const std::string& pfVeiculo) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "SELECT REVENDA, PROPOSTA FROM VEI_PROPOSTA WHERE EMPRESA = " + Num(pfEmpresa) +

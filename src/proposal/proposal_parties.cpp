@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/format_float.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -17,11 +17,11 @@ std::string Num(int32_t value) {
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::BuscaAcessoriosProposta(Connection* pfConexao,
-                                                                int32_t pfEmpresa,
-                                                                int32_t pfRevenda,
-                                                                int32_t pfProposta,
-                                                                int32_t pfNegociacao) {
+std::string TddmVeiculoCompartilhadoBDImpl::BuscaAcessoriosProposta(Connection* pfConexao,
+                                                                    int32_t pfEmpresa,
+                                                                    int32_t pfRevenda,
+                                                                    int32_t pfProposta,
+                                                                    int32_t pfNegociacao) {
   AtribuiConexao(pfConexao);
   sdsAux->Close();
   sdsAux->SetCommandText(
@@ -43,8 +43,8 @@ std::string TddmVeiculoCompartilhadoBD::BuscaAcessoriosProposta(Connection* pfCo
   return lista;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda,
-                                                         int32_t pfProposta) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda,
+                                                             int32_t pfProposta) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "SELECT FV.USUARIO FROM VEI_PROPOSTA VP inner join FAT_VENDEDOR FV on (FV.EMPRESA = "
@@ -60,8 +60,9 @@ int32_t TddmVeiculoCompartilhadoBD::BuscaUsuarioVendedor(int32_t pfEmpresa, int3
   return usuario;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda,
-                                                    int32_t pfProposta, const std::string& pfTipo) {
+int32_t TddmVeiculoCompartilhadoBDImpl::BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda,
+                                                        int32_t pfProposta,
+                                                        const std::string& pfTipo) {
   // The salesperson's customer record is found through the CPF of the
   // salesperson's person record.
   sdsAux->Close();

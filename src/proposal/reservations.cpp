@@ -7,16 +7,17 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
 #include "proposal/proposal_sql.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-void TddmVeiculoCompartilhadoBD::ProrrogaReservaAprovacaoFI(int32_t pfEmpresa, int32_t pfRevenda,
-                                                            int32_t pfProposta,
-                                                            DateTime pfDataProcessamento) {
+void TddmVeiculoCompartilhadoBDImpl::ProrrogaReservaAprovacaoFI(int32_t pfEmpresa,
+                                                                int32_t pfRevenda,
+                                                                int32_t pfProposta,
+                                                                DateTime pfDataProcessamento) {
   const std::string e = std::to_string(pfEmpresa);
   const std::string r = std::to_string(pfRevenda);
 
@@ -57,9 +58,10 @@ void TddmVeiculoCompartilhadoBD::ProrrogaReservaAprovacaoFI(int32_t pfEmpresa, i
   GravaHistoricoReserva(pfEmpresa, pfRevenda, veiculo, pfDataProcessamento, horas);
 }
 
-void TddmVeiculoCompartilhadoBD::GravaHistoricoReserva(int32_t pfEmpresa, int32_t pfRevenda,
-                                                       const std::string& pfVeiculo,
-                                                       DateTime pfDataAlteracao, int32_t pfHoras) {
+void TddmVeiculoCompartilhadoBDImpl::GravaHistoricoReserva(int32_t pfEmpresa, int32_t pfRevenda,
+                                                           const std::string& pfVeiculo,
+                                                           DateTime pfDataAlteracao,
+                                                           int32_t pfHoras) {
   // The id runs over the whole table, not per company.
   sdsConsulta->Close();
   sdsConsulta->SetCommandText("select max(id_hist_reserva) ID from VEI_HISTORICO_RESERVA");

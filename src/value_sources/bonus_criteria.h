@@ -17,7 +17,7 @@
 #include <set>
 #include <string>
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo::platform {
 class ClientDataSet;
@@ -43,7 +43,7 @@ struct BonusVehicle {
 
 class BonusCriteria {
  public:
-  BonusCriteria(TddmVeiculoCompartilhadoBD& dm, BonusVehicle vehicle)
+  BonusCriteria(TddmVeiculoCompartilhadoBDImpl& dm, BonusVehicle vehicle)
       : dm_(dm), vehicle_(std::move(vehicle)) {}
 
   // Whether the current row of `bonus` applies to the vehicle.
@@ -65,7 +65,7 @@ class BonusCriteria {
   const std::set<std::string>& VehicleOptionals();
   const Origin& VehicleOrigin();
 
-  TddmVeiculoCompartilhadoBD& dm_;
+  TddmVeiculoCompartilhadoBDImpl& dm_;
   const BonusVehicle vehicle_;
   std::optional<std::set<std::string>> optionals_;
   std::optional<Origin> origin_;

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
@@ -21,7 +22,6 @@
 #include "platform/format/format_float.h"
 #include "platform/text.h"
 #include "value_sources/bonus_criteria.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -94,7 +94,7 @@ class BonusAnswer {
 
 }  // namespace
 
-std::string TddmVeiculoCompartilhadoBD::BuscaDadosBonus(
+std::string TddmVeiculoCompartilhadoBDImpl::BuscaDadosBonus(
     const std::string& pfVeiculo, const std::string& pfChassi, const std::string& pfModelo,
     const std::string& pfEdicao, const std::string& pfPacote, const std::string& pfDataCompra,
     const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab, int32_t pfAnoMod,

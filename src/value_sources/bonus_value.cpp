@@ -3,12 +3,12 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/format/convert.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::BuscaValorBonus(
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorBonus(
     const std::string& pfVeiculo, const std::string& pfChassi, const std::string& pfModelo,
     const std::string& pfEdicao, const std::string& pfPacote, const std::string& pfDataCompra,
     const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab, int32_t pfAnoMod,

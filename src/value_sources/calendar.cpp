@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -24,7 +24,7 @@ int32_t MinutesToEndOfDay(double moment) {
 
 }  // namespace
 
-TddmVeiculoCompartilhadoBD::DateTime TddmVeiculoCompartilhadoBD::CalculaDataVencimento(
+TddmVeiculoCompartilhadoBDImpl::DateTime TddmVeiculoCompartilhadoBDImpl::CalculaDataVencimento(
     int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData) {
   sdsAux->Close();
   sdsAux->SetCommandText(
@@ -40,9 +40,10 @@ TddmVeiculoCompartilhadoBD::DateTime TddmVeiculoCompartilhadoBD::CalculaDataVenc
   return pfData;
 }
 
-int32_t TddmVeiculoCompartilhadoBD::NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa,
-                                                int32_t pfRevenda, DateTime pfDiaMarcado,
-                                                DateTime pfDataInicial, DateTime pfDataFinal) {
+int32_t TddmVeiculoCompartilhadoBDImpl::NroFeriados(const std::string& pfBancoDados,
+                                                    int32_t pfEmpresa, int32_t pfRevenda,
+                                                    DateTime pfDiaMarcado, DateTime pfDataInicial,
+                                                    DateTime pfDataFinal) {
   // Literals first: an unknown database kind fails before any query runs.
   const std::string inicio = maker::DataPSql(pfDataInicial, pfBancoDados);
   const std::string fim = maker::DataPSql(pfDataFinal, pfBancoDados);

@@ -4,13 +4,13 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda,
-                                                         const std::string& pfVeiculo) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda,
+                                                             const std::string& pfVeiculo) {
   // The proposal may belong to another dealer of the company: BuscaProposta
   // moves the dealer to the proposal's.
   int32_t revenda = pfRevenda;

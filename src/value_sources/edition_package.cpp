@@ -7,10 +7,10 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -39,10 +39,11 @@ bool ReadPackagePrice(platform::SqlDataSet& query, double& price) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorEdicao(int32_t PEmpresa, const std::string& PModelo,
-                                                    const std::string& PTipoPintura,
-                                                    const std::string& PEdicao,
-                                                    int32_t PAnoModelo) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorEdicao(int32_t PEmpresa,
+                                                        const std::string& PModelo,
+                                                        const std::string& PTipoPintura,
+                                                        const std::string& PEdicao,
+                                                        int32_t PAnoModelo) {
   // Reopened on every call: edition prices are maintained while the module lives.
   cdsEdicao->Close();
   cdsEdicao->ParamByName("Empresa").SetAsInteger(PEmpresa);
@@ -64,9 +65,10 @@ double TddmVeiculoCompartilhadoBD::BuscaValorEdicao(int32_t PEmpresa, const std:
   return value;
 }
 
-double TddmVeiculoCompartilhadoBD::BuscaValorPacote(int32_t PEmpresa, const std::string& PPacote,
-                                                    int32_t pAnomodelo,
-                                                    const std::string& pTipoPintura) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorPacote(int32_t PEmpresa,
+                                                        const std::string& PPacote,
+                                                        int32_t pAnomodelo,
+                                                        const std::string& pTipoPintura) {
   double value = 0;
   sdsPacote->Close();
   sdsPacote->ParamByName("Empresa").SetAsInteger(PEmpresa);

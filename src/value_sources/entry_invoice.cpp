@@ -15,12 +15,12 @@
 #include <cmath>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "value_sources/current_vehicle.h"
 #include "value_sources/entry_invoice_sql.h"
 #include "value_sources/invoice_datasets.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -143,9 +143,9 @@ double VehicleLineAmount(ClientDataSet& mv, bool soma_pis_cofins) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
-                                                         const std::string& pfIncidencia,
-                                                         DateTime PDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
+                                                             const std::string& pfIncidencia,
+                                                             DateTime PDataProcessamento) {
   const std::string& code = pfIncidencia;
   const std::string veiculo = CurrentVehicleValue(*cdsVeiculo, "VEICULO").AsText();
   double result = 0;

@@ -7,11 +7,11 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/text.h"
 #include "value_sources/current_vehicle.h"
 #include "value_sources/invoice_datasets.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -48,9 +48,9 @@ double HeaderValue(const std::string& code, ClientDataSet& mc) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorNotaSaida(int32_t /*pfEmpresa*/, int32_t /*pfRevenda*/,
-                                                       const std::string& pfIdentificacao,
-                                                       const std::string& pfSomarICMSPartRemeDest) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorNotaSaida(
+    int32_t /*pfEmpresa*/, int32_t /*pfRevenda*/, const std::string& pfIdentificacao,
+    const std::string& pfSomarICMSPartRemeDest) {
   // Codes are at most three characters wide; aligning them to that width
   // before trimming would change nothing, so only the blanks go.
   const std::string code = platform::Trim(pfIdentificacao);

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "value_sources/current_vehicle.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -38,11 +38,11 @@ bool Taken(const std::string& filtro, platform::ClientDataSet& despesas,
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorDespesas(int32_t pfEmpresa, int32_t /*pfRevenda*/,
-                                                      const std::string& pfVeiculo,
-                                                      const std::string& pfTipoValor,
-                                                      DateTime pfDataProcessamento,
-                                                      const std::string& pfFiltro) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorDespesas(int32_t pfEmpresa, int32_t /*pfRevenda*/,
+                                                          const std::string& pfVeiculo,
+                                                          const std::string& pfTipoValor,
+                                                          DateTime pfDataProcessamento,
+                                                          const std::string& pfFiltro) {
   // Expenses are carried to the sale, or to the processing date while unsold.
   const Value dta_venda = value_sources::CurrentVehicleValue(*cdsVeiculo, "DTA_VENDA");
   const DateTime data_venda = dta_venda.IsNull() ? pfDataProcessamento : dta_venda.AsDateTime();

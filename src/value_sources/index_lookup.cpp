@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/format/date_time.h"
 #include "value_sources/index_values.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace value_sources {
@@ -69,8 +69,8 @@ double IndexSeries::CompoundDailyRates(double value, double from, double to) {
 
 }  // namespace value_sources
 
-double TddmVeiculoCompartilhadoBD::BuscaIndice(int32_t pfEmpresa, int32_t pfIndice,
-                                               DateTime pfData) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaIndice(int32_t pfEmpresa, int32_t pfIndice,
+                                                   DateTime pfData) {
   value_sources::IndexSeries series(*cdsValorIndice, *sdsConsultaLoc, BancoDados(), pfEmpresa,
                                     pfIndice);
   return series.At(pfData);

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
@@ -16,7 +17,6 @@
 #include "platform/text.h"
 #include "value_sources/internal_sales_sql.h"
 #include "value_sources/transaction_list.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -38,10 +38,9 @@ bool LineSumsServices(platform::ClientDataSet& linha) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaVendaInterna(const std::string& /*pfBancoDados*/,
-                                                     int32_t pfEmpresa, const std::string& pfChassi,
-                                                     const std::string& pfTransacoes,
-                                                     DateTime pfDataInicial, DateTime pfDataFinal) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaVendaInterna(
+    const std::string& /*pfBancoDados*/, int32_t pfEmpresa, const std::string& pfChassi,
+    const std::string& pfTransacoes, DateTime pfDataInicial, DateTime pfDataFinal) {
   value_sources::InternalSaleQuery query;
   // Checked before any query runs: the list goes into the SQL as written.
   query.transacoes = value_sources::TransactionListForSql(pfTransacoes);

@@ -8,9 +8,9 @@
 #include <limits>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
@@ -63,8 +63,9 @@ bool ReadFichaGama(platform::SqlDataSet& query, int32_t empresa, const std::stri
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscarValorFichaGama(int32_t Empresa, const std::string& Modelo,
-                                                        const std::string& Chassi) {
+double TddmVeiculoCompartilhadoBDImpl::BuscarValorFichaGama(int32_t Empresa,
+                                                            const std::string& Modelo,
+                                                            const std::string& Chassi) {
   FichaGama ficha;
   if (!ReadFichaGama(*sdsAux, Empresa, Chassi, ficha)) return 0;
   if (ficha.cor.empty() || ficha.ano_modelo <= 0 || ficha.ano_fabricacao <= 0) return 0;
@@ -81,8 +82,8 @@ double TddmVeiculoCompartilhadoBD::BuscarValorFichaGama(int32_t Empresa, const s
   return price;
 }
 
-bool TddmVeiculoCompartilhadoBD::UtilizaNissanDI(const std::string& pfEmpresa,
-                                                 const std::string& pfRevenda) {
+bool TddmVeiculoCompartilhadoBDImpl::UtilizaNissanDI(const std::string& pfEmpresa,
+                                                     const std::string& pfRevenda) {
   const int32_t empresa = ParseKey(pfEmpresa, "company");
   const int32_t revenda = ParseKey(pfRevenda, "dealer");
   // A dataset of its own: the caller may be walking one of the scratch queries.
@@ -94,7 +95,7 @@ bool TddmVeiculoCompartilhadoBD::UtilizaNissanDI(const std::string& pfEmpresa,
          query.FieldByName("UTILIZA_NISSAN_DI").AsInteger() == 1;
 }
 
-bool TddmVeiculoCompartilhadoBD::SituacoesVeiculoEstoqueDisponivelVenda(
+bool TddmVeiculoCompartilhadoBDImpl::SituacoesVeiculoEstoqueDisponivelVenda(
     const std::string& pfSituacao) {
   sdsAux->Close();
   sdsAux->SetCommandText(

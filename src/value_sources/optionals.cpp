@@ -8,11 +8,11 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
 #include "value_sources/current_vehicle.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -29,9 +29,9 @@ constexpr char kSqlSomaOpcionais[] =
 
 // The company does not restrict the sum: a chassis has one follow-up record,
 // and its optionals are those of the record's company.
-double TddmVeiculoCompartilhadoBD::SomaOpcionais(int32_t /*pfEmpresa*/,
-                                                 const std::string& pfConsideraOpc,
-                                                 const std::string& pfChassi) {
+double TddmVeiculoCompartilhadoBDImpl::SomaOpcionais(int32_t /*pfEmpresa*/,
+                                                     const std::string& pfConsideraOpc,
+                                                     const std::string& pfChassi) {
   // The dealer parameter IMPRIME_VALOR_OPCIONAIS_REL decides whether optionals count.
   if (pfConsideraOpc != "S") return 0;
   const std::string chassi =

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -69,11 +69,9 @@ std::string PaymentsSql(int32_t empresa, int32_t revenda, int32_t proposta, int3
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorDeflacaoPagamento(int32_t pfEmpresa, int32_t pfRevenda,
-                                                               int32_t pfProposta,
-                                                               int32_t /*pfNegociacao*/,
-                                                               int32_t pfIndice,
-                                                               DateTime pfDataReferencia) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorDeflacaoPagamento(
+    int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta, int32_t /*pfNegociacao*/,
+    int32_t pfIndice, DateTime pfDataReferencia) {
   sdsAux->Close();
   sdsAux->SetCommandText(FinalNegotiationSql(pfEmpresa, pfRevenda, pfProposta));
   sdsAux->Open();

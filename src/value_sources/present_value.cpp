@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/number_utils.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
 #include "platform/text.h"
 #include "value_sources/index_values.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -44,11 +44,11 @@ double FinancingPlanInterest(platform::ClientDataSet& vehicles, double valor, do
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice,
-                                                      double pfValor, DateTime pfData1,
-                                                      DateTime pfData2,
-                                                      const std::string& pfIncidencia,
-                                                      const std::string& veiculo) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice,
+                                                          double pfValor, DateTime pfData1,
+                                                          DateTime pfData2,
+                                                          const std::string& pfIncidencia,
+                                                          const std::string& veiculo) {
   if (pfIncidencia == "6")
     return pfValor + FinancingPlanInterest(*cdsVeiculo, pfValor, pfData2 - pfData1);
 
@@ -90,7 +90,7 @@ double TddmVeiculoCompartilhadoBD::BuscaValorPresente(int32_t pfEmpresa, int32_t
   return result;
 }
 
-double TddmVeiculoCompartilhadoBD::CalculaValorPresente(
+double TddmVeiculoCompartilhadoBDImpl::CalculaValorPresente(
     int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice, const std::string& pfIncidencia,
     const std::string& pfVeiculo, double pfValor, DateTime pfData1, DateTime pfData2) {
   // "O": the vehicle's expenses, each carried to its present value at pfData2;

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::BuscaRebate(int32_t pfEmpresa, int32_t /*pfRevenda*/,
-                                               int32_t pfIndice, int32_t pfDias,
-                                               DateTime pfDataInicio, DateTime pfDataFim) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaRebate(int32_t pfEmpresa, int32_t /*pfRevenda*/,
+                                                   int32_t pfIndice, int32_t pfDias,
+                                                   DateTime pfDataInicio, DateTime pfDataFim) {
   const double encurtado = BuscaValorPresente(pfEmpresa, pfIndice, Base_Financeiro, pfDataInicio,
                                               pfDataInicio + pfDias, "", "");
   const double integral =

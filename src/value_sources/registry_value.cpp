@@ -5,16 +5,17 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/text.h"
 #include "value_sources/current_vehicle.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 
-double TddmVeiculoCompartilhadoBD::BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao,
-                                                             bool PUsaPrecoPacote,
-                                                             int32_t PRevenda) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaValorCadastroModelos(int32_t PEmpresa,
+                                                                 bool PUsaPrecoEdicao,
+                                                                 bool PUsaPrecoPacote,
+                                                                 int32_t PRevenda) {
   auto vehicle = [this](const char* field) {
     return value_sources::CurrentVehicleValue(*cdsVeiculo, field);
   };

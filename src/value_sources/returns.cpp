@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/convert.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -19,8 +19,8 @@ double NetReturn(platform::ClientDataSet& retorno) {
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda,
-                                                const std::string& /*pfVeiculo*/) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda,
+                                                    const std::string& /*pfVeiculo*/) {
   platform::ClientDataSet& retornos = *cdsRetornoTotal;
   retornos.Close();
   retornos.ParamByName("Empresa").SetAsInteger(pfEmpresa);
@@ -36,9 +36,9 @@ double TddmVeiculoCompartilhadoBD::BuscaRetorno(int32_t pfEmpresa, int32_t pfRev
 
 // The customer of a return of this type (the finance company that pays it)
 // becomes the module's F&I customer.
-double TddmVeiculoCompartilhadoBD::BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda,
-                                                     const std::string& /*pfVeiculo*/,
-                                                     const std::string& pfTipoRetorno) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda,
+                                                         const std::string& /*pfVeiculo*/,
+                                                         const std::string& pfTipoRetorno) {
   platform::ClientDataSet& retornos = *cdsRetorno;
   retornos.Close();
   retornos.ParamByName("Empresa").SetAsInteger(pfEmpresa);

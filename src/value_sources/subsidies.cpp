@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/format/rounding.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo {
 namespace {
@@ -43,12 +43,12 @@ std::vector<Period> ReadPeriods(platform::ClientDataSet& periodos, int32_t empre
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBD::BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias,
-                                                  int32_t pfLinha, int32_t pfIndice,
-                                                  const std::string& pfFormula,
-                                                  const std::string& pfVeiculo,
-                                                  const std::string& pfSubsidio,
-                                                  DateTime pfDataProcessamento) {
+double TddmVeiculoCompartilhadoBDImpl::BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias,
+                                                      int32_t pfLinha, int32_t pfIndice,
+                                                      const std::string& pfFormula,
+                                                      const std::string& pfVeiculo,
+                                                      const std::string& pfSubsidio,
+                                                      DateTime pfDataProcessamento) {
   const std::vector<Period> periods = ReadPeriods(*cdsSubsidioPeriodo, pfEmpresa, pfSubsidio);
   if (periods.empty()) return 0;
 

@@ -8,11 +8,11 @@
 
 #include "host_session.h"
 #include "input_error.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "operations/arguments.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
 #include "veiculo/connection.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
 namespace veiculo::cli {
 namespace {
@@ -38,7 +38,8 @@ class HostSessionTest : public ::testing::Test {
                      {{"pfUsuario", ParamType::Integer}},
                      {},
                      [fail](CallContext& c) -> TypedValue {
-                       platform::SqlDataSet& exec = *c.Module().sdsExecuta;
+                       platform::SqlDataSet& exec =
+                           *dynamic_cast<TddmVeiculoCompartilhadoBDImpl&>(c.Module()).sdsExecuta;
                        exec.SetCommandText("insert into GER_USUARIO (USUARIO, NOME) values (" +
                                            std::to_string(c.Integer("pfUsuario")) + ", 'Teste')");
                        exec.ExecSQL();

@@ -17,9 +17,9 @@ class AccountingCostTest : public VehicleCostTest {
            {T("DEV"), T("E"), T("D")});
   }
   double Contabil() {
-    dm.LerParametro(1, 1);
+    module().LerParametro(1, 1);
     Load("V1");
-    return dm.CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C");
+    return module().CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C");
   }
 };
 
@@ -29,9 +29,9 @@ TEST_F(AccountingCostTest, AdjustmentsUpToTheDateOfValidInvoices) {
   SeedAjuste(connection(), 202, "AJE", "F", Day(2024, 3, 16), 999);  // after the date
   SeedAjuste(connection(), 203, "AJE", "C", Day(2024, 3, 1), 777);   // cancelled
   SeedAjuste(connection(), 204, "DEV", "F", Day(2024, 3, 1), 333);   // not an adjustment
-  EXPECT_DOUBLE_EQ(dm.BuscaAjustes("V1", kD1), 200);                 // 250 - 50
-  EXPECT_DOUBLE_EQ(dm.BuscaAjustes("V1", Day(2024, 3, 14)), 250);
-  EXPECT_DOUBLE_EQ(dm.BuscaAjustes("V2", kD1), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaAjustes("V1", kD1), 200);           // 250 - 50
+  EXPECT_DOUBLE_EQ(module().BuscaAjustes("V1", Day(2024, 3, 14)), 250);
+  EXPECT_DOUBLE_EQ(module().BuscaAjustes("V2", kD1), 0);
 }
 
 TEST_F(AccountingCostTest, SignedActiveLinesAtTheirPercentagesPlusAdjustments) {
@@ -52,12 +52,12 @@ TEST_F(AccountingCostTest, ThePercentageHeldInTheFormulaLinesCounts) {
   // A band percentage posted in cdsFormulaLinha (as the costing does) values
   // the line: 3,000 x 20 % = 600.
   SeedLine(connection(), 3, "A", {{"CUSTO_CONTABIL", T("+")}});
-  dm.LerParametro(1, 1);
+  module().LerParametro(1, 1);
   Load("V1");
-  dm.cdsFormulaLinha->Edit();
-  dm.cdsFormulaLinha->FieldByName("PERCENTUAL").SetAsFloat(20);
-  dm.cdsFormulaLinha->Post();
-  EXPECT_DOUBLE_EQ(dm.CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C"), 600);
+  module().cdsFormulaLinha->Edit();
+  module().cdsFormulaLinha->FieldByName("PERCENTUAL").SetAsFloat(20);
+  module().cdsFormulaLinha->Post();
+  EXPECT_DOUBLE_EQ(module().CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C"), 600);
 }
 
 TEST_F(AccountingCostTest, AnEmptyFormulaCostsNothingEvenWithAdjustments) {

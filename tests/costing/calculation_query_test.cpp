@@ -67,7 +67,7 @@ class CalculationQueryTest : public IncidenceTest {
   }
 
   std::string Query(const std::string& veiculo, double valor_venda, int empresa = 1) {
-    return dm.BuscaCalculoVeiculo(&connection(), formula, empresa, veiculo, valor_venda);
+    return module().BuscaCalculoVeiculo(&connection(), formula, empresa, veiculo, valor_venda);
   }
 
   std::vector<int64_t> Sequences() {
@@ -110,7 +110,11 @@ TEST_F(CalculationQueryTest, CostOf80000On100000WithoutStoredPresentSaleValue) {
 
 TEST_F(CalculationQueryTest, PaymentAndBaseLinesAreHiddenLeavingGapsAndNotCounted) {
   Vehicle("V1", 61000);
-  Costed({.linha = 1, .descricao = "Nota de entrada", .historico = 50000, .presente = 51000});
+  Costed({.linha = 1,
+          .descricao = "Nota de entrada",
+          .margem = "+",
+          .historico = 50000,
+          .presente = 51000});
   Costed({.linha = 2, .descricao = "Indice", .tipo = "C", .historico = 999, .presente = 999});
   Costed(
       {.linha = 3, .descricao = "Frete", .lucro_bruto = "+", .historico = 2000, .presente = 2100});
@@ -128,11 +132,13 @@ TEST_F(CalculationQueryTest, PaymentAndBaseLinesAreHiddenLeavingGapsAndNotCounte
   // Cost h 50000 + 2000 - 1000 = 51000; p 51000 + 2100 - 1000 = 52100.
   // Profit h 60000 - 51000 = 9000 = 15 %; p 61000 - 52100 = 8900, 8900 / 61000 = 14.59 %.
   // Gross h 60000 - 2000 = 58000, 96.666 %; p 61000 - 2100 = 58900, 96.557 %.
+  // Margin (line 1) h 60000 - 50000 = 10000, 16.666 %; p 61000 - 51000 =
+  // 10000, 16.393 %.
   EXPECT_EQ(Query("V1", 60000),
             "Custo;51.000,00 ;52.100,00 |"
             "Lucro (%);15,00 ;9.000,00 ;14,59 ;8.900,00 |"
             "Lucro Bruto;96,67 ;58.000,00 ;96,56 ;58.900,00 |"
-            "Lucro Gerencial;100,00 ;60.000,00 ;100,00 ;61.000,00 |");
+            "Lucro Gerencial;16,67 ;10.000,00 ;16,39 ;10.000,00 |");
   EXPECT_EQ(Sequences(), (std::vector<int64_t>{1, 3, 5}));
   ASSERT_TRUE(formula.Locate("SEQUENCIA", {Value::Integer(5)}));
   EXPECT_EQ(formula.FieldByName("DES_LINHA_FORMULA").AsText(), "Bonus");
@@ -231,22 +237,13 @@ TEST_F(CalculationQueryTest, VehicleCodeWithAQuoteIsQuotedInTheQueries) {
 }
 
 TEST_F(CalculationQueryTest, BadInputIsRefusedBeforeAnythingChanges) {
-  try {
-    dm.BuscaCalculoVeiculo(nullptr, formula, 1, "V1", 100);
-    FAIL() << "a null connection was accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: no database connection");
-  }
-  try {
-    dm.BuscaCalculoVeiculo(&connection(), formula, 1, "V1", std::nan(""));
-    FAIL() << "a sale value that is not a number was accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(), "BuscaCalculoVeiculo: the sale value pfValVenda is not a number");
-  }
+  EXPECT_VEICULO_ERROR(module().BuscaCalculoVeiculo(nullptr, formula, 1, "V1", 100),
+                       ErrorCategory::Validation, "BuscaCalculoVeiculo: no database connection");
+  EXPECT_VEICULO_ERROR(module().BuscaCalculoVeiculo(&connection(), formula, 1, "V1", std::nan("")),
+                       ErrorCategory::Validation,
+                       "BuscaCalculoVeiculo: the sale value pfValVenda is not a number");
   // The module's scratch query still runs on its own connection.
-  EXPECT_EQ(dm.sdsAux->GetConnection(), &connection());
+  EXPECT_EQ(module().sdsAux->GetConnection(), &connection());
   EXPECT_FALSE(formula.Active());
 }
 

@@ -23,14 +23,14 @@ TEST_F(CompanyScopedCostSourcesTest, AdjustmentsOfTheSameCodeInAnotherCompanyDoN
       Cols("EMPRESA REVENDA NUMERO_NOTA_FISCAL SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR",
            {I(2), I(1), I(200), T("U"), T("AJE"), I(1)});
   Insert(connection(), "FAT_MOVIMENTO_CAPA",
-         outra + Cols("STATUS DTA_DOCUMENTO", {T("F"), DateValue(2024, 3, 1)}));
+         outra + Cols("STATUS DTA_DOCUMENTO", {T("F"), D(Day(2024, 3, 1))}));
   Insert(connection(), "FAT_MOVIMENTO_VEICULO",
          outra + Cols("VEICULO VAL_CUSTO", {T("V1"), F(999)}));
 
   // The entry invoice 60,000.00 plus company 1's adjustment 250.00.
-  dm.LerParametro(1, 1);
+  module().LerParametro(1, 1);
   Load("V1");
-  EXPECT_DOUBLE_EQ(dm.CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C"), 60250);
+  EXPECT_DOUBLE_EQ(module().CalculaCustoContabil(1, 1, "V1", "F1", kD1, "C"), 60250);
   ASSERT_EQ(Calcula(), "OK|");
   EXPECT_EQ(Veiculo("VAL_CUSTO_CONTABIL"), "60250.00");
 }
@@ -40,7 +40,7 @@ TEST_F(CompanyScopedCostSourcesTest, ThePaymentConditionsAreTheInvoicingDealersO
   // 90,000.00 less no discount.
   const Invoice saida{2, 300, "VND"};
   SeedWorld({}, ExitInvoiceOf(saida));
-  SeedHeader(connection(), saida,
+  AddInvoice(connection(), saida,
              Cols("TOT_NOTA_FISCAL VALDESCONTO DTA_ENTRADA_SAIDA FATOPERACAO STATUS",
                   {F(90000), F(0), Value::DateTime(kD1), I(5), T("F")}));
   // Dealer 2's operation 5: 60,000.00 + 30,000.00 due on the invoice date;

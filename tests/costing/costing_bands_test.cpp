@@ -65,7 +65,7 @@ TEST_F(CusteioTest, ProfitabilitySoFarSteersTheNextLinesBands) {
 }
 
 TEST_F(CusteioTest, BandPercentageRecomputesTheFinancialBase) {
-  dm.SetdPbValorVenda(2000);
+  module().SetdPbValorVenda(2000);
   // Line 1, a base line, takes 10 % from its band; line 2 is also a base line.
   SeedLine(connection(), 1, "V", {{"BASE_FINANCEIRO", T("+")}});
   SeedBand(connection(), 1, 0, 100, "L", "H", 10);
@@ -73,11 +73,11 @@ TEST_F(CusteioTest, BandPercentageRecomputesTheFinancialBase) {
   LoadFormulaF1();
   Custeio({Linha(1, "V")}, CadastroPacket(2000, {}), {}, "V1");
   // 2000 x 10 % + 2000 (the base was 4000 before the band).
-  EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 2200);
+  EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 2200);
 }
 
 TEST_F(CusteioTest, BandFixedAmountOfOneLineDoesNotLeakIntoTheBase) {
-  dm.SetdPbValorVenda(2000);
+  module().SetdPbValorVenda(2000);
   // Line 1 matches a band with a fixed amount while keeping its own 50 %.
   SeedLine(connection(), 1, "C", {{"PERCENTUAL", F(50)}});
   SeedBand(connection(), 1, 0, 100, "L", "H", std::nullopt, 1000);
@@ -86,7 +86,7 @@ TEST_F(CusteioTest, BandFixedAmountOfOneLineDoesNotLeakIntoTheBase) {
   const DataPacket p =
       Custeio({Linha(1, "C")}, CadastroPacket(2000, {{"PRECO_REPOSICAO", 600}}), {});
   // The base line is the sale value, not the band's 1000.
-  EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 2000);
+  EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 2000);
   EXPECT_DOUBLE_EQ(Row(p, 0).historico, 500);  // 1000 x 50 %
 }
 

@@ -139,7 +139,7 @@ class CusteioTest : public IncidenceTest {
   void SetUp() override {
     IncidenceTest::SetUp();
     SeedDealer(connection(), 1, Value(), {});
-    dm.LerParametro(1, 1);
+    module().LerParametro(1, 1);
   }
 
   // Evaluates `rows` of formula F1 (pV empty: local evaluation).
@@ -149,12 +149,12 @@ class CusteioTest : public IncidenceTest {
   }
   DataPacket Evaluate(const DataPacket& custeio, const DataPacket& datas,
                       const DataPacket& cadastro, const std::string& veiculo = "") {
-    return dm.CalculaCusteio(1, 1, 1, veiculo, "F1", v.ControleNovo, v.Valor_PV, v.LucroHistorico,
-                             v.LucroPresente, v.ValorPresente, v.PercHistoricoPV, v.PercPresentePV,
-                             v.PercLucroBrutoP, v.PercLucroBrutoH, v.PercMargemP, v.PercMargemH,
-                             v.PercPresente, v.PercHistorico, v.CustoPresente, v.CustoHistorico,
-                             v.MargemP, v.MargemH, v.LucroBrutoP, v.LucroBrutoH, custeio, datas,
-                             cadastro);
+    return module().CalculaCusteio(
+        1, 1, 1, veiculo, "F1", v.ControleNovo, v.Valor_PV, v.LucroHistorico, v.LucroPresente,
+        v.ValorPresente, v.PercHistoricoPV, v.PercPresentePV, v.PercLucroBrutoP, v.PercLucroBrutoH,
+        v.PercMargemP, v.PercMargemH, v.PercPresente, v.PercHistorico, v.CustoPresente,
+        v.CustoHistorico, v.MargemP, v.MargemH, v.LucroBrutoP, v.LucroBrutoH, custeio, datas,
+        cadastro);
   }
 
   static Avaliada Row(const DataPacket& p, size_t i) {
@@ -165,15 +165,15 @@ class CusteioTest : public IncidenceTest {
 
   // Makes a vehicle of formula F1 current, so that cdsFormulaLinha holds F1's lines.
   void LoadFormulaF1() {
-    SeedModel(connection());
-    SeedVehicleWithRecord(connection(), "V1", "CH1", {});
+    AddModel(connection(), "M1");
+    AddVehicle(connection(), "V1", "CH1", {});
     Load("V1");
   }
 
   // PERCENTUAL of a line as cdsFormulaLinha holds it now.
   Value PercentualEmMemoria(int linha) {
-    EXPECT_TRUE(dm.cdsFormulaLinha->Locate("LINHA_FORMULA", {Value::Integer(linha)}));
-    return dm.cdsFormulaLinha->FieldByName("PERCENTUAL").AsValue();
+    EXPECT_TRUE(module().cdsFormulaLinha->Locate("LINHA_FORMULA", {Value::Integer(linha)}));
+    return module().cdsFormulaLinha->FieldByName("PERCENTUAL").AsValue();
   }
 
   Variaveis v;

@@ -48,8 +48,8 @@ class PresentValueTest : public CusteioTest {
  protected:
   void SetUp() override {
     CusteioTest::SetUp();
-    SeedIndex(connection(), 7,
-              {{Day(2024, 1, 10), 100}, {Day(2024, 3, 10), 103}, {Day(2024, 4, 10), 110}});
+    AddIndex(connection(), 7, "D",
+             {{Day(2024, 1, 10), 100}, {Day(2024, 3, 10), 103}, {Day(2024, 4, 10), 110}});
   }
 };
 
@@ -69,6 +69,26 @@ TEST_F(PresentValueTest, TypeELineKeepsOnlyItsFinancialEffect) {
   // A normal line keeps both.
   EXPECT_DOUBLE_EQ(Row(p, 2).historico, 100);
   EXPECT_NEAR(Row(p, 2).presente, 103, 1e-9);
+}
+
+TEST_F(PresentValueTest, TotalsAddEachLinesOwnHistoricAndPresentAmounts) {
+  Datas d;
+  d.d3 = Day(2024, 1, 10);
+  v.ValorPresente = 1000;
+  Custeio({Linha(1, "M").Ref("R").Deflacao("N").Indice(7).Custo("+").Lucro("+").Margem("+")},
+          CadastroPacket(1000, {{"VALOR_REVISAO", 100}}), d);
+  // 100 carried from 10/01 to 10/03 is 103 at present: every total takes 100
+  // historic and 103 present, so each result is 1000 - 100 = 900 (90 %) and
+  // 1000 - 103 = 897 (89.7 %).
+  EXPECT_DOUBLE_EQ(v.CustoHistorico, 100);
+  EXPECT_NEAR(v.CustoPresente, 103, 1e-9);
+  EXPECT_DOUBLE_EQ(v.LucroBrutoH, 900);
+  EXPECT_NEAR(v.LucroBrutoP, 897, 1e-9);
+  EXPECT_DOUBLE_EQ(v.MargemH, 900);
+  EXPECT_NEAR(v.MargemP, 897, 1e-9);
+  EXPECT_DOUBLE_EQ(v.PercMargemH, 90);
+  EXPECT_NEAR(v.PercMargemP, 89.7, 1e-9);
+  EXPECT_NEAR(v.PercLucroBrutoP, 89.7, 1e-9);
 }
 
 TEST_F(PresentValueTest, ReferenceOnOrAfterTheEndIsNotCorrectedUnlessDeflated) {
@@ -95,11 +115,11 @@ TEST_F(PresentValueTest, ReferenceOnOrAfterTheEndIsNotCorrectedUnlessDeflated) {
 
 // Index 8 for the second leg: 200 on 10/02/2024, 210 on 10/03/2024, 220 on 15/03/2024.
 TEST_F(PresentValueTest, RepurchaseLinesTravelInTwoLegsOnTheDealersIndices) {
-  SeedIndex(connection(), 7, {{Day(2024, 2, 10), 110}}, false);
-  SeedIndex(connection(), 8,
-            {{Day(2024, 2, 10), 200}, {Day(2024, 3, 10), 210}, {Day(2024, 3, 15), 220}});
-  dm.SetUB(7);
-  dm.SetUF(8);
+  AddIndexValues(connection(), 7, {{Day(2024, 2, 10), 110}});
+  AddIndex(connection(), 8, "D",
+           {{Day(2024, 2, 10), 200}, {Day(2024, 3, 10), 210}, {Day(2024, 3, 15), 220}});
+  module().SetUB(7);
+  module().SetUF(8);
   struct Case {
     double d4;
     int dias;
@@ -204,7 +224,7 @@ TEST_F(CusteioTest, RebatePercentageIsAppliedOnce) {
 TEST_F(CusteioTest, VehicleLinesAreResolvedFromTheDatabase) {
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}});
   LoadFormulaF1();
-  dm.SetdPbValorVenda(2000);
+  module().SetdPbValorVenda(2000);
   const DataPacket p = Custeio({Linha(1, "V").Pct(10)}, CadastroPacket(0, {}), {}, "V1");
   EXPECT_DOUBLE_EQ(Row(p, 0).historico, 200);  // 2000 x 10 %
   EXPECT_DOUBLE_EQ(Row(p, 0).presente, 200);
@@ -233,13 +253,8 @@ TEST_F(CusteioTest, MalformedPacketsAreRefusedBeforeAnythingIsEvaluated) {
       {custeio, DatasPacket({}), sem_venda, "registry packet: missing field VALOR_VENDA"},
   };
   for (const Case& c : cases) {
-    try {
-      Evaluate(c.custeio, c.datas, c.cadastro);
-      ADD_FAILURE() << c.message;
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(e.message(), c.message);
-    }
+    EXPECT_VEICULO_ERROR(Evaluate(c.custeio, c.datas, c.cadastro), ErrorCategory::Validation,
+                         c.message);
   }
 }
 

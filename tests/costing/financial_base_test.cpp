@@ -13,11 +13,11 @@ namespace {
 
 class BaseFinanceiroTest : public CusteioTest {
  protected:
-  double Base() { return dm.CalculaBaseFinanceiro(1, 1, "V1", "F1", kProcessamento); }
+  double Base() { return module().CalculaBaseFinanceiro(1, 1, "V1", "F1", kProcessamento); }
 };
 
 TEST_F(BaseFinanceiroTest, SignedSumsOfTheActiveLines) {
-  dm.SetdPbValorVenda(2000);
+  module().SetdPbValorVenda(2000);
   SeedLine(connection(), 1, "V",
            {{"BASE_FINANCEIRO", T("+")}, {"COMISSAO", T("+")}, {"PRECO_VISTA", T("-")}});
   SeedLine(connection(), 2, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("-")}});
@@ -27,17 +27,17 @@ TEST_F(BaseFinanceiroTest, SignedSumsOfTheActiveLines) {
   SeedLine(connection(), 5, "Y", {{"PRECO_VISTA", T("+")}});
   SeedLine(connection(), 6, "V", {{"BASE_FINANCEIRO", T("x")}, {"COMISSAO", T("*")}});
   LoadFormulaF1();
-  dm.SetBaseComissaoVendedor(99);
-  dm.SetPrecoAVista(99);
+  module().SetBaseComissaoVendedor(99);
+  module().SetPrecoAVista(99);
 
   // Base 2000 - 2000 x 10 %; deleted (3), statusless (4) and unsigned (6) lines count nothing.
   EXPECT_DOUBLE_EQ(Base(), 1800);
-  EXPECT_DOUBLE_EQ(dm.GetBaseComissaoVendedor(), 2000);
-  EXPECT_DOUBLE_EQ(dm.GetPrecoAVista(), -4000);  // -2000 + (-2000)
+  EXPECT_DOUBLE_EQ(module().GetBaseComissaoVendedor(), 2000);
+  EXPECT_DOUBLE_EQ(module().GetPrecoAVista(), -4000);  // -2000 + (-2000)
 }
 
 TEST_F(BaseFinanceiroTest, OneResolutionPerLineWhateverItsSigns) {
-  dm.SetdPbValorVenda(2000);
+  module().SetdPbValorVenda(2000);
   SeedLine(connection(), 1, "V",
            {{"BASE_FINANCEIRO", T("+")}, {"COMISSAO", T("+")}, {"PRECO_VISTA", T("+")}});
   SeedLine(connection(), 2, "V", {{"BASE_FINANCEIRO", T("+")}});

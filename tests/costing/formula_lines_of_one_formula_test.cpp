@@ -23,26 +23,26 @@ class FormulaLinesOfOneFormulaTest : public CusteioTest {
            Cols("EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA",
                 {I(2), T("F1"), I(1), T("N"), T("A"), T("V")}) +
                signs);
-    dm.SetdPbValorVenda(2000);
-    dm.AlteraCommandText("cdsFormulaLinha",
-                         "select * from VEI_FORMULA_LINHA order by EMPRESA, FORMULA, "
-                         "LINHA_FORMULA");
+    module().SetdPbValorVenda(2000);
+    module().AlteraCommandText("cdsFormulaLinha",
+                               "select * from VEI_FORMULA_LINHA order by EMPRESA, FORMULA, "
+                               "LINHA_FORMULA");
     LoadFormulaF1();
-    ASSERT_EQ(dm.cdsFormulaLinha->RecordCount(), 3);  // every formula's lines stay loaded
+    ASSERT_EQ(module().cdsFormulaLinha->RecordCount(), 3);  // every formula's lines stay loaded
   }
 };
 
 TEST_F(FormulaLinesOfOneFormulaTest, TheFinancialBaseCountsTheEvaluatedFormulaOnly) {
-  EXPECT_DOUBLE_EQ(dm.CalculaBaseFinanceiro(1, 1, "V1", "F1", kProcessamento), 2000);
+  EXPECT_DOUBLE_EQ(module().CalculaBaseFinanceiro(1, 1, "V1", "F1", kProcessamento), 2000);
 }
 
 TEST_F(FormulaLinesOfOneFormulaTest, TheAccountingCostCountsTheEvaluatedFormulaOnly) {
-  EXPECT_DOUBLE_EQ(dm.CalculaCustoContabil(1, 1, "V1", "F1", kProcessamento, "C"), 2000);
+  EXPECT_DOUBLE_EQ(module().CalculaCustoContabil(1, 1, "V1", "F1", kProcessamento, "C"), 2000);
 }
 
 TEST_F(FormulaLinesOfOneFormulaTest, TheCostingEvaluationsBaseCountsTheEvaluatedFormulaOnly) {
   Custeio({Linha(1, "V")}, CadastroPacket(2000, {}), {}, "V1");
-  EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 2000);
+  EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 2000);
 }
 
 }  // namespace

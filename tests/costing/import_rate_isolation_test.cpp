@@ -15,18 +15,17 @@ class ImportRateIsolationTest : public IncidenceTest {
     IncidenceTest::SetUp();
     Connection& c = connection();
     SeedDealer(c, 1, Value(), {});  // PIS 1.65 + COFINS 7.6 = 9.25 %
-    SeedModel(c);
+    AddModel(c, "M1");
     // IMP: imported, PIS 2.1 + COFINS 9.65 = 11.75 %, no reduced base.
-    SeedVehicleWithRecord(
-        c, "IMP", "CHI",
-        Cols("NOVO_USADO PCT_PIS_IMPORTA PCT_COFINS_IMPORTA", {T("N"), F(2.1), F(9.65)}));
-    SeedVehicleWithRecord(c, "NAC", "CHN", Cols("NOVO_USADO", {T("N")}));
+    AddVehicle(c, "IMP", "CHI",
+               Cols("NOVO_USADO PCT_PIS_IMPORTA PCT_COFINS_IMPORTA", {T("N"), F(2.1), F(9.65)}));
+    AddVehicle(c, "NAC", "CHN", Cols("NOVO_USADO", {T("N")}));
     SeedLine(c, 1, "I");
-    dm.SetdPbValorVenda(100000);
+    module().SetdPbValorVenda(100000);
   }
 
   double PisCofins(const std::string& veiculo) {
-    dm.LerParametro(1, 1);  // the costing reads the parameters before each vehicle
+    module().LerParametro(1, 1);  // the costing reads the parameters before each vehicle
     Load(veiculo);
     return Incidencia(veiculo, 1);
   }
@@ -47,7 +46,7 @@ TEST_F(ImportRateIsolationTest, TheImportRateHoldsForTheImportedVehicleOnly) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.veiculo);
     EXPECT_NEAR(PisCofins(s.veiculo), s.valor, 1e-6);
-    EXPECT_NEAR(dm.GetPis_Cofins(), s.taxa, 1e-9);
+    EXPECT_NEAR(module().GetPis_Cofins(), s.taxa, 1e-9);
   }
 }
 
@@ -56,7 +55,7 @@ TEST_F(ImportRateIsolationTest, ParametersReadBackAfterAnImportedVehicleGiveTheD
   DataPacket parametro, revenda;
   int32_t ub = 0, uf = 0;
   double pis_cofins = 0;
-  EXPECT_TRUE(dm.LerParametroServer(1, 1, parametro, revenda, ub, uf, pis_cofins));
+  EXPECT_TRUE(module().LerParametroServer(1, 1, parametro, revenda, ub, uf, pis_cofins));
   EXPECT_NEAR(pis_cofins, 9.25, 1e-9);
 }
 

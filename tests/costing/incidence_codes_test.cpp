@@ -18,12 +18,12 @@ const Invoice kSaida{1, 900, "S51"};
 void SeedInvoices(Connection& c) {
   // Entry invoice of V1 alone (TOT_QUANTIDADES 1), not a purchase invoice
   // (MODALIDADE N), so no other invoice adds to its figures.
-  SeedHeader(
+  AddInvoice(
       c, kEntrada,
       Cols("MODALIDADE STATUS TOT_NOTA_FISCAL VALDESCONTO VAL_FRETE_PF VAL_FUNDO_RESERVA "
            "VAL_DESC_INCONDICIONAL TOT_QUANTIDADES ICMSDESONERADO_DESCONTADONOTA OPERACAO",
            {T("N"), T("F"), F(60500), F(500), F(800), F(120), F(250), I(1), T("S"), I(4455)}));
-  SeedVehicleLine(
+  AddInvoiceVehicle(
       c, kEntrada, "V1",
       Cols("VAL_PIS_SUBTRIBUTARIA VAL_COFINS_SUBTRIBUTARIA VAL_PIS VAL_COFINS VAL_IPI VAL_ICMS "
            "VAL_ICMS_RETIDO VALOR_ICMSRET_ARECOLHER VAL_ICMS_FRETE_SEGURO VAL_ICMS_FRETE_PF "
@@ -31,13 +31,13 @@ void SeedInvoices(Connection& c) {
            "VAL_PIS_FRETE_PF VAL_COFINS_FRETE_PF VAL_ICMS_COMB_POBREZA",
            {F(11), F(22), F(990), F(4560), F(1300), F(7200), F(1500), F(310), F(96), F(40), F(2100),
             F(180), F(65), F(430), F(13), F(60), F(55)}));
-  SeedHeader(c, kSaida,
+  AddInvoice(c, kSaida,
              Cols("STATUS TOT_NOTA_FISCAL VALDESCONTO VAL_FRETE_PF CALCULAR_IPI TOT_IPI VAL_PIS "
                   "VAL_COFINS",
                   {T("F"), F(75000), F(0), F(650), T("S"), F(1800), F(1237.5), F(5700)}));
-  SeedVehicleLine(c, kSaida, "V1",
-                  Cols("VAL_ICMS VAL_ICMS_PARTIL_UF_REM VAL_ICMS_PARTIL_UF_DEST VAL_DEVERIA",
-                       {F(9000), F(100), F(200), F(74000)}));
+  AddInvoiceVehicle(c, kSaida, "V1",
+                    Cols("VAL_ICMS VAL_ICMS_PARTIL_UF_REM VAL_ICMS_PARTIL_UF_DEST VAL_DEVERIA",
+                         {F(9000), F(100), F(200), F(74000)}));
 }
 
 void SeedExpensesAndOptionals(Connection& c) {
@@ -46,7 +46,7 @@ void SeedExpensesAndOptionals(Connection& c) {
   for (auto [despesa, valor] : {std::pair{1, 1200.0}, std::pair{2, 200.0}})
     Insert(c, "VEI_DESPESA_VEICULO",
            "EMPRESA VEICULO DESPESA DOCUMENTO CONTADOR DTA_DESPESA_VEICULO VAL_DESPESA_VEICULO",
-           {I(1), T("V1"), I(despesa), I(despesa), I(1), DateValue(2024, 2, 1), F(valor)});
+           {I(1), T("V1"), I(despesa), I(despesa), I(1), D(Day(2024, 2, 1)), F(valor)});
   Insert(c, "VEI_OPCIONAL_MODELO", "EMPRESA MODELO OPCIONAL VAL_OPCIONAL",
          {I(1), T("M1"), T("OP1"), F(2500)});
   SeedFichaOpcional(c, 1, "CH1", "M1", "OP1");
@@ -57,9 +57,9 @@ void SeedExpensesAndOptionals(Connection& c) {
 void SeedProposal(Connection& c) {
   Insert(c, "VEI_SITUACAO", "EMPRESA SITUACAO LOCALIZACAO", {I(1), T("ESTOQUE"), T("E")});
   Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE", {I(1), I(1), I(500), I(31)});
-  Insert(c, "VEI_PROPOSTA",
-         "EMPRESA REVENDA PROPOSTA NEGOCIACAO_FINAL SITUACAO VEICULO CONTATO VENDEDOR DTA_EMISSAO",
-         {I(1), I(1), I(77), I(2), T("2"), T("V1"), I(500), I(9), DateValue(2024, 3, 1)});
+  AddProposal(c, 1, 77,
+              Cols("NEGOCIACAO_FINAL SITUACAO VEICULO CONTATO VENDEDOR DTA_EMISSAO",
+                   {I(2), T("2"), T("V1"), I(500), I(9), D(Day(2024, 3, 1))}));
   Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR COMISSAO", {I(1), I(1), I(9), F(2)});
   const std::string retorno =
       "EMPRESA REVENDA PROPOSTA NEGOCIACAO SEQUENCIA TIPO_RETORNO VAL_RETORNO VAL_COMISSAO "
@@ -69,10 +69,8 @@ void SeedProposal(Connection& c) {
   Insert(c, "VEI_RETORNO", retorno, {I(1), I(1), I(77), I(2), I(2), T("SEG"), F(300), F(30), F(0)});
   Insert(c, "FAT_CONDICAO_PAGAMENTO", "EMPRESA CONDICAO TIPO_PAGTO CONSIDERA_DEFLACAO",
          {I(1), I(10), T("V"), T("S")});
-  Insert(c, "VEI_PAGAMENTO",
-         "EMPRESA REVENDA PROPOSTA NEGOCIACAO NUMERO_PAGAMENTO CONDICAO VAL_PAGAMENTO "
-         "DTA_VENCIMENTO",
-         {I(1), I(1), I(77), I(2), I(1), I(10), F(10000), DateValue(2024, 4, 10)});
+  AddPayment(c, 1, 77, 2, 1,
+             Cols("CONDICAO VAL_PAGAMENTO DTA_VENCIMENTO", {I(10), F(10000), D(Day(2024, 4, 10))}));
 }
 
 void SeedBonusesSubsidyAndTitles(Connection& c) {
@@ -89,19 +87,19 @@ void SeedBonusesSubsidyAndTitles(Connection& c) {
   Insert(c, "VEI_SUBSIDIO_PERIODO", periodo, {I(1), T("SUB1"), I(3), I(91), I(120), F(10)});
 
   // Index 5 (rebate), 6 (subsidy), 7 (deflation): daily levels.
-  SeedIndex(c, 5, {{Day(2024, 1, 5), 100}, {Day(2024, 1, 20), 101}, {Day(2024, 2, 4), 103}});
-  SeedIndex(c, 6,
-            {{Day(2024, 1, 5), 100},
-             {Day(2024, 2, 4), 102},
-             {Day(2024, 3, 10), 104},
-             {Day(2024, 3, 15), 100}});
-  SeedIndex(c, 7, {{Day(2024, 3, 10), 100}, {Day(2024, 4, 10), 104}});
+  AddIndex(c, 5, "D", {{Day(2024, 1, 5), 100}, {Day(2024, 1, 20), 101}, {Day(2024, 2, 4), 103}});
+  AddIndex(c, 6, "D",
+           {{Day(2024, 1, 5), 100},
+            {Day(2024, 2, 4), 102},
+            {Day(2024, 3, 10), 104},
+            {Day(2024, 3, 15), 100}});
+  AddIndex(c, 7, "D", {{Day(2024, 3, 10), 100}, {Day(2024, 4, 10), 104}});
 
   // The title of the entry invoice's operation, paid: its bonus payment of
   // 20/01 counts; a reversed one and one of another transaction do not.
   Insert(c, "FIN_TITULO",
          "EMPRESA REVENDA TITULO DUPLICATA CLIENTE TIPO STATUS DTA_ULTIMA_ALTERACAO OPERACAO",
-         {I(1), I(1), I(1), I(1), I(3), T("RB"), T("PT"), DateValue(2024, 2, 1), I(4455)});
+         {I(1), I(1), I(1), I(1), I(3), T("RB"), T("PT"), D(Day(2024, 2, 1)), I(4455)});
   const std::string pagamento =
       "EMPRESA REVENDA TITULO DUPLICATA CLIENTE TIPO DTA_PAGAMENTO TIPO_TRANSACAO LCTO_ESTORNO";
   for (const auto& [data, transacao, estorno] :
@@ -128,11 +126,11 @@ void SeedInternalSale(Connection& c) {
   Insert(c, "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO", {T("S10"), T("S")});
   Insert(c, "OFI_ATENDIMENTO", "EMPRESA REVENDA CONTATO CHASSI", {I(1), I(1), I(600), T("CH1")});
   Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO DTA_CONTATO",
-         {I(1), I(1), I(600), DateValue(2024, 2, 1)});
+         {I(1), I(1), I(600), D(Day(2024, 2, 1))});
   const std::string nota =
       "EMPRESA REVENDA NUMERO_NOTA_FISCAL SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR ";
   Insert(c, "FAT_MOVIMENTO_CAPA", nota + "CONTATO STATUS DTA_ENTRADA_SAIDA",
-         {I(1), I(1), I(700), T("U"), T("S10"), I(1), I(600), T("F"), DateValue(2024, 2, 1)});
+         {I(1), I(1), I(700), T("U"), T("S10"), I(1), I(600), T("F"), D(Day(2024, 2, 1))});
   Insert(c, "FAT_MOVIMENTO_ITEM", nota + "VAL_TOTAL_REAL_ITEM VAL_DESCONTO VAL_FRETE",
          {I(1), I(1), I(700), T("U"), T("S10"), I(1), F(500), F(50), F(20)});
 }
@@ -154,7 +152,7 @@ class IncidenceCodesTest : public IncidenceTest {
                Cols("IMPRIME_VALOR_OPCIONAIS_REL DTA_INVENTARIO_VEICULO BUSCA_DESPESA_EMPRESAS",
                     {T("S"), T("N"), T("N")}));
     Insert(c, "VEI_MODELO", "EMPRESA MODELO CUSTO", {I(1), T("M1"), F(61000)});
-    SeedVehicleWithRecord(
+    AddVehicle(
         c, "V1", "CH1",
         EntryInvoiceOf(kEntrada) + ExitInvoiceOf(kSaida) +
             Cols("SITUACAO NOVO_USADO TIPO_VENDA VAL_COMPRA DTA_VENDA DTA_FAT_FABRICA "
@@ -176,17 +174,17 @@ class IncidenceCodesTest : public IncidenceTest {
     SeedLine(c, 902, "[", {{"TIPO", T("B")}});
     SeedLine(c, 903, ")", {{"TIPO", T("B")}, {"STATUS", T("D")}});
 
-    ASSERT_TRUE(dm.LerParametro(1, 1));
+    ASSERT_TRUE(module().LerParametro(1, 1));
     Load("V1");
-    dm.SetdPbValorVenda(75000);
-    dm.SetBase_Financeiro(50000);
-    dm.SetPrecoAVista(73000);
-    dm.SetdPvFreteVenda(1100);
-    dm.SetdPvPrecoPublicoOri(72000);
-    dm.SetdPvValorSeguro(900);
-    dm.SetBaseComissaoVendedor(40000);
-    dm.SetiPvProposta(77);
-    dm.SetiPvNegociacao(2);
+    module().SetdPbValorVenda(75000);
+    module().SetBase_Financeiro(50000);
+    module().SetPrecoAVista(73000);
+    module().SetdPvFreteVenda(1100);
+    module().SetdPvPrecoPublicoOri(72000);
+    module().SetdPvValorSeguro(900);
+    module().SetBaseComissaoVendedor(40000);
+    module().SetiPvProposta(77);
+    module().SetiPvNegociacao(2);
   }
 };
 
@@ -277,7 +275,7 @@ TEST_F(IncidenceCodesTest, EachCodeDrawsOnItsAmount) {
 }
 
 TEST_F(IncidenceCodesTest, AMissingLineIsZeroWhateverTheFixedAmounts) {
-  dm.SetdPvValorFixo(800);
+  module().SetdPvValorFixo(800);
   EXPECT_EQ(Incidencia("V1", 999, 10, "", true), 0);
 }
 

@@ -36,7 +36,7 @@ void OpenPacketRow(platform::ClientDataSet& dados) {
 
 TEST_F(IncidenceTest, LocalAmountOfEachCode) {
   SeedDealer(connection(), 1, F(5), {});
-  dm.LerParametro(1, 1);  // PIS 1.65 + COFINS 7.6
+  module().LerParametro(1, 1);  // PIS 1.65 + COFINS 7.6
   platform::ClientDataSet dados("cdsLocal");
   OpenPacketRow(dados);
   const std::pair<const char*, double>
@@ -49,7 +49,7 @@ TEST_F(IncidenceTest, LocalAmountOfEachCode) {
                  {")", 0},     {"v", 0},     {"*", 0}};
   for (const auto& [code, expected] : cases) {
     SCOPED_TRACE(code);
-    EXPECT_NEAR(peer.BuscaIncidenciaLocal(dados, code, false, 0, -1, 0), expected, 1e-9);
+    EXPECT_NEAR(peer().BuscaIncidenciaLocal(dados, code, false, 0, -1, 0), expected, 1e-9);
   }
 }
 
@@ -57,15 +57,15 @@ TEST_F(IncidenceTest, LocalFixedAmountEditedAmountAndPercentage) {
   platform::ClientDataSet dados("cdsLocal");
   OpenPacketRow(dados);
   // The fixed amount replaces the code's; the percentage applies after it.
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "V", false, 500, 10, 0), 50);
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "V", false, 0, 10, 0), 8000);
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "V", false, 0, 0, 0), 0);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "V", false, 500, 10, 0), 50);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "V", false, 0, 10, 0), 8000);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "V", false, 0, 0, 0), 0);
   // "*" keeps the edited amount when the line allows editing...
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "*", true, 500, -1, 1234), 1234);
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "*", true, 500, 50, 1234), 617);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "*", true, 500, -1, 1234), 1234);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "*", true, 500, 50, 1234), 617);
   // ...otherwise its fixed amount stands; another code never keeps it.
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "*", false, 500, -1, 1234), 500);
-  EXPECT_DOUBLE_EQ(peer.BuscaIncidenciaLocal(dados, "V", true, 0, -1, 1234), 80000);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "*", false, 500, -1, 1234), 500);
+  EXPECT_DOUBLE_EQ(peer().BuscaIncidenciaLocal(dados, "V", true, 0, -1, 1234), 80000);
 }
 
 TEST_F(IncidenceTest, LocalPacketWithoutTheCodesColumnIsRefused) {
@@ -74,12 +74,9 @@ TEST_F(IncidenceTest, LocalPacketWithoutTheCodesColumnIsRefused) {
   packet.rows.push_back({Value::Float(1)});
   platform::ClientDataSet dados("cdsLocal");
   dados.SetData(packet);
-  try {
-    peer.BuscaIncidenciaLocal(dados, "C", false, 0, -1, 0);
-    FAIL() << "a missing PRECO_REPOSICAO was read as a value";
-  } catch (const Error& e) {
-    EXPECT_NE(std::string(e.what()).find("PRECO_REPOSICAO"), std::string::npos) << e.what();
-  }
+  // A missing PRECO_REPOSICAO is not read as a value.
+  EXPECT_VEICULO_ERROR(peer().BuscaIncidenciaLocal(dados, "C", false, 0, -1, 0),
+                       ErrorCategory::NotFound, "PRECO_REPOSICAO");
 }
 
 }  // namespace

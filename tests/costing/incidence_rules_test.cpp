@@ -19,17 +19,16 @@ class IncidenceRulesTest : public IncidenceTest {
     Connection& c = connection();
     SeedDealer(c, 1, F(5), {{"BPISCOFINS_VUSADO_DIFERENTE", T("S")}});
     SeedDealer(c, 2, F(2.5), {{"BPISCOFINS_VUSADO_DIFERENTE", T("N")}});
-    SeedModel(c);
+    AddModel(c, "M1");
   }
 
   // A vehicle without invoices: its entry cost is its purchase value.
   void SeedVehicle(const std::string& veiculo, const Columns& columns) {
-    SeedVehicleWithRecord(connection(), veiculo, "CH" + veiculo,
-                          Columns{{"VAL_COMPRA", F(60000)}} + columns);
+    AddVehicle(connection(), veiculo, "CH" + veiculo, Columns{{"VAL_COMPRA", F(60000)}} + columns);
   }
 
   void Prepare(int revenda, const std::string& veiculo) {
-    dm.LerParametro(1, revenda);
+    module().LerParametro(1, revenda);
     Load(veiculo);
   }
 };
@@ -46,7 +45,7 @@ TEST_F(IncidenceRulesTest, PercentageNegativeLeavesTheAmountWholeAndZeroGivesZer
   SeedVehicle("V1", {});
   SeedLine(connection(), 1, "V");
   Prepare(1, "V1");
-  dm.SetdPbValorVenda(80000);
+  module().SetdPbValorVenda(80000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, kSemPercentual), 80000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, -1), 80000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 0), 0);
@@ -58,8 +57,8 @@ TEST_F(IncidenceRulesTest, AuxiliaryValueReplacesTheCodeButNotTheFixedAmount) {
   SeedLine(connection(), 1, "V");
   SeedLine(connection(), 2, "V", {{"VALOR_FIXO", F(300)}});
   Prepare(1, "V1");
-  dm.SetdPbValorVenda(80000);
-  dm.SetdPbValorAuxiliar(1234);
+  module().SetdPbValorVenda(80000);
+  module().SetdPbValorAuxiliar(1234);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, kSemPercentual, "", true), 1234);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 10, "", true), 123.4);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 10, "", false), 8000);  // the sale value again
@@ -74,22 +73,22 @@ TEST_F(IncidenceRulesTest, BandFixedAmountAfterTheVariablePercentage) {
   // A band of profit 0 % to 10 % at historic value that gives 800 and no percentage.
   for (int linha : {1, 2}) SeedBand(c, linha, 0, 10, "L", "H", std::nullopt, 800);
   Prepare(1, "V1");
-  dm.SetdPbValorVenda(80000);
+  module().SetdPbValorVenda(80000);
 
   bool variavel = false;
-  const double pct = dm.BuscaPercentualVariavel(1, 1, "F1", 4, 0, 0, 0, 0, 0, variavel);
+  const double pct = module().BuscaPercentualVariavel(1, 1, "F1", 4, 0, 0, 0, 0, 0, variavel);
   EXPECT_TRUE(variavel);
   EXPECT_DOUBLE_EQ(pct, 50);  // the band has no percentage: the line's stays
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), 800);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), 800);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, pct), 400);  // 800 instead of 80000, at 50 %
 
   // The line's own fixed amount comes before the band's.
-  dm.BuscaPercentualVariavel(1, 2, "F1", 4, 0, 0, 0, 0, 0, variavel);
+  module().BuscaPercentualVariavel(1, 2, "F1", 4, 0, 0, 0, 0, 0, variavel);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 2, pct), 150);  // 300 at 50 %
 
   // Outside the band the mark is back and the sale value counts.
-  dm.BuscaPercentualVariavel(1, 1, "F1", 40, 0, 0, 0, 0, 0, variavel);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), kSemPercentual);
+  module().BuscaPercentualVariavel(1, 1, "F1", 40, 0, 0, 0, 0, 0, variavel);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), kSemPercentual);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, pct), 40000);
 }
 
@@ -113,13 +112,13 @@ TEST_F(IncidenceRulesTest, MarginAHairBelowCostStaysNegative) {
   SeedLine(connection(), 1, "L");
   Prepare(1, "V1");
   // Cost 60000 (purchase value, no entry invoice).
-  dm.SetdPbValorVenda(60000 - 0.0005);
+  module().SetdPbValorVenda(60000 - 0.0005);
   const double margem = Incidencia("V1", 1);
   EXPECT_LT(margem, 0);
   EXPECT_NEAR(margem, -0.0005, 1e-9);
-  dm.SetdPbValorVenda(60000 - 0.002);  // beyond the tolerance of 0.001
+  module().SetdPbValorVenda(60000 - 0.002);  // beyond the tolerance of 0.001
   EXPECT_EQ(Incidencia("V1", 1), 0);
-  dm.SetdPbValorVenda(61000);
+  module().SetdPbValorVenda(61000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1), 1000);
 }
 
@@ -146,7 +145,7 @@ TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
     const std::string veiculo = "V" + std::to_string(++n);
     SeedVehicle(veiculo, c.vehicle);
     SeedLine(connection(), n, "I");
-    TddmVeiculoCompartilhadoBD module;  // a fresh module: the rates are read anew
+    ModuleUnderTest module;  // a fresh module: the rates are read anew
     module.InicializaDM();
     module.AtribuiConexao(&connection());
     module.LerParametro(1, c.revenda);
@@ -161,11 +160,11 @@ TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
 
 TEST_F(IncidenceRulesTest, AnExitInvoiceWithoutPisCofinsIsNotEstimated) {
   const Invoice saida{1, 900, "S51"};
-  SeedHeader(connection(), saida, {{"VAL_PIS", F(0)}, {"VAL_COFINS", F(0)}});
+  AddInvoice(connection(), saida, {{"VAL_PIS", F(0)}, {"VAL_COFINS", F(0)}});
   SeedVehicle("V1", ExitInvoiceOf(saida));
   SeedLine(connection(), 1, "I");
   Prepare(1, "V1");
-  dm.SetdPbValorVenda(100000);
+  module().SetdPbValorVenda(100000);
   EXPECT_EQ(Incidencia("V1", 1), 0);
 }
 
@@ -177,17 +176,17 @@ TEST_F(IncidenceRulesTest, RebateOfAVehicleWithoutEntryInvoiceCountsToTheSale) {
   SeedVehicle("V1", {{"DTA_FAT_FABRICA", Value::DateTime(kFatFabrica)},
                      {"DTA_VENDA", Value::DateTime(kVenda)}});
   SeedLine(c, 1, "8", {{"INDICE", I(5)}, {"DIA", I(30)}});
-  SeedIndex(c, 5, {{kFatFabrica, 100}, {Day(2024, 2, 4), 103}, {kVenda, 104}});
+  AddIndex(c, 5, "D", {{kFatFabrica, 100}, {Day(2024, 2, 4), 103}, {kVenda, 104}});
   Prepare(1, "V1");
-  dm.SetBase_Financeiro(50000);
+  module().SetBase_Financeiro(50000);
   // 30 days: 50000 / 100 x 103 = 51500; to the sale: 50000 / 100 x 104 = 52000;
   // the difference is negative, so no rebate.
   EXPECT_EQ(Incidencia("V1", 1), 0);
   // Paid later than the 30 days would have it, the base loses: still 0. Paid
   // earlier, it gains: with the sale on 20/01 (index 101) 51500 - 50500.
-  SeedIndex(c, 5, {{Day(2024, 1, 20), 101}}, false);
+  AddIndexValues(c, 5, {{Day(2024, 1, 20), 101}});
   Exec("update VEI_VEICULO set DTA_VENDA = '2024-01-20' where VEICULO = 'V1'");
-  TddmVeiculoCompartilhadoBD module;
+  ModuleUnderTest module;
   module.InicializaDM();
   module.AtribuiConexao(&connection());
   ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
@@ -209,12 +208,12 @@ TEST_F(IncidenceRulesTest, QuotesInTheBonusSheetCodesAreText) {
   Connection& c = connection();
   SeedVehicle("V'1", {});
   SeedLine(c, 1, "BP", {{"COD_BONUS", T("B'7")}});
-  InsertRow(c, "VEI_PLANILHA_BONUS",
-            {{"EMPRESA", I(1)},
-             {"VEICULO", T("V'1")},
-             {"COD_BONUS", T("B'7")},
-             {"DTA_IMPORTACAO", DateValue(2024, 3, 1)},
-             {"VALOR_BONUS", F(321)}});
+  Insert(c, "VEI_PLANILHA_BONUS",
+         {{"EMPRESA", I(1)},
+          {"VEICULO", T("V'1")},
+          {"COD_BONUS", T("B'7")},
+          {"DTA_IMPORTACAO", D(Day(2024, 3, 1))},
+          {"VALOR_BONUS", F(321)}});
   Prepare(1, "V'1");
   EXPECT_DOUBLE_EQ(Incidencia("V'1", 1), 321);
 }

@@ -15,7 +15,7 @@ class ReferenceDateTest : public IncidenceTest {
  protected:
   void SetUp() override {
     IncidenceTest::SetUp();
-    SeedModel(connection());
+    AddModel(connection(), "M1");
   }
 };
 
@@ -27,14 +27,14 @@ struct Case {
   double expected;
 };
 
-const Value kSale31Jan2024 = DateValue(2024, 1, 31);
+const Value kSale31Jan2024 = D(Day(2024, 1, 31));
 
 TEST_F(ReferenceDateTest, EachCode) {
-  const Columns all = {{"DTA_VENDA", DateValue(2024, 5, 20)},
-                       {"DTA_FAT_FABRICA", DateValue(2024, 1, 31)},
-                       {"DTA_INICIO_CORRECAO", DateValue(2024, 2, 3)},
-                       {"DTA_FIM_CORRECAO", DateValue(2024, 6, 4)},
-                       {"DTA_RECOMPRA", DateValue(2024, 7, 5)}};
+  const Columns all = {{"DTA_VENDA", D(Day(2024, 5, 20))},
+                       {"DTA_FAT_FABRICA", D(Day(2024, 1, 31))},
+                       {"DTA_INICIO_CORRECAO", D(Day(2024, 2, 3))},
+                       {"DTA_FIM_CORRECAO", D(Day(2024, 6, 4))},
+                       {"DTA_RECOMPRA", D(Day(2024, 7, 5))}};
   const Case cases[] = {
       {"S: month after the sale, day 10", all, "S", I(10), Day(2024, 6, 10)},
       {"C: month of the sale, day 10", all, "C", I(10), Day(2024, 5, 10)},
@@ -67,12 +67,12 @@ TEST_F(ReferenceDateTest, EachCode) {
        I(31),
        Day(2024, 2, 29)},
       {"sale 31/01/2023, day 31: common February",
-       {{"DTA_VENDA", DateValue(2023, 1, 31)}},
+       {{"DTA_VENDA", D(Day(2023, 1, 31))}},
        "S",
        I(31),
        Day(2023, 2, 28)},
       {"December rolls to January",
-       {{"DTA_VENDA", DateValue(2023, 12, 15)}},
+       {{"DTA_VENDA", D(Day(2023, 12, 15))}},
        "S",
        I(31),
        Day(2024, 1, 31)},
@@ -82,10 +82,10 @@ TEST_F(ReferenceDateTest, EachCode) {
     Exec("delete from VEI_FORMULA_LINHA");
     Exec("delete from VEI_VEICULO");
     Exec("delete from OFI_FICHA_SEGUIMENTO");
-    TddmVeiculoCompartilhadoBD module;
+    ModuleUnderTest module;
     module.InicializaDM();
     module.AtribuiConexao(&connection());
-    SeedVehicleWithRecord(connection(), "V1", "CH1", c.dates);
+    AddVehicle(connection(), "V1", "CH1", c.dates);
     SeedLine(connection(), 1, "V", {{"REFERENCIA", T(c.referencia)}, {"DIA", c.dia}});
     ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
     EXPECT_EQ(module.BuscaReferencia("V1", "F1", 1, 1, kProcessamento), c.expected);
@@ -93,22 +93,17 @@ TEST_F(ReferenceDateTest, EachCode) {
 }
 
 TEST_F(ReferenceDateTest, AMissingLineGivesNoDate) {
-  SeedVehicleWithRecord(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
+  AddVehicle(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
   Load("V1");
-  EXPECT_EQ(dm.BuscaReferencia("V1", "F1", 1, 7, kProcessamento), 0);
+  EXPECT_EQ(module().BuscaReferencia("V1", "F1", 1, 7, kProcessamento), 0);
 }
 
 TEST_F(ReferenceDateTest, ADayThatIsNoDayOfAMonthIsRefused) {
-  SeedVehicleWithRecord(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
+  AddVehicle(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
   SeedLine(connection(), 4, "V", {{"REFERENCIA", T("S")}, {"DIA", I(0)}});
   Load("V1");
-  try {
-    dm.BuscaReferencia("V1", "F1", 1, 4, kProcessamento);
-    FAIL() << "day 0 accepted";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_NE(std::string(e.what()).find("formula line 4"), std::string::npos) << e.what();
-  }
+  EXPECT_VEICULO_ERROR(module().BuscaReferencia("V1", "F1", 1, 4, kProcessamento),
+                       ErrorCategory::Validation, "formula line 4");
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ class VariablePercentageTest : public IncidenceTest {
   }
 
   double Percentual(int linha, const Figures& f, bool& variavel) {
-    return dm.BuscaPercentualVariavel(1, linha, "F1", f.historico, f.presente, f.margem_p,
-                                      f.margem_h, f.lucro_bruto_p, f.lucro_bruto_h, variavel);
+    return module().BuscaPercentualVariavel(1, linha, "F1", f.historico, f.presente, f.margem_p,
+                                            f.margem_h, f.lucro_bruto_p, f.lucro_bruto_h, variavel);
   }
 };
 
@@ -85,7 +85,7 @@ TEST_F(VariablePercentageTest, AllBandsMissKeepsTheLinePercentageAndTheVariableF
   bool variavel = false;
   EXPECT_DOUBLE_EQ(Percentual(1, f, variavel), 5);
   EXPECT_TRUE(variavel);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), kSemPercentual);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), kSemPercentual);
 }
 
 TEST_F(VariablePercentageTest, ABandOfAnotherBaseKeepsThePreviousFigure) {
@@ -103,21 +103,21 @@ TEST_F(VariablePercentageTest, ABandWithoutPercentageGivesItsFixedAmount) {
   SeedBands(1, 5, {{0, 10, "L", "H", std::nullopt, 800}, {0, 10, "L", "P", std::nullopt}});
   bool variavel = false;
   EXPECT_DOUBLE_EQ(Percentual(1, Figures{}, variavel), 5);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), 800);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), 800);
   // A later band with a percentage overrides the percentage, not the amount.
   SeedBands(2, 5, {{0, 10, "L", "H", std::nullopt, 800}, {0, 10, "L", "P", 2}});
   EXPECT_DOUBLE_EQ(Percentual(2, Figures{}, variavel), 2);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), 800);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), 800);
 }
 
 TEST_F(VariablePercentageTest, WithoutBandsTheLinePercentageIsNotVariable) {
   SeedBands(1, 4.5, {});
   SeedBands(2, std::nullopt, {});
-  dm.SetdPvValorFixo(800);
+  module().SetdPvValorFixo(800);
   bool variavel = true;
   EXPECT_DOUBLE_EQ(Percentual(1, Figures{}, variavel), 4.5);
   EXPECT_FALSE(variavel);
-  EXPECT_DOUBLE_EQ(dm.GetdPvValorFixo(), kSemPercentual);
+  EXPECT_DOUBLE_EQ(module().GetdPvValorFixo(), kSemPercentual);
   EXPECT_DOUBLE_EQ(Percentual(2, Figures{}, variavel), kSemPercentual);
   EXPECT_FALSE(variavel);
   // A line that does not exist has no percentage either.
@@ -128,7 +128,7 @@ TEST_F(VariablePercentageTest, WithoutBandsTheLinePercentageIsNotVariable) {
 TEST_F(VariablePercentageTest, AQuoteInTheFormulaNameIsText) {
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(3)}}, "F'1");
   bool variavel = true;
-  EXPECT_DOUBLE_EQ(dm.BuscaPercentualVariavel(1, 1, "F'1", 0, 0, 0, 0, 0, 0, variavel), 3);
+  EXPECT_DOUBLE_EQ(module().BuscaPercentualVariavel(1, 1, "F'1", 0, 0, 0, 0, 0, 0, variavel), 3);
   EXPECT_FALSE(variavel);
 }
 

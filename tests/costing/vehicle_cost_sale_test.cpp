@@ -43,7 +43,7 @@ class SaleValueTest : public VehicleCostTest {
   // The exit invoice 300 of V1: 95,000.00 less 2,000.00 discount, issued on
   // `data` under operation 55.
   void SeedNotaSaida(Value data) {
-    SeedHeader(connection(), kNotaSaida,
+    AddInvoice(connection(), kNotaSaida,
                Cols("TOT_NOTA_FISCAL VALDESCONTO DTA_ENTRADA_SAIDA FATOPERACAO STATUS",
                     {F(95000), F(2000), data, I(55), T("F")}));
   }
@@ -109,9 +109,9 @@ TEST_F(SaleValueTest, ANegotiationWithoutPaymentsKeepsTheRegistryValue) {
          {I(1), I(1), I(7), I(3), F(80000), F(700), F(0)});
   ASSERT_EQ(Calcula("V1", 7, 3), "OK|");
   EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "87500.00");
-  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 80000);
-  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublicoOri(), 80000);
-  EXPECT_DOUBLE_EQ(dm.GetdPvFreteVenda(), 700);
+  EXPECT_DOUBLE_EQ(module().GetdPvPrecoPublico(), 80000);
+  EXPECT_DOUBLE_EQ(module().GetdPvPrecoPublicoOri(), 80000);
+  EXPECT_DOUBLE_EQ(module().GetdPvFreteVenda(), 700);
 }
 
 TEST_F(SaleValueTest, ExitInvoiceWithoutConditionsIsItsTotalLessDiscount) {
@@ -120,15 +120,15 @@ TEST_F(SaleValueTest, ExitInvoiceWithoutConditionsIsItsTotalLessDiscount) {
   // has no base lines) is carried from 05/01 (100) to 10/03 (101.8):
   // 60,000 / 100 x 101.8 = 61,080.
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
-  SeedIndex(connection(), 1, {{Day(2024, 3, 10), 101.8}}, false);
+  AddIndexValues(connection(), 1, {{Day(2024, 3, 10), 101.8}});
   SeedFormula();
-  SeedNotaSaida(DateValue(2024, 3, 10));
+  SeedNotaSaida(D(Day(2024, 3, 10)));
   ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
   EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "93000.00");
   EXPECT_EQ(LinhaVenda(), "93000.00|93000.00");
   EXPECT_EQ(Custeio()[0], "1|NULL|60000.00|61080.00|NULL");
-  EXPECT_DOUBLE_EQ(dm.GetdPvPrecoPublico(), 93000);
-  EXPECT_EQ(dm.GetiPvProposta(), 7);
+  EXPECT_DOUBLE_EQ(module().GetdPvPrecoPublico(), 93000);
+  EXPECT_EQ(module().GetiPvProposta(), 7);
 }
 
 TEST_F(SaleValueTest, ExitInvoiceConditionsAreBroughtToTheInvoiceDate) {
@@ -137,10 +137,10 @@ TEST_F(SaleValueTest, ExitInvoiceConditionsAreBroughtToTheInvoiceDate) {
   // 10/03 stays 43,000. PV = 92,417.475728 -> 92,417.48; the sale value stays
   // the invoice's 93,000.
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
-  SeedIndex(connection(), 1, {{Day(2024, 3, 10), 101.8}}, false);
-  SeedIndex(connection(), 1, {{Day(2024, 4, 10), 103}}, false);
+  AddIndexValues(connection(), 1, {{Day(2024, 3, 10), 101.8}});
+  AddIndexValues(connection(), 1, {{Day(2024, 4, 10), 103}});
   SeedFormula();
-  SeedNotaSaida(DateValue(2024, 3, 10));
+  SeedNotaSaida(D(Day(2024, 3, 10)));
   SeedCondicao(50000, Day(2024, 4, 10));
   SeedCondicao(43000, Day(2024, 3, 10));
   ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
@@ -151,7 +151,7 @@ TEST_F(SaleValueTest, ExitInvoiceConditionsAreBroughtToTheInvoiceDate) {
 TEST_F(SaleValueTest, ConditionsWorthNothingLeaveTheInvoiceTotal) {
   SeedWorld({}, ExitInvoiceOf(kNotaSaida));
   SeedFormula();
-  SeedNotaSaida(DateValue(2024, 3, 10));
+  SeedNotaSaida(D(Day(2024, 3, 10)));
   SeedCondicao(0, Day(2024, 4, 10));
   ASSERT_EQ(Calcula("V1", 0, 0), "OK|");
   EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "93000.00");
@@ -183,9 +183,9 @@ TEST_F(SaleValueTest, AMissingInvoiceHeaderCostsWithNoSaleValue) {
   EXPECT_EQ(Veiculo("VAL_PRESENTE_VENDA"), "0.00");
   EXPECT_EQ(Custeio(), (std::vector<std::string>{"1|NULL|0.00|0.00|NULL", "2|NULL|0.00|0.00|NULL",
                                                  "3|2.0000|0.00|0.00|NULL"}));
-  EXPECT_DOUBLE_EQ(dm.GetdPbValorVenda(), 0);
-  EXPECT_EQ(dm.GetiPvProposta(), 0);
-  EXPECT_EQ(dm.GetiPvNegociacao(), 0);
+  EXPECT_DOUBLE_EQ(module().GetdPbValorVenda(), 0);
+  EXPECT_EQ(module().GetiPvProposta(), 0);
+  EXPECT_EQ(module().GetiPvNegociacao(), 0);
 }
 
 }  // namespace

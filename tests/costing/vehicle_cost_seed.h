@@ -21,15 +21,15 @@ inline const Invoice kNotaEntrada{1, 100, "E01"};
 inline void SeedAjuste(Connection& c, int numero, const std::string& tipo,
                        const std::string& status, double dta_documento, double val_custo) {
   const Invoice nf{1, numero, tipo};
-  SeedHeader(c, nf, {{"STATUS", T(status)}, {"DTA_DOCUMENTO", Value::DateTime(dta_documento)}});
-  SeedVehicleLine(c, nf, "V1", {{"VAL_CUSTO", F(val_custo)}});
+  AddInvoice(c, nf, {{"STATUS", T(status)}, {"DTA_DOCUMENTO", Value::DateTime(dta_documento)}});
+  AddInvoiceVehicle(c, nf, "V1", {{"VAL_CUSTO", F(val_custo)}});
 }
 
 class VehicleCostTest : public IncidenceTest {
  protected:
   void SetUp() override {
     IncidenceTest::SetUp();
-    dm.SetClock([] { return platform::EncodeDateTime(2024, 3, 20, 10, 30, 0); });
+    module().SetClock([] { return platform::EncodeDateTime(2024, 3, 20, 10, 30, 0); });
   }
 
   // The dealer, the model, V1 with its record, invoices, expenses, indices
@@ -43,20 +43,20 @@ class VehicleCostTest : public IncidenceTest {
            {I(1), T("M1"), T("ED1"), I(2024), F(85000), F(1000)});
     Insert(c, "VEI_SITUACAO", "EMPRESA SITUACAO LOCALIZACAO", {I(1), T("E1"), T("E")});
     // Metallic paint of edition ED1/2024.
-    SeedVehicleWithRecord(
+    AddVehicle(
         c, "V1", "CH1",
         Overridden(Cols("REVENDA_ORIGEM SITUACAO NOVO_USADO DTA_FAT_FABRICA DTA_INICIO_CORRECAO "
                         "DTA_RECOMPRA VALOR_REVISAO",
-                        {I(1), T("E1"), T("N"), DateValue(2024, 1, 5), DateValue(2024, 1, 15),
-                         DateValue(2024, 2, 15), F(2000)}) +
+                        {I(1), T("E1"), T("N"), D(Day(2024, 1, 5)), D(Day(2024, 1, 15)),
+                         D(Day(2024, 2, 15)), F(2000)}) +
                        EntryInvoiceOf(kNotaEntrada),
                    veiculo),
         Cols("EDICAO ANO_MODELO TIPO_PINTURA", {T("ED1"), I(2024), T("M")}));
     // Entry invoice 100: 60,000.00 with a reserve fund of 500.00, IPI 3,000.00.
-    SeedHeader(c, kNotaEntrada,
+    AddInvoice(c, kNotaEntrada,
                Cols("TOT_NOTA_FISCAL VALDESCONTO VAL_FUNDO_RESERVA STATUS",
                     {F(60000), F(0), F(500), T("F")}));
-    SeedVehicleLine(c, kNotaEntrada, "V1", {{"VAL_IPI", F(3000)}});
+    AddInvoiceVehicle(c, kNotaEntrada, "V1", {{"VAL_IPI", F(3000)}});
 
     // A cost of 1,000.00 on index 1 that makes up the accounting cost, and a
     // recovery of 200.00 without index that does not.
@@ -71,13 +71,13 @@ class VehicleCostTest : public IncidenceTest {
     }
     Exec("update VEI_DESPESA_VEICULO set COMPOE_CUSTO_CONTABIL = 'S' where DESPESA = 1");
 
-    SeedIndex(c, 1,
-              {{Day(2024, 1, 5), 100},
-               {Day(2024, 1, 10), 101.5},
-               {Day(2024, 2, 1), 100.5},
-               {Day(2024, 2, 15), 101},
-               {kD1, 102}});
-    SeedIndex(c, 2, {{Day(2024, 1, 15), 200}, {Day(2024, 2, 15), 210}});
+    AddIndex(c, 1, "D",
+             {{Day(2024, 1, 5), 100},
+              {Day(2024, 1, 10), 101.5},
+              {Day(2024, 2, 1), 100.5},
+              {Day(2024, 2, 15), 101},
+              {kD1, 102}});
+    AddIndex(c, 2, "D", {{Day(2024, 1, 15), 200}, {Day(2024, 2, 15), 210}});
 
     SeedProposal(1, 7, 2);
   }
@@ -89,20 +89,18 @@ class VehicleCostTest : public IncidenceTest {
   void SeedProposal(int revenda, int proposta, int negociacao) {
     Connection& c = connection();
     Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE", {I(1), I(revenda), I(5), I(77)});
-    Insert(c, "VEI_PROPOSTA",
-           "EMPRESA REVENDA PROPOSTA NEGOCIACAO_FINAL SITUACAO VEICULO CONTATO DTA_EMISSAO",
-           {I(1), I(revenda), I(proposta), I(negociacao), T("2"), T("V1"), I(5),
-            DateValue(2024, 3, 1)});
-    const std::string key = "EMPRESA REVENDA PROPOSTA NEGOCIACAO ";
-    const std::vector<Value> k = {I(1), I(revenda), I(proposta), I(negociacao)};
-    auto with = [&](std::vector<Value> v) { return (v.insert(v.begin(), k.begin(), k.end()), v); };
-    Insert(c, "VEI_NEGOCIACAO", key + "VAL_VEICULO VAL_FRETE VAL_SEGURO",
-           with({F(88000), F(1500), F(500)}));
-    Insert(c, "VEI_PAGAMENTO", key + "NUMERO_PAGAMENTO VAL_PAGAMENTO", with({I(1), F(50000)}));
-    Insert(c, "VEI_PAGAMENTO", key + "NUMERO_PAGAMENTO VAL_PAGAMENTO", with({I(2), F(40000)}));
+    AddProposal(c, revenda, proposta,
+                Cols("NEGOCIACAO_FINAL SITUACAO VEICULO CONTATO DTA_EMISSAO",
+                     {I(negociacao), T("2"), T("V1"), I(5), D(Day(2024, 3, 1))}));
+    AddNegotiation(c, revenda, proposta, negociacao,
+                   Cols("VAL_VEICULO VAL_FRETE VAL_SEGURO", {F(88000), F(1500), F(500)}));
+    AddPayment(c, revenda, proposta, negociacao, 1, {{"VAL_PAGAMENTO", F(50000)}});
+    AddPayment(c, revenda, proposta, negociacao, 2, {{"VAL_PAGAMENTO", F(40000)}});
     Insert(c, "VEI_RETORNO",
-           key + "SEQUENCIA TIPO_RETORNO VAL_RETORNO VAL_COMISSAO VAL_IRRF CLIENTE",
-           with({I(1), T("R"), F(1000), F(100), F(15), I(4321)}));
+           "EMPRESA REVENDA PROPOSTA NEGOCIACAO SEQUENCIA TIPO_RETORNO VAL_RETORNO VAL_COMISSAO "
+           "VAL_IRRF CLIENTE",
+           {I(1), I(revenda), I(proposta), I(negociacao), I(1), T("R"), F(1000), F(100), F(15),
+            I(4321)});
   }
 
   // Transactions AJE (adjustment in) and AJS (adjustment out).
@@ -114,8 +112,8 @@ class VehicleCostTest : public IncidenceTest {
 
   std::string Calcula(const std::string& veiculo = "V1", int proposta = 7, int negociacao = 2,
                       double data = kD1) {
-    return dm.CalculoCustoVeiculo(&connection(), "INTERBASE", veiculo, data, 1, 1, proposta,
-                                  negociacao);
+    return module().CalculoCustoVeiculo(&connection(), "INTERBASE", veiculo, data, 1, 1, proposta,
+                                        negociacao);
   }
 
   // The rows of a query, one text per row with its columns joined by "|";

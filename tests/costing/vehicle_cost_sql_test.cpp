@@ -8,6 +8,7 @@
 #include <string>
 
 #include "costing/vehicle_cost.h"
+#include "support/expect_error.h"
 #include "veiculo/error.h"
 
 namespace veiculo::costing {
@@ -77,14 +78,9 @@ TEST(VehicleCostSqlTest, TextsHaveTheirQuotesDoubled) {
 TEST(VehicleCostSqlTest, AnFiCustomerThatIsNotANumberIsRefused) {
   // The customer goes into the statement unquoted.
   for (const char* cliente : {"12 OR 1=1", "4a", "-", "1.5"}) {
-    try {
-      InsertCusteio(Linha(1, 2, 3, cliente));
-      ADD_FAILURE() << cliente;
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(std::string(e.what()), std::string("CalculoCustoVeiculo: the F&I customer '") +
-                                           cliente + "' of line 3 is not a number");
-    }
+    EXPECT_VEICULO_ERROR(InsertCusteio(Linha(1, 2, 3, cliente)), ErrorCategory::Validation,
+                         std::string("CalculoCustoVeiculo: the F&I customer '") + cliente +
+                             "' of line 3 is not a number");
   }
   EXPECT_NE(InsertCusteio(Linha(1, 2, 3, "-7")).find(",-7)"), std::string::npos);
 }

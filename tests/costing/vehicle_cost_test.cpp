@@ -52,8 +52,8 @@ void SeedFormula(Connection& c) {
   SeedBand(c, 9, -100, 10, "L", "H", 3);
   SeedBand(c, 9, 10.01, 20, "L", "H", 1);
   SeedBand(c, 9, 20.01, 100, "L", "H", 2);
-  // 10 the management's share: 10 % of the profit so far.
-  SeedLine(c, 10, "K", {{"PERCENTUAL", F(10)}, {"CUSTO_TOTAL", T("+")}});
+  // 10 the management's share: 10.5 % of the profit so far.
+  SeedLine(c, 10, "K", {{"PERCENTUAL", F(10.5)}, {"CUSTO_TOTAL", T("+")}});
   // 11 deleted; 12 a base line of the entry invoice's reserve fund.
   SeedLine(c, 11, "V", {{"STATUS", T("D")}, {"CUSTO_TOTAL", T("+")}});
   SeedLine(c, 12, "(", {{"TIPO", T("B")}});
@@ -79,15 +79,16 @@ void SeedFormula(Connection& c) {
 //                                                     73,740 | 76,310.495777
 //  9 V with bands: historic profit so far (90,000 - 73,740) / 90,000 =
 //       18.07 % falls in 10.01..20: 1 %, so 900 | 900.  74,640 | 77,210.495777
-// 10 K 10 %: (90,000 - 74,640) x 10 % = 1,536.00 and
-//       (90,000 - 77,210.495777) x 10 % = 1,278.950422 -> 1,278.95.
+// 10 K 10.5 %: (90,000 - 74,640) x 10.5 % = 1,612.80 and
+//       (90,000 - 77,210.495777) x 10.5 % = 1,342.897943 -> 1,342.90 (rounded,
+//       not cut to 1,342.89).
 // 11 deleted and 12 "(" write nothing.
 const std::vector<std::string> kLinhas = {
     "1|NULL|60500.00|61710.00|NULL", "2|NULL|90000.00|90000.00|NULL",
     "3|NULL|3000.00|3014.78|NULL",   "4|NULL|-800.00|-814.93|NULL",
     "5|NULL|8325.00|8325.00|NULL",   "6|NULL|885.00|885.00|4321",
     "7|NULL|2000.00|2120.79|NULL",   "8|NULL|0.00|1210.00|NULL",
-    "9|1.0000|900.00|900.00|NULL",   "10|10.0000|1536.00|1278.95|NULL",
+    "9|1.0000|900.00|900.00|NULL",   "10|10.5000|1612.80|1342.90|NULL",
 };
 
 // Accounting cost: lines 1 (+60,000, the entry invoice alone), 3 (+3,000)
@@ -132,9 +133,9 @@ TEST_F(CalculoCustoVeiculoTest, StoresEveryEvaluatedLineWithTheHistory) {
   EXPECT_EQ(Historico(7), historico);
   EXPECT_EQ(Historico(8).size(), 1u);
 
-  EXPECT_DOUBLE_EQ(dm.GetdPbValorVenda(), 90000);
+  EXPECT_DOUBLE_EQ(module().GetdPbValorVenda(), 90000);
   // The band's 1 % of line 9 is posted and the base recomputed: 900.
-  EXPECT_DOUBLE_EQ(dm.GetBase_Financeiro(), 900);
+  EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 900);
 }
 
 TEST_F(CalculoCustoVeiculoTest, CostingAgainGivesTheSameRows) {
@@ -150,13 +151,8 @@ TEST_F(CalculoCustoVeiculoTest, CostingAgainGivesTheSameRows) {
 
 TEST_F(CalculoCustoVeiculoTest, AnUnknownVehicleRaisesBeforeWriting) {
   SeedAll("S");
-  try {
-    Calcula("V404");
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::NotFound);
-    EXPECT_STREQ(e.what(), "CalculoCustoVeiculo: vehicle 'V404' of company 1 not found");
-  }
+  EXPECT_VEICULO_ERROR(Calcula("V404"), ErrorCategory::NotFound,
+                       "CalculoCustoVeiculo: vehicle 'V404' of company 1 not found");
   EXPECT_EQ(Custeio().size(), 1u);  // the earlier line 99 is still there
 }
 
@@ -164,9 +160,9 @@ TEST_F(CalculoCustoVeiculoTest, TheFiCustomerIsTheOneOfTheLinesOwnReturn) {
   // V3 has no proposal and so no return: its line 6 must not take the
   // customer 4321 that V1's costing left in the module.
   SeedAll("N");
-  SeedVehicleWithRecord(connection(), "V3", "CH3",
-                        {{"SITUACAO", T("E1")}, {"DTA_FAT_FABRICA", DateValue(2024, 1, 5)}},
-                        {{"EDICAO", T("ED1")}, {"ANO_MODELO", I(2024)}});
+  AddVehicle(connection(), "V3", "CH3",
+             {{"SITUACAO", T("E1")}, {"DTA_FAT_FABRICA", D(Day(2024, 1, 5))}},
+             {{"EDICAO", T("ED1")}, {"ANO_MODELO", I(2024)}});
   ASSERT_EQ(Calcula(), "OK|");
   ASSERT_EQ(Calcula("V3", 0, 0), "OK|");
   EXPECT_EQ(Custeio("V1")[5], "6|NULL|885.00|885.00|4321");
@@ -194,14 +190,15 @@ TEST_F(CalculoCustoVeiculoTest, TheRebateTakesItsPercentageOnce) {
   // 2 the rebate on index 1 with 80 days from the factory invoice (05/01,
   //   level 100) to 25/03 (102.5) rather than to the payment on 15/03 (102;
   //   no title, no sale date: the costing date): 9,000 x 1.025 - 9,000 x
-  //   1.02 = 45, at the line's 50 % once = 22.50, present value only.
+  //   1.02 = 45, at the line's 33.33 % once = 14.9985 -> 15.00 (rounded to
+  //   cents, not cut to 14.99), present value only.
   SeedWorld();
-  SeedIndex(connection(), 1, {{Day(2024, 3, 25), 102.5}}, false);
+  AddIndexValues(connection(), 1, {{Day(2024, 3, 25), 102.5}});
   SeedLine(connection(), 1, "V", {{"PERCENTUAL", F(10)}, {"BASE_FINANCEIRO", T("+")}});
-  SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(50)}});
+  SeedLine(connection(), 2, "8", {{"INDICE", I(1)}, {"DIA", I(80)}, {"PERCENTUAL", F(33.33)}});
   ASSERT_EQ(Calcula(), "OK|");
   EXPECT_EQ(Custeio(), (std::vector<std::string>{"1|10.0000|9000.00|9000.00|NULL",
-                                                 "2|50.0000|0.00|22.50|NULL"}));
+                                                 "2|33.3300|0.00|15.00|NULL"}));
 }
 
 }  // namespace

@@ -17,37 +17,26 @@
 #include "platform/db/sql_markers.h"
 #include "platform/format/date_time.h"
 #include "platform/text.h"
-#include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/kit.h"
 #include "veiculo/error.h"
 
 namespace veiculo {
 namespace {
 
 using platform::EncodeDate;
-using testing::InsertRow;
+using testing::Insert;
 using testing::Prices;
 
-class CatalogueDb : public testing::DbTest {
+class CatalogueDb : public testing::ModuleTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    dm_.InicializaDM();
-    dm_.AtribuiConexao(&connection());
-  }
-  void Row(const std::string& table, const std::string& names, const std::vector<Value>& values) {
-    InsertRow(connection(), table, names, values);
-  }
   // A vehicle of company 1 with its follow-up record (joined by chassis).
   void Vehicle(const std::string& veiculo, const std::string& modelo, int origem,
                std::optional<std::string> pintura) {
-    Row("OFI_FICHA_SEGUIMENTO", "CHASSI EMPRESA TIPO_PINTURA",
-        {Value::Text("CH" + veiculo), Value::Integer(1), testing::TextOrNull(pintura)});
-    Row("VEI_VEICULO", "EMPRESA VEICULO MODELO CHASSI REVENDA_ORIGEM",
-        {Value::Integer(1), Value::Text(veiculo), Value::Text(modelo), Value::Text("CH" + veiculo),
-         Value::Integer(origem)});
+    testing::AddVehicle(
+        connection(), veiculo, "CH" + veiculo,
+        {{"MODELO", Value::Text(modelo)}, {"REVENDA_ORIGEM", Value::Integer(origem)}},
+        {{"TIPO_PINTURA", testing::TextOrNull(pintura)}});
   }
-  TddmVeiculoCompartilhadoBD dm_;
 };
 
 // A value of the right kind for every parameter name of the catalogue
@@ -80,7 +69,7 @@ void Plausible(DataSet& dataset) {
 
 TEST_F(CatalogueDb, EveryQueryOpensAdaptedForInterbaseAlsoThroughItsClientDataset) {
   int sql_opened = 0, client_opened = 0;
-  for (const auto& component : dm_.Components()) {
+  for (const auto& component : module().Components()) {
     SCOPED_TRACE(component->Name());
     if (auto* sds = dynamic_cast<platform::SqlDataSet*>(component.get())) {
       const std::string text = sds->CommandText();
@@ -117,15 +106,16 @@ TEST_F(CatalogueDb, LowerCaseParametersBindToTheMixedCaseMarkers) {
               {1, "CH2", "M1", "SOM"},     // another chassis
               {2, "CH1", "M1", "BANCO"}};  // not the record's company
   for (const char* chassi : {"CH1", "CH2"})
-    Row("OFI_FICHA_SEGUIMENTO", "CHASSI EMPRESA", {Value::Text(chassi), Value::Integer(1)});
+    Insert(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI EMPRESA",
+           {Value::Text(chassi), Value::Integer(1)});
   for (const auto& r : rows)
     testing::SeedFichaOpcional(connection(), r.empresa, r.chassi, r.modelo, r.opcional);
-  ASSERT_EQ(dm_.sdsBonusOpcVei->GetParams()[0].name, "chassi");
-  dm_.cdsBonusOpcVei->ParamByName("chassi").SetAsText("CH1");
-  dm_.cdsBonusOpcVei->ParamByName("modelo").SetAsText("M1");
-  dm_.cdsBonusOpcVei->Open();
-  ASSERT_EQ(dm_.cdsBonusOpcVei->RecordCount(), 1);
-  EXPECT_EQ(dm_.cdsBonusOpcVei->FieldByName("OPCIONAL").AsText(), "TETO");
+  ASSERT_EQ(module().sdsBonusOpcVei->GetParams()[0].name, "chassi");
+  module().cdsBonusOpcVei->ParamByName("chassi").SetAsText("CH1");
+  module().cdsBonusOpcVei->ParamByName("modelo").SetAsText("M1");
+  module().cdsBonusOpcVei->Open();
+  ASSERT_EQ(module().cdsBonusOpcVei->RecordCount(), 1);
+  EXPECT_EQ(module().cdsBonusOpcVei->FieldByName("OPCIONAL").AsText(), "TETO");
 }
 
 TEST_F(CatalogueDb, VehiclePublicPriceByOriginDealerAndPaintType) {
@@ -169,19 +159,19 @@ TEST_F(CatalogueDb, VehiclePublicPriceByOriginDealerAndPaintType) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.modelo) + " from dealer " + std::to_string(c.origem) + ", paint " +
                  c.pintura.value_or("(null)"));
-    dm_.cdsVeiculo->ParamByName("Empresa").SetAsInteger(1);
-    dm_.cdsVeiculo->ParamByName("Veiculo").SetAsText("V" + std::to_string(++n));
-    dm_.cdsVeiculo->Open();
-    ASSERT_EQ(dm_.cdsVeiculo->RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(dm_.cdsVeiculo->FieldByName("PRECO_PUBLICO").AsFloat(), c.preco);
-    dm_.cdsVeiculo->Close();
+    module().cdsVeiculo->ParamByName("Empresa").SetAsInteger(1);
+    module().cdsVeiculo->ParamByName("Veiculo").SetAsText("V" + std::to_string(++n));
+    module().cdsVeiculo->Open();
+    ASSERT_EQ(module().cdsVeiculo->RecordCount(), 1);
+    EXPECT_DOUBLE_EQ(module().cdsVeiculo->FieldByName("PRECO_PUBLICO").AsFloat(), c.preco);
+    module().cdsVeiculo->Close();
   }
 }
 
 TEST_F(CatalogueDb, OpeningTheVehicleTwiceForTheSameKeyYieldsOneRow) {
   SeedModelo(connection(), 1, "M1", Prices{80000, 500, 1200, 2000, 3500});
   Vehicle("V1", "M1", 1, "S");
-  platform::ClientDataSet& cds = *dm_.cdsVeiculo;
+  platform::ClientDataSet& cds = *module().cdsVeiculo;
   cds.ParamByName("Empresa").SetAsInteger(1);
   cds.ParamByName("Veiculo").SetAsText("V1");
   cds.Open();
@@ -201,11 +191,11 @@ TEST_F(CatalogueDb, PackageYearReturnsTheMostRecentIssueFirst) {
       {"N", EncodeDate(2022, 12, 31), 1400},
       {"F", EncodeDate(2025, 1, 1), 9999}};  // another price type
   for (const auto& [tipo_preco, emissao, valor] : rows)
-    Row("VEI_PACOTE_ANO",
-        "EMPRESA PACOTE ANO_MODELO TIPO_PINTURA TIPO_PRECO DTA_EMISSAO VAL_PACOTE",
-        {Value::Integer(1), Value::Text("P1"), Value::Integer(2024), Value::Text("M"),
-         Value::Text(tipo_preco), Value::DateTime(emissao), Value::Float(valor)});
-  platform::SqlDataSet& sds = *dm_.sdsPacoteAno;
+    Insert(connection(), "VEI_PACOTE_ANO",
+           "EMPRESA PACOTE ANO_MODELO TIPO_PINTURA TIPO_PRECO DTA_EMISSAO VAL_PACOTE",
+           {Value::Integer(1), Value::Text("P1"), Value::Integer(2024), Value::Text("M"),
+            Value::Text(tipo_preco), Value::DateTime(emissao), Value::Float(valor)});
+  platform::SqlDataSet& sds = *module().sdsPacoteAno;
   Plausible(sds);  // price type N
   sds.Open();
   ASSERT_EQ(sds.RecordCount(), 3);
@@ -228,10 +218,11 @@ TEST_F(CatalogueDb, BonusesOfThePurchaseWindowInGroupOrderAndReadOnly) {
   };
   auto date = [](std::optional<double> d) { return d ? Value::DateTime(*d) : Value::Null(); };
   for (const auto& r : rows)
-    Row("VEI_BONUS", "EMPRESA BONUS MODELO GRUPO_BONUS DTA_COMPRA_INICIO DTA_COMPRA_FIM",
-        {Value::Integer(1), Value::Integer(r.bonus), Value::Text(r.modelo), Value::Text(r.grupo),
-         date(r.inicio), date(r.fim)});
-  platform::ClientDataSet& cds = *dm_.cdsBonus;
+    Insert(connection(), "VEI_BONUS",
+           "EMPRESA BONUS MODELO GRUPO_BONUS DTA_COMPRA_INICIO DTA_COMPRA_FIM",
+           {Value::Integer(1), Value::Integer(r.bonus), Value::Text(r.modelo), Value::Text(r.grupo),
+            date(r.inicio), date(r.fim)});
+  platform::ClientDataSet& cds = *module().cdsBonus;
   Plausible(cds);
   cds.Open();  // purchase 15/01/2024, model M1
   ASSERT_EQ(cds.RecordCount(), 2);
@@ -268,13 +259,15 @@ TEST_F(CatalogueDb, InvoiceLineTaxOnFreightAndInsurance) {
                               b};
   };
   for (const auto& c : cases) {
-    Row("FAT_MOVIMENTO_CAPA", key + "NUMERO_NOTA_FISCAL VAL_ICMS_FRETE VAL_ICMS_SEGURO",
-        with_key(c.numero, testing::Money(c.frete), testing::Money(c.seguro)));
+    Insert(connection(), "FAT_MOVIMENTO_CAPA",
+           key + "NUMERO_NOTA_FISCAL VAL_ICMS_FRETE VAL_ICMS_SEGURO",
+           with_key(c.numero, testing::Money(c.frete), testing::Money(c.seguro)));
     for (auto [veiculo, valor] : {std::pair{"V1", 80.0}, {"V2", 99.0}})  // V2: another vehicle
-      Row("FAT_MOVIMENTO_VEICULO", key + "NUMERO_NOTA_FISCAL VEICULO VAL_ICMS_FRETE_SEGURO",
-          with_key(c.numero, Value::Text(veiculo), Value::Float(valor)));
+      Insert(connection(), "FAT_MOVIMENTO_VEICULO",
+             key + "NUMERO_NOTA_FISCAL VEICULO VAL_ICMS_FRETE_SEGURO",
+             with_key(c.numero, Value::Text(veiculo), Value::Float(valor)));
   }
-  platform::ClientDataSet& cds = *dm_.cdsMovimentoVeiculo;
+  platform::ClientDataSet& cds = *module().cdsMovimentoVeiculo;
   for (const auto& c : cases) {
     SCOPED_TRACE("invoice " + std::to_string(c.numero));
     Plausible(cds);

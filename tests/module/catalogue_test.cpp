@@ -10,13 +10,13 @@
 #include "module/maker_utils/compat_banco.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/module_under_test.h"
 
 namespace veiculo {
 namespace {
 
 TEST(Catalogue, FindComponentFindsEveryNameInAnyLetterCase) {
-  TddmVeiculoCompartilhadoBD dm;
+  testing::ModuleUnderTest dm;
   // 14 free components + 25 queries as sds/dsp/cds + 2 packages as sds/dsp = 14 + 75 + 4.
   ASSERT_EQ(dm.Components().size(), 93u);
   for (const auto& component : dm.Components()) {
@@ -54,7 +54,7 @@ TEST_P(CatalogueGolden, AdaptedTextsMatchTheReviewedFile) {
   const std::string dialect = GetParam();
   const Blocks golden =
       ReadGolden(std::string(VEICULO_GOLDEN_DIR) + "/catalogue_" + dialect + ".sql");
-  TddmVeiculoCompartilhadoBD dm;
+  testing::ModuleUnderTest dm;
   Blocks actual;
   for (const auto& component : dm.Components()) {
     const auto* sds = dynamic_cast<const platform::SqlDataSet*>(component.get());

@@ -10,9 +10,7 @@
 
 #include "module/catalogue_seed.h"
 #include "platform/db/client_dataset.h"
-#include "support/module_test_peer.h"
-#include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/kit.h"
 
 namespace veiculo {
 namespace {
@@ -20,21 +18,16 @@ namespace {
 using testing::Money;
 using Num = std::optional<double>;
 
-class ParametersTest : public testing::DbTest {
+class ParametersTest : public testing::ModuleTest {
  protected:
-  void SetUp() override {
-    DbTest::SetUp();
-    dm.InicializaDM();
-    dm.AtribuiConexao(&connection());
-  }
   void Parametro(int empresa, int revenda, Num ub, Num uf) {
-    testing::InsertRow(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA UB_PADRAO UF_PADRAO",
-                       {Value::Integer(empresa), Value::Integer(revenda), Money(ub), Money(uf)});
+    testing::Insert(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA UB_PADRAO UF_PADRAO",
+                    {Value::Integer(empresa), Value::Integer(revenda), Money(ub), Money(uf)});
   }
   // PIS and COFINS for new and used vehicles, and the brand.
   void Revenda(int empresa, int revenda, Num pis, Num cofins, Num pis_usados, Num cofins_usados,
                const char* marca = nullptr) {
-    testing::InsertRow(
+    testing::Insert(
         connection(), "GER_REVENDA",
         "EMPRESA REVENDA PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS MARCA",
         {Value::Integer(empresa), Value::Integer(revenda), Money(pis), Money(cofins),
@@ -47,9 +40,6 @@ class ParametersTest : public testing::DbTest {
     Revenda(1, 1, 1.65, 7.6, 0.65, 3, "FORD");
   }
   long Statements() { return connection().StatementCount(); }
-
-  TddmVeiculoCompartilhadoBD dm;
-  ModuleTestPeer peer{dm};
 };
 
 TEST_F(ParametersTest, ReadsEachKeyOnceWithOneQueryPerTable) {
@@ -72,48 +62,49 @@ TEST_F(ParametersTest, ReadsEachKeyOnceWithOneQueryPerTable) {
   for (const auto& s : steps) {
     SCOPED_TRACE(std::to_string(s.empresa) + "/" + std::to_string(s.revenda));
     const long before = Statements();
-    EXPECT_TRUE(dm.LerParametro(s.empresa, s.revenda));
+    EXPECT_TRUE(module().LerParametro(s.empresa, s.revenda));
     EXPECT_EQ(Statements() - before, s.statements);
-    EXPECT_EQ(dm.GetUB(), s.ub);
-    EXPECT_EQ(dm.GetUF(), s.uf);
-    EXPECT_NEAR(dm.GetPis_Cofins(), s.pis_cofins, 1e-9);
+    EXPECT_EQ(module().GetUB(), s.ub);
+    EXPECT_EQ(module().GetUF(), s.uf);
+    EXPECT_NEAR(module().GetPis_Cofins(), s.pis_cofins, 1e-9);
     if (&s == &steps[0])
       connection().ExecuteDirect(
           "update VEI_PARAMETRO set UB_PADRAO = 99 where EMPRESA = 1 and REVENDA = 1");
   }
-  EXPECT_NEAR(peer.PisCofinsUsados(), 3.65, 1e-9);  // 0.65 + 3
-  dm.InicializaDM();                                // clears the cache
-  EXPECT_EQ(peer.EmpresaAnt(), -1);
+  EXPECT_NEAR(peer().PisCofinsUsados(), 3.65, 1e-9);  // 0.65 + 3
+  module().InicializaDM();                            // clears the cache
+  EXPECT_EQ(peer().EmpresaAnt(), -1);
   const long before = Statements();
-  dm.LerParametro(1, 1);
+  module().LerParametro(1, 1);
   EXPECT_EQ(Statements() - before, 2);
 }
 
 TEST_F(ParametersTest, NullColumnsReadAsZero) {
   Parametro(1, 1, std::nullopt, 5);
   Revenda(1, 1, 1.65, std::nullopt, std::nullopt, std::nullopt);
-  EXPECT_TRUE(dm.LerParametro(1, 1));
-  EXPECT_EQ(dm.GetUB(), 0);
-  EXPECT_EQ(dm.GetUF(), 5);
-  EXPECT_NEAR(dm.GetPis_Cofins(), 1.65, 1e-9);  // 1.65 + 0
-  EXPECT_NEAR(peer.PisCofinsUsados(), 0.0, 1e-9);
+  EXPECT_TRUE(module().LerParametro(1, 1));
+  EXPECT_EQ(module().GetUB(), 0);
+  EXPECT_EQ(module().GetUF(), 5);
+  EXPECT_NEAR(module().GetPis_Cofins(), 1.65, 1e-9);  // 1.65 + 0
+  EXPECT_NEAR(peer().PisCofinsUsados(), 0.0, 1e-9);
 }
 
 TEST_F(ParametersTest, MissingRowsGiveFalseAndZeroCodesOrKeepThePreviousRates) {
   SeedDealer11();
   Parametro(1, 2, 5, 6);      // dealer 2: parameters but no GER_REVENDA row
   Revenda(1, 3, 2, 8, 0, 0);  // dealer 3: no parameter row
-  ASSERT_TRUE(dm.LerParametro(1, 1));
-  EXPECT_TRUE(dm.LerParametro(1, 2));
-  EXPECT_EQ(dm.GetUB(), 5);
-  EXPECT_NEAR(dm.GetPis_Cofins(), 9.25, 1e-9);  // dealer 1's rates stay
-  EXPECT_NEAR(peer.PisCofinsUsados(), 3.65, 1e-9);
-  EXPECT_FALSE(dm.LerParametro(1, 3));
-  EXPECT_EQ(dm.GetUB(), 0);
-  EXPECT_EQ(dm.GetUF(), 0);
-  EXPECT_NEAR(dm.GetPis_Cofins(), 10.0, 1e-9);  // the dealer record is read all the same: 2 + 8
+  ASSERT_TRUE(module().LerParametro(1, 1));
+  EXPECT_TRUE(module().LerParametro(1, 2));
+  EXPECT_EQ(module().GetUB(), 5);
+  EXPECT_NEAR(module().GetPis_Cofins(), 9.25, 1e-9);  // dealer 1's rates stay
+  EXPECT_NEAR(peer().PisCofinsUsados(), 3.65, 1e-9);
+  EXPECT_FALSE(module().LerParametro(1, 3));
+  EXPECT_EQ(module().GetUB(), 0);
+  EXPECT_EQ(module().GetUF(), 0);
+  EXPECT_NEAR(module().GetPis_Cofins(), 10.0,
+              1e-9);  // the dealer record is read all the same: 2 + 8
   const long before = Statements();
-  EXPECT_TRUE(dm.LerParametro(1, 3));  // the cache answers for the keys it holds
+  EXPECT_TRUE(module().LerParametro(1, 3));  // the cache answers for the keys it holds
   EXPECT_EQ(Statements(), before);
 }
 
@@ -123,7 +114,7 @@ TEST_F(ParametersTest, ServerReturnsValuesAndBothPackets) {
   DataPacket parametro, revenda;
   int32_t ub = -1, uf = -1;
   double pis_cofins = -1;
-  EXPECT_TRUE(dm.LerParametroServer(1, 1, parametro, revenda, ub, uf, pis_cofins));
+  EXPECT_TRUE(module().LerParametroServer(1, 1, parametro, revenda, ub, uf, pis_cofins));
   EXPECT_EQ(ub, 3);
   EXPECT_EQ(uf, 7);
   EXPECT_NEAR(pis_cofins, 9.25, 1e-9);
@@ -132,7 +123,7 @@ TEST_F(ParametersTest, ServerReturnsValuesAndBothPackets) {
   ASSERT_EQ(revenda.rows.size(), 1u);
   EXPECT_EQ(revenda.rows[0][revenda.FieldIndex("MARCA")].AsText(), "FORD");
 
-  EXPECT_FALSE(dm.LerParametroServer(1, 2, parametro, revenda, ub, uf, pis_cofins));
+  EXPECT_FALSE(module().LerParametroServer(1, 2, parametro, revenda, ub, uf, pis_cofins));
   EXPECT_EQ(ub, 0);
   EXPECT_TRUE(parametro.rows.empty());
   EXPECT_GE(parametro.FieldIndex("UB_PADRAO"), 0);  // the columns are there all the same
@@ -141,23 +132,23 @@ TEST_F(ParametersTest, ServerReturnsValuesAndBothPackets) {
 
 TEST_F(ParametersTest, BuscaCdsParametroIsOneUntilTheParametersAreRead) {
   SeedDealer11();
-  auto before = dm.BuscaCdsParametro();
+  auto before = module().BuscaCdsParametro();
   ASSERT_TRUE(std::holds_alternative<int32_t>(before));
   EXPECT_EQ(std::get<int32_t>(before), 1);
-  dm.LerParametro(1, 1);
-  auto after = dm.BuscaCdsParametro();
+  module().LerParametro(1, 1);
+  auto after = module().BuscaCdsParametro();
   ASSERT_TRUE(std::holds_alternative<DataPacket>(after));
   const DataPacket& packet = std::get<DataPacket>(after);
   ASSERT_EQ(packet.rows.size(), 1u);
   EXPECT_EQ(packet.rows[0][packet.FieldIndex("UB_PADRAO")].AsInteger(), 3);
-  dm.cdsParametro->Close();
-  EXPECT_TRUE(std::holds_alternative<int32_t>(dm.BuscaCdsParametro()));
+  module().cdsParametro->Close();
+  EXPECT_TRUE(std::holds_alternative<int32_t>(module().BuscaCdsParametro()));
 }
 
 TEST_F(ParametersTest, PermissaoFuncaoAndBuscaMarca) {
   for (auto [usuario, funcao] : {std::pair{12, 300}, {13, 301}})
-    testing::InsertRow(connection(), "GER_FUNCAO_USUARIO", "USUARIO FUNCAO",
-                       {Value::Integer(usuario), Value::Integer(funcao)});
+    testing::Insert(connection(), "GER_FUNCAO_USUARIO", "USUARIO FUNCAO",
+                    {Value::Integer(usuario), Value::Integer(funcao)});
   const std::tuple<int, int, bool, long> rights[] = {
       {12, 300, true, 1},   // the user holds the right
       {12, 301, false, 1},  // another user's right
@@ -167,7 +158,7 @@ TEST_F(ParametersTest, PermissaoFuncaoAndBuscaMarca) {
   for (const auto& [usuario, funcao, granted, statements] : rights) {
     SCOPED_TRACE(std::to_string(usuario) + "/" + std::to_string(funcao));
     const long before = Statements();
-    EXPECT_EQ(dm.PermissaoFuncao(usuario, funcao), granted);
+    EXPECT_EQ(module().PermissaoFuncao(usuario, funcao), granted);
     EXPECT_EQ(Statements() - before, statements);
   }
 
@@ -177,8 +168,8 @@ TEST_F(ParametersTest, PermissaoFuncaoAndBuscaMarca) {
   const std::pair<int, const char*> brands[] = {
       {1, "FORD"}, {2, "TOYO"}, {3, ""}, {1, "FORD"}, {9, ""}};
   for (const auto& [revenda, marca] : brands) {
-    dm.BuscaMarca(1, revenda);
-    EXPECT_EQ(peer.Marca(), marca) << revenda;
+    module().BuscaMarca(1, revenda);
+    EXPECT_EQ(peer().Marca(), marca) << revenda;
   }
 }
 

@@ -8,54 +8,53 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "platform/db/sql_dataset.h"
 #include "platform/db/sql_markers.h"
-#include "support/test_database.h"
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "support/kit.h"
 
 namespace veiculo {
 namespace {
 
-class SqlServerMarkerSubstitution : public testing::DbTest {
+class SqlServerMarkerSubstitution : public testing::ModuleTest {
  protected:
   void SetUp() override {
-    DbTest::SetUp();
+    ModuleTest::SetUp();
     FirebirdOptions options;
     options.driver_name = "MSSQL";
     sqlserver_ = Connection::OpenFirebird(testing::TestDatabase::Instance().path(), options);
     sqlserver_->Begin();
-    dm_.InicializaDM();
-    dm_.AtribuiConexao(sqlserver_.get());
+    module().AtribuiConexao(sqlserver_.get());
     // Company 1 has V1; company 2 has V2 and O'B.
     for (const char* row : {"1, 'V1', 'CH1'", "2, 'V2', 'CH2'", "2, 'O''B', 'CH3'"})
       Exec(std::string("insert into VEI_VEICULO (EMPRESA, VEICULO, CHASSI) values (") + row + ")");
   }
   void TearDown() override {
     sqlserver_->Rollback();
-    DbTest::TearDown();
+    ModuleTest::TearDown();
   }
   void Exec(const std::string& sql) {
-    dm_.sdsExecuta->SetCommandText(sql);
-    dm_.sdsExecuta->ExecSQL();
+    module().sdsExecuta->SetCommandText(sql);
+    module().sdsExecuta->ExecSQL();
   }
   // Opens `text` on sdsAux with the text values given and answers N, the
   // count the text selects; the text is left as the adaptation made it.
   int64_t Count(const std::string& text,
                 const std::vector<std::pair<std::string, std::string>>& values) {
-    dm_.sdsAux->Close();
-    if (dm_.sdsAux->CommandText() != text && !text.empty()) dm_.sdsAux->SetCommandText(text);
+    platform::SqlDataSet& aux = *module().sdsAux;
+    aux.Close();
+    if (aux.CommandText() != text && !text.empty()) aux.SetCommandText(text);
     platform::Params params;
     for (const auto& [name, value] : values) params.Add(name).SetAsText(value);
-    dm_.sdsAux->GetParams() = params;
-    dm_.sdsAux->Open();
-    const int64_t n = dm_.sdsAux->FieldByName("N").AsInteger();
-    dm_.sdsAux->Close();
+    aux.GetParams() = params;
+    aux.Open();
+    const int64_t n = aux.FieldByName("N").AsInteger();
+    aux.Close();
     return n;
   }
-  std::string Adapted() const { return dm_.sdsAux->CommandText(); }
+  std::string Adapted() const { return module().sdsAux->CommandText(); }
 
-  TddmVeiculoCompartilhadoBD dm_;
   std::unique_ptr<Connection> sqlserver_;
 };
 

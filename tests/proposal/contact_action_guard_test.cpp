@@ -6,20 +6,20 @@
 
 #include <string>
 
-#include "proposal/proposal_seed.h"
-#include "support/expect_error.h"
+#include "support/kit.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
 namespace {
 
-class ContactActionGuardTest : public ProposalDbTest {
+class ContactActionGuardTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ProposalDbTest::SetUp();
-    dm.SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
-    dm.SetiPvUsuario(9);
-    Insert("CAC_CONTATO", "REVENDA, CONTATO, CLIENTE, SITUACAO", {"1, 20, 500, 'A'"});
+    ModuleTest::SetUp();
+    module().SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
+    module().SetiPvUsuario(9);
+    Insert(connection(), "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE SITUACAO",
+           {I(1), I(1), I(20), I(500), T("A")});
   }
   TextRows Acoes() { return Rows("select CONTATO, PROVIDENCIA from CAC_PROVIDENCIA"); }
 };
@@ -29,27 +29,27 @@ TEST_F(ContactActionGuardTest, NoProcessingDateNoWrite) {
   for (const char* acao : {"CANCELAR", "REABRIR", "APROVAR"}) {
     SCOPED_TRACE(acao);
     EXPECT_VEICULO_ERROR(
-        dm.AtualizaContato(1, 1, 20, 30, acao, "5"), ErrorCategory::Validation,
+        module().AtualizaContato(1, 1, 20, 30, acao, "5"), ErrorCategory::Validation,
         "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
   }
   EXPECT_EQ(connection().StatementCount(), before);
   EXPECT_EQ(One("select SITUACAO from CAC_CONTATO where CONTATO = 20"), "A");
 
   // Once set, the action is stamped with it: 12/03 at the clock's 15:45:30.
-  dm.SettPvDataProcessamento(Moment(2025, 3, 12));
-  dm.AtualizaContato(1, 1, 20, 30, "CANCELAR", "5");
+  module().SettPvDataProcessamento(Moment(2025, 3, 12));
+  module().AtualizaContato(1, 1, 20, 30, "CANCELAR", "5");
   EXPECT_EQ(Rows("select PROVIDENCIA, USUARIO, DTA_PROVIDENCIA from CAC_PROVIDENCIA"),
             (TextRows{{"1", "9", "2025-03-12T15:45:30"}}));
 }
 
 TEST_F(ContactActionGuardTest, AContactThatDoesNotExistGetsNoAction) {
-  dm.SettPvDataProcessamento(Moment(2025, 3, 12));
+  module().SettPvDataProcessamento(Moment(2025, 3, 12));
   for (const char* acao : {"CANCELAR", "REABRIR", "APROVAR"}) {
     SCOPED_TRACE(acao);
-    EXPECT_VEICULO_ERROR(dm.AtualizaContato(1, 1, 21, 30, acao, "5"), ErrorCategory::NotFound,
+    EXPECT_VEICULO_ERROR(module().AtualizaContato(1, 1, 21, 30, acao, "5"), ErrorCategory::NotFound,
                          "AtualizaContato: contact 21 of dealer 1/1 does not exist");
     // Nor does contact 20 of dealer 2.
-    EXPECT_VEICULO_ERROR(dm.AtualizaContato(1, 2, 20, 30, acao, "5"), ErrorCategory::NotFound,
+    EXPECT_VEICULO_ERROR(module().AtualizaContato(1, 2, 20, 30, acao, "5"), ErrorCategory::NotFound,
                          "AtualizaContato: contact 20 of dealer 1/2 does not exist");
   }
   EXPECT_TRUE(Acoes().empty());

@@ -7,33 +7,37 @@
 #include <string>
 #include <vector>
 
-#include "proposal/proposal_seed.h"
+#include "support/kit.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
 namespace {
 
+using ContactsTest = ModuleTest;
+
 using Strings = std::vector<std::string>;
 
-class AtualizaContatoTest : public ProposalDbTest {
+class AtualizaContatoTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ProposalDbTest::SetUp();
+    ModuleTest::SetUp();
     // "Now" is the processing date 12 March with the clock's 15:45:30.
-    dm.SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
-    dm.SettPvDataProcessamento(Moment(2025, 3, 12));
-    dm.SetiPvUsuario(9);
-    dm.SetMens_Assunto("Proposta Nr.[30/1] Aprovada");
-    dm.SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
-    Insert("VEI_PARAMETRO", "REVENDA, FORMA_CONTATO", {"1, 5", "2, 8"});
+    module().SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
+    module().SettPvDataProcessamento(Moment(2025, 3, 12));
+    module().SetiPvUsuario(9);
+    module().SetMens_Assunto("Proposta Nr.[30/1] Aprovada");
+    module().SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
+    InsertRows(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA FORMA_CONTATO",
+               {{I(1), I(1), I(5)}, {I(1), I(2), I(8)}});
     // Contact 20 came in at 10:00 on the processing day with actions 1 and 2;
     // contact 21's action 9 does not count.
-    Insert("CAC_CONTATO",
-           "REVENDA, CONTATO, CLIENTE, DTA_CONTATO, SITUACAO, STATUS_LEADS, "
-           "USUARIO_ENCAMINHADO_ORIGINAL",
-           {"1, 20, 500, '2025-03-12 10:00:00', 'A', 2, 4", "1, 21, null, null, null, null, null"});
-    Insert("CAC_PROVIDENCIA", "REVENDA, CONTATO, PROVIDENCIA",
-           {"1, 20, 1", "1, 20, 2", "1, 21, 9"});
+    InsertRows(connection(), "CAC_CONTATO",
+               "EMPRESA REVENDA CONTATO CLIENTE DTA_CONTATO SITUACAO STATUS_LEADS "
+               "USUARIO_ENCAMINHADO_ORIGINAL",
+               {{I(1), I(1), I(20), I(500), D(Moment(2025, 3, 12, 10)), T("A"), I(2), I(4)},
+                {I(1), I(1), I(21), Null(), Null(), Null(), Null(), Null()}});
+    InsertRows(connection(), "CAC_PROVIDENCIA", "EMPRESA REVENDA CONTATO PROVIDENCIA",
+               {{I(1), I(1), I(20), I(1)}, {I(1), I(1), I(20), I(2)}, {I(1), I(1), I(21), I(9)}});
   }
   Strings Contato() {
     return Rows(
@@ -75,14 +79,15 @@ TEST_F(AtualizaContatoTest, UpdatesTheContactAndLogsTheAction) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.acao) + " " + c.marca + " " + std::to_string(c.alerta_ini));
-    Sql("update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
+    Exec(
+        "update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
         "DTA_FECHAMENTO = null where CONTATO = 20");
-    Sql("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
-    Sql("delete from CAC_PARAMETRO");
-    Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM",
-           {"1, " + std::to_string(c.alerta_ini) + ", " + std::to_string(c.alerta_fim)});
-    peer.SetMarca(c.marca);
-    dm.AtualizaContato(1, 1, 20, 30, c.acao, "");
+    Exec("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+    Exec("delete from CAC_PARAMETRO");
+    Insert(connection(), "CAC_PARAMETRO", "EMPRESA REVENDA HORA_ALERTA_INI HORA_ALERTA_FIM",
+           {I(1), I(1), I(c.alerta_ini), I(c.alerta_fim)});
+    peer().SetMarca(c.marca);
+    module().AtualizaContato(1, 1, 20, 30, c.acao, "");
     EXPECT_EQ(Contato(), c.contato);
     const std::string t = c.tipos;
     EXPECT_EQ(NovaProvidencia(), (TextRows{{"3", "9", "5", t.substr(0, 1), "P", "4", t.substr(1, 1),
@@ -91,46 +96,39 @@ TEST_F(AtualizaContatoTest, UpdatesTheContactAndLogsTheAction) {
 }
 
 TEST_F(AtualizaContatoTest, TheContactFormIsTheGivenOneElseThisDealersElseNone) {
-  dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "7");
+  module().AtualizaContato(1, 1, 20, 30, "APROVAR", "7");
   EXPECT_EQ(NovaProvidencia()[0][2], "7");
-  Sql("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
-  ASSERT_TRUE(dm.LerParametro(1, 2));  // dealer 2's form is 8: dealer 1's 5 must still win
-  dm.AtualizaContato(1, 1, 20, 30, "APROVAR", "");
+  Exec("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
+  ASSERT_TRUE(module().LerParametro(1, 2));  // dealer 2's form is 8: dealer 1's 5 must still win
+  module().AtualizaContato(1, 1, 20, 30, "APROVAR", "");
   EXPECT_EQ(NovaProvidencia()[0][2], "5");
   // Dealer 3 has no parameters: no form, and its contact's first action is 1.
-  Insert("CAC_CONTATO", "REVENDA, CONTATO", {"3, 20"});
-  dm.AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
+  Insert(connection(), "CAC_CONTATO", "EMPRESA REVENDA CONTATO", {I(1), I(3), I(20)});
+  module().AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
   EXPECT_EQ(Rows("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
             (TextRows{{"1", "NULL"}}));
 }
 
 TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
-  peer.SetMarca("RENA");
+  peer().SetMarca("RENA");
   const long before = connection().StatementCount();
-  try {
-    dm.AtualizaContato(1, 1, 20, 30, "APROVADO", "");
-    FAIL() << "no error raised";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(),
-              "AtualizaContato: unknown action 'APROVADO' (expected CANCELAR, REABRIR or APROVAR)");
-  }
+  EXPECT_VEICULO_ERROR(
+      module().AtualizaContato(1, 1, 20, 30, "APROVADO", ""), ErrorCategory::Validation,
+      "AtualizaContato: unknown action 'APROVADO' (expected CANCELAR, REABRIR or APROVAR)");
   EXPECT_EQ(connection().StatementCount(), before);
-  EXPECT_THROW(dm.AtualizaContato(1, 1, 20, 30, "cancelar", ""), Error);  // case-sensitive
-  try {
-    dm.AtualizaContato(1, 1, 20, 30, "CANCELAR", "5, 0); delete from CAC_CONTATO; --");
-    FAIL() << "no error raised";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-  }
+  EXPECT_THROW(module().AtualizaContato(1, 1, 20, 30, "cancelar", ""), Error);  // case-sensitive
+  EXPECT_VEICULO_ERROR(
+      module().AtualizaContato(1, 1, 20, 30, "CANCELAR", "5, 0); delete from CAC_CONTATO; --"),
+      ErrorCategory::Validation, "");
   EXPECT_EQ(Contato(), (Strings{"A", "NULL", "2", "NULL"}));
   EXPECT_TRUE(NovaProvidencia().empty());
 }
 
-TEST_F(ProposalDbTest, BuscaStatusLeadsClassifiesTheWait) {
+TEST_F(ContactsTest, BuscaStatusLeadsClassifiesTheWait) {
   // Contact on 5 March 10:00; dealer 1's window is 2 to 8 hours, dealer 9 has
   // none (start and end 0).
-  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8"});
+  Insert(connection(), "CAC_PARAMETRO", "EMPRESA REVENDA HORA_ALERTA_INI HORA_ALERTA_FIM",
+         {I(1), I(1), I(2), I(8)});
   struct {
     int revenda, status, dia, hora, minuto, segundo, expected;
   } const cases[] = {
@@ -145,41 +143,44 @@ TEST_F(ProposalDbTest, BuscaStatusLeadsClassifiesTheWait) {
       // clang-format on
   };
   for (const auto& c : cases)
-    EXPECT_EQ(dm.BuscaStatusLeads(1, c.revenda, Moment(2025, 3, 5, 10), c.status,
-                                  Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
+    EXPECT_EQ(module().BuscaStatusLeads(1, c.revenda, Moment(2025, 3, 5, 10), c.status,
+                                        Moment(2025, 3, c.dia, c.hora, c.minuto, c.segundo)),
               c.expected)
         << "row " << &c - cases;
 }
 
-TEST_F(ProposalDbTest, BuscaStatusLeadsDeductsTheDaysOffInBetween) {
+TEST_F(ContactsTest, BuscaStatusLeadsDeductsTheDaysOffInBetween) {
   // Friday 7 March 17:00 to Monday 10 March 09:00 is 64 h = 3840 min; less
   // Saturday and Sunday off (2 x 1440) leaves 960 min = 16 h: inside 2..20 (2).
   // Dealer 1 has no days off: 64 h is past its 8 h (3).
-  Insert("CAC_PARAMETRO", "REVENDA, HORA_ALERTA_INI, HORA_ALERTA_FIM", {"1, 2, 8", "2, 2, 20"});
-  Insert("GER_CALENDARIO", "REVENDA, DTA_CALENDARIO, TIPO_DA_DATA",
-         {"2, '2025-03-07', 'N'", "2, '2025-03-08', 'D'", "2, '2025-03-09', 'D'",
-          "2, '2025-03-10', 'N'"});
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 1, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 3);
+  InsertRows(connection(), "CAC_PARAMETRO", "EMPRESA REVENDA HORA_ALERTA_INI HORA_ALERTA_FIM",
+             {{I(1), I(1), I(2), I(8)}, {I(1), I(2), I(2), I(20)}});
+  InsertRows(connection(), "GER_CALENDARIO", "EMPRESA REVENDA DTA_CALENDARIO TIPO_DA_DATA",
+             {{I(1), I(2), D(Day(2025, 3, 7)), T("N")},
+              {I(1), I(2), D(Day(2025, 3, 8)), T("D")},
+              {I(1), I(2), D(Day(2025, 3, 9)), T("D")},
+              {I(1), I(2), D(Day(2025, 3, 10)), T("N")}});
+  EXPECT_EQ(module().BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
+  EXPECT_EQ(module().BuscaStatusLeads(1, 1, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 3);
   // Window 6 to 20 h, Monday off too and the processing day: 3 x 1440 less
   // the 899 whole minutes from 09:00 to 23:59:59 = 3421 off; 3840 - 3421 =
   // 419 min = 6.98 h: inside (2). The whole Monday would leave -480 min (1).
-  Sql("update CAC_PARAMETRO set HORA_ALERTA_INI = 6 where REVENDA = 2");
-  Sql("update GER_CALENDARIO set TIPO_DA_DATA = 'F' where DTA_CALENDARIO = '2025-03-10'");
-  dm.SettPvDataProcessamento(Moment(2025, 3, 10));
-  EXPECT_EQ(dm.BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
+  Exec("update CAC_PARAMETRO set HORA_ALERTA_INI = 6 where REVENDA = 2");
+  Exec("update GER_CALENDARIO set TIPO_DA_DATA = 'F' where DTA_CALENDARIO = '2025-03-10'");
+  module().SettPvDataProcessamento(Moment(2025, 3, 10));
+  EXPECT_EQ(module().BuscaStatusLeads(1, 2, Moment(2025, 3, 7, 17), 1, Moment(2025, 3, 10, 9)), 2);
 }
 
-TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
+TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   // The stamps take the processing date's day (14 March) with the clock's time
   // of day, without the fraction of a second: 09:30:15.400 gives 09:30:15.
-  auto relogio = [&](double now) { dm.SetClock([now] { return now; }); };
+  auto relogio = [&](double now) { module().SetClock([now] { return now; }); };
   relogio(Moment(2025, 3, 10, 9, 30, 15) + 0.4 / 86400);
   const double dia = Moment(2025, 3, 14);
   const auto start = std::chrono::steady_clock::now();
-  dm.GravaMensagem(dia, 1, 2, 1, 5, 30, "Cliente d'Ávila: urgente", "Aprovada");
-  dm.GravaMensagem(dia, 1, 2, 1, 5, 0, "Aviso", "");  // no proposal; empty text is null
-  dm.GravaMensagem(dia, 1, 2, 1, 6, -3, "Aviso", "b");
+  module().GravaMensagem(dia, 1, 2, 1, 5, 30, "Cliente d'Ávila: urgente", "Aprovada");
+  module().GravaMensagem(dia, 1, 2, 1, 5, 0, "Aviso", "");  // no proposal; empty text is null
+  module().GravaMensagem(dia, 1, 2, 1, 6, -3, "Aviso", "b");
   // Waiting a second per message would take three seconds at least.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
   EXPECT_EQ(
@@ -193,7 +194,7 @@ TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
             (TextRows{{"1", "2", "30", "2025-03-14T09:30:15", "1", "5"}}));
 
   auto grava = [&](double processamento) {
-    dm.GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
+    module().GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
   };
   grava(Moment(2025, 3, 13));  // an earlier processing date keeps its day: 09:30:15 on the 13th
   relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
@@ -206,7 +207,7 @@ TEST_F(ProposalDbTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
                       {"2025-03-14T23:59:59"},
                       {"2025-03-15T00:00:00"}}));
   // Another instance keeps its own previous stamp.
-  TddmVeiculoCompartilhadoBD other;
+  ModuleUnderTest other;
   other.InicializaDM();
   other.AtribuiConexao(&connection());
   other.SetClock([] { return Moment(2025, 3, 10, 8, 0, 0); });

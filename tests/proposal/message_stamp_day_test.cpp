@@ -3,15 +3,17 @@
 
 #include <gtest/gtest.h>
 
-#include "proposal/proposal_seed.h"
+#include "support/kit.h"
 
 namespace veiculo::testing {
 namespace {
 
-TEST_F(ProposalDbTest, AnEarlierProcessingDateKeepsItsOwnDay) {
-  dm.SetClock([] { return Moment(2025, 3, 10, 9, 30, 15); });
+using MessageStampTest = ModuleTest;
+
+TEST_F(MessageStampTest, AnEarlierProcessingDateKeepsItsOwnDay) {
+  module().SetClock([] { return Moment(2025, 3, 10, 9, 30, 15); });
   for (double dia : {Moment(2025, 3, 14), Moment(2025, 3, 13), Moment(2025, 3, 13)})
-    dm.GravaMensagem(dia, 1, 1, 1, 5, 0, "Lote", "a");
+    module().GravaMensagem(dia, 1, 1, 1, 5, 0, "Lote", "a");
   // The clock stands still at 09:30:15: the 13th's first message is not
   // pushed to the 14th's 09:30:16, its second one is a second after it.
   EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM order by 1"),

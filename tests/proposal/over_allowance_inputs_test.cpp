@@ -7,31 +7,29 @@
 
 #include <string>
 
-#include "proposal/proposal_seed.h"
-#include "support/expect_error.h"
+#include "support/kit.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
 namespace {
 
-class OverAllowanceInputsTest : public ProposalDbTest {
+class OverAllowanceInputsTest : public ModuleTest {
  protected:
   void SetUp() override {
-    ProposalDbTest::SetUp();
+    ModuleTest::SetUp();
     // Proposal 40 of V40 paid 25,000.00 for trade-in 123 appraised at 23,500.00;
     // a booking of 999.00 on 01/01/2025 is already there.
-    Insert("VEI_AVALIACAO", "AVALIACAO, VAL_AVALIACAO", {"123, 23500"});
-    Insert("VEI_PROPOSTA", "REVENDA, PROPOSTA, VEICULO", {"1, 40, 'V40'"});
-    Insert("VEI_PAGAMENTO",
-           "REVENDA, PROPOSTA, NUMERO_PAGAMENTO, NEGOCIACAO, IDENTIFICACAO, VAL_PAGAMENTO",
-           {"1, 40, 1, 1, 'AV.0000123', 25000"});
-    Insert("VEI_DESPESA_VEICULO",
-           "VEICULO, DOCUMENTO, CONTADOR, DESPESA, TIPO, DTA_DESPESA_VEICULO, "
-           "VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL",
-           {"'V40', 40, 0, 77, 'NF', '2025-01-01', 999, 'N'"});
+    Connection& c = connection();
+    Insert(c, "VEI_AVALIACAO", "EMPRESA AVALIACAO VAL_AVALIACAO", {I(1), I(123), F(23500)});
+    AddProposal(c, 1, 40, {{"VEICULO", T("V40")}});
+    AddPayment(c, 1, 40, 1, 1, Cols("IDENTIFICACAO VAL_PAGAMENTO", {T("AV.0000123"), F(25000)}));
+    Insert(c, "VEI_DESPESA_VEICULO",
+           "EMPRESA VEICULO DOCUMENTO CONTADOR DESPESA TIPO DTA_DESPESA_VEICULO "
+           "VAL_DESPESA_VEICULO COMPOE_CUSTO_CONTABIL",
+           {I(1), T("V40"), I(40), I(0), I(77), T("NF"), D(Day(2025, 1, 1)), F(999), T("N")});
   }
   bool Grava(const std::string& banco, const std::string& data) {
-    return dm.GravaDiferencaAvaliacaoSaida(banco, data, 1, 1, 40, 1, 77);
+    return module().GravaDiferencaAvaliacaoSaida(banco, data, 1, 1, 40, 1, 77);
   }
   TextRows Despesas() {
     return Rows(

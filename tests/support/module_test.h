@@ -24,6 +24,7 @@ class ModuleTest : public DbTest {
   }
 
   ModuleUnderTest& module() { return module_; }
+  const ModuleUnderTest& module() const { return module_; }
   ModuleTestPeer& peer() { return peer_; }
 
   // Makes a vehicle of company 1 current, as operations do before reading it.

@@ -1,10 +1,10 @@
 #pragma once
 // The class the module tests drive: the one place that names it.
 
-#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+#include "module/ddm_veiculo_compartilhado_bd_impl.h"
 
 namespace veiculo::testing {
 
-using ModuleUnderTest = TddmVeiculoCompartilhadoBD;
+using ModuleUnderTest = TddmVeiculoCompartilhadoBDImpl;
 
 }  // namespace veiculo::testing

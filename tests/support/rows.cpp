@@ -57,4 +57,9 @@ void Insert(Connection& connection, const std::string& table, const std::string&
   Insert(connection, table, Cols(names, values, table));
 }
 
+void InsertRows(Connection& connection, const std::string& table, const std::string& names,
+                const std::vector<std::vector<Value>>& rows) {
+  for (const std::vector<Value>& values : rows) Insert(connection, table, names, values);
+}
+
 }  // namespace veiculo::testing

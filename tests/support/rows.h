@@ -37,5 +37,8 @@ Columns Overridden(Columns base, const Columns& given);
 void Insert(Connection& connection, const std::string& table, const Columns& columns);
 void Insert(Connection& connection, const std::string& table, const std::string& names,
             const std::vector<Value>& values);
+// Several rows of one table with the same columns, one value list a row.
+void InsertRows(Connection& connection, const std::string& table, const std::string& names,
+                const std::vector<std::vector<Value>>& rows);
 
 }  // namespace veiculo::testing

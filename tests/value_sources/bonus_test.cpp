@@ -30,31 +30,31 @@ struct BonusRow {
 };
 
 double J(int month, int day) {
-  return Dia(2025, month, day);
+  return Day(2025, month, day);
 }
 Value DateOrNull(std::optional<double> d) {
   return d ? D(*d) : Value::Null();
 }
 
 void SeedBonusRow(Connection& c, const BonusRow& b) {
-  Row(c, "VEI_BONUS",
-      "BONUS,MODELO,GRUPO_BONUS,NRO_COMUNICADO,VAL_BONUS,ANO_FABRICACAO,ANO_MODELO,PORTAS,DTA_"
-      "COMPRA_INICIO,DTA_COMPRA_FIM,DTA_VENDA_INICIO,DTA_VENDA_FIM,DTA_PRODUCAO_INICIO,DTA_"
-      "PRODUCAO_FIM,VALIDA_TOD_OPC",
-      {I(b.bonus), T(b.modelo), T(b.grupo), TextOrNull(b.comunicado), F(b.valor),
-       IntOrNull(b.ano_fabricacao), IntOrNull(b.ano_modelo), IntOrNull(b.portas),
-       DateOrNull(b.compra_inicio), DateOrNull(b.compra_fim), DateOrNull(b.venda_inicio),
-       DateOrNull(b.venda_fim), DateOrNull(b.producao_inicio), DateOrNull(b.producao_fim),
-       TextOrNull(b.valida_todos)});
+  Insert(c, "VEI_BONUS",
+         "EMPRESA BONUS MODELO GRUPO_BONUS NRO_COMUNICADO VAL_BONUS ANO_FABRICACAO ANO_MODELO "
+         "PORTAS DTA_COMPRA_INICIO DTA_COMPRA_FIM DTA_VENDA_INICIO DTA_VENDA_FIM "
+         "DTA_PRODUCAO_INICIO DTA_PRODUCAO_FIM VALIDA_TOD_OPC",
+         {I(1), I(b.bonus), T(b.modelo), T(b.grupo), TextOrNull(b.comunicado), F(b.valor),
+          IntOrNull(b.ano_fabricacao), IntOrNull(b.ano_modelo), IntOrNull(b.portas),
+          DateOrNull(b.compra_inicio), DateOrNull(b.compra_fim), DateOrNull(b.venda_inicio),
+          DateOrNull(b.venda_fim), DateOrNull(b.producao_inicio), DateOrNull(b.producao_fim),
+          TextOrNull(b.valida_todos)});
 }
 // `column` values of a criteria `table` of a bonus (the optionals tables on model M1).
 void List(Connection& c, const char* table, const char* column, int bonus,
           const std::vector<Value>& values) {
   const bool opcional = std::string(column) == "OPCIONAL";
   for (const Value& v : values)
-    Row(c, table,
-        Columns{{"BONUS", I(bonus)}, {column, v}} +
-            (opcional ? Columns{{"MODELO", T("M1")}} : Columns{}));
+    Insert(c, table,
+           Columns{{"EMPRESA", I(1)}, {"BONUS", I(bonus)}, {column, v}} +
+               (opcional ? Columns{{"MODELO", T("M1")}} : Columns{}));
 }
 std::vector<Value> Texts(std::vector<std::string> texts) {
   std::vector<Value> v;
@@ -63,11 +63,13 @@ std::vector<Value> Texts(std::vector<std::string> texts) {
 }
 void Vehicle(Connection& c, const char* veiculo, const char* chassi, std::optional<int64_t> origem,
              std::optional<double> producao, std::vector<std::string> opcionais) {
-  Row(c, "VEI_VEICULO", "VEICULO,MODELO,CHASSI,REVENDA_ORIGEM",
-      {T(veiculo), T("M1"), T(chassi), IntOrNull(origem)});
-  Row(c, "OFI_FICHA_SEGUIMENTO", "CHASSI,DTA_PRODUCAO", {T(chassi), DateOrNull(producao)});
+  Insert(c, "VEI_VEICULO", "EMPRESA VEICULO MODELO CHASSI REVENDA_ORIGEM",
+         {I(1), T(veiculo), T("M1"), T(chassi), IntOrNull(origem)});
+  Insert(c, "OFI_FICHA_SEGUIMENTO", "EMPRESA CHASSI DTA_PRODUCAO",
+         {I(1), T(chassi), DateOrNull(producao)});
   for (const std::string& o : opcionais)
-    Row(c, "OFI_FICHA_OPCIONAL", "CHASSI,MODELO,OPCIONAL", {T(chassi), T("M1"), T(o)});
+    Insert(c, "OFI_FICHA_OPCIONAL", "EMPRESA CHASSI MODELO OPCIONAL",
+           {I(1), T(chassi), T("M1"), T(o)});
 }
 
 class BonusTest : public ValueSourceTest {
@@ -78,12 +80,12 @@ class BonusTest : public ValueSourceTest {
             {"TETO", "RODA"});
   }
   std::string Dados(const std::string& grupo, int tipo) {
-    return dm.BuscaDadosBonus("V1", "CH1", "M1", "ED25", "PK1", "20/01/2025", "15/03/2025", 1, 2024,
-                              2025, 4, grupo, tipo);
+    return module().BuscaDadosBonus("V1", "CH1", "M1", "ED25", "PK1", "20/01/2025", "15/03/2025", 1,
+                                    2024, 2025, 4, grupo, tipo);
   }
   double Valor(const std::string& grupo, const char* veiculo = "V1", const char* chassi = "CH1") {
-    return dm.BuscaValorBonus(veiculo, chassi, "M1", "ED25", "PK1", "20/01/2025", "15/03/2025", 1,
-                              2024, 2025, 4, grupo);
+    return module().BuscaValorBonus(veiculo, chassi, "M1", "ED25", "PK1", "20/01/2025",
+                                    "15/03/2025", 1, 2024, 2025, 4, grupo);
   }
 };
 
@@ -113,15 +115,29 @@ TEST_F(BonusTest, EachCriterionOfABonus) {
       {"two doors", {.portas = 2}, nullptr, false},
       {"bought in January", {.compra_inicio = J(1, 1), .compra_fim = J(1, 31)}, nullptr, true},
       {"bought in February", {.compra_inicio = J(2, 1), .compra_fim = J(2, 28)}, nullptr, false},
+      // Both bounds of a window count on their own day.
+      {"bought from 20/01", {.compra_inicio = J(1, 20), .compra_fim = J(1, 31)}, nullptr, true},
+      {"bought by 20/01", {.compra_inicio = J(1, 1), .compra_fim = J(1, 20)}, nullptr, true},
+      {"bought from 21/01", {.compra_inicio = J(1, 21), .compra_fim = J(1, 31)}, nullptr, false},
+      {"bought by 19/01", {.compra_inicio = J(1, 1), .compra_fim = J(1, 19)}, nullptr, false},
       // Only an end: the query lets it through (no start), the check does not.
       {"bought by 19/01 only", {.compra_fim = J(1, 19)}, nullptr, false},
       {"sold by 15/03, the sale day",
        {.venda_inicio = J(3, 1), .venda_fim = J(3, 15)},
        nullptr,
        true},
+      {"sold from 15/03, the sale day",
+       {.venda_inicio = J(3, 15), .venda_fim = J(3, 31)},
+       nullptr,
+       true},
+      {"sold by 14/03", {.venda_inicio = J(3, 1), .venda_fim = J(3, 14)}, nullptr, false},
       {"sold from 16/03", {.venda_inicio = J(3, 16), .venda_fim = J(3, 31)}, nullptr, false},
       // Produced at 14:30 on the window's last day: the day counts.
       {"produced by 10/01", {.producao_inicio = J(1, 1), .producao_fim = J(1, 10)}, nullptr, true},
+      {"produced from 10/01",
+       {.producao_inicio = J(1, 10), .producao_fim = J(1, 31)},
+       nullptr,
+       true},
       {"produced from 11/01",
        {.producao_inicio = J(1, 11), .producao_fim = J(1, 31)},
        nullptr,
@@ -165,7 +181,7 @@ TEST_F(BonusTest, VehiclesWithoutOptionalsProductionDateOrOrigin) {
   SeedBonusRow(connection(), {.bonus = 1, .grupo = "S0", .valor = 100, .valida_todos = "S"});
   SeedBonusRow(connection(), {.bonus = 2, .grupo = "N0", .valor = 100});
   SeedBonusRow(connection(),
-               {.bonus = 3, .grupo = "P0", .valor = 100, .producao_fim = Dia(2099, 1, 1)});
+               {.bonus = 3, .grupo = "P0", .valor = 100, .producao_fim = Day(2099, 1, 1)});
   SeedBonusRow(connection(), {.bonus = 4, .grupo = "R", .valor = 10});
   List(connection(), "VEI_BONUS_REVENDA", "REVENDA", 4, {I(1)});
   EXPECT_DOUBLE_EQ(Valor("S0", "V2", "CH2"), 0);  // no required optionals is not the same set
@@ -218,26 +234,16 @@ TEST_F(BonusTest, NoticesOneALineWithoutATrailingBreak) {
 
 TEST_F(BonusTest, BadInputIsRefusedAndNoBonusReadsLittle) {
   for (int tipo : {0, 5}) {
-    try {
-      Dados("", tipo);
-      ADD_FAILURE() << "pfTipo " << tipo << " accepted";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_NE(std::string(e.what()).find("pfTipo"), std::string::npos) << e.what();
-    }
+    EXPECT_VEICULO_ERROR(Dados("", tipo), ErrorCategory::Validation, "pfTipo") << tipo;
   }
   for (const char* data : {"", "31/02/2025", "2025-01-20"}) {
-    try {
-      dm.BuscaDadosBonus("V1", "CH1", "M1", "ED25", "PK1", data, "15/03/2025", 1, 2024, 2025, 4, "",
-                         1);
-      ADD_FAILURE() << "purchase date '" << data << "' accepted";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_NE(std::string(e.what()).find("pfDataCompra"), std::string::npos) << e.what();
-    }
+    EXPECT_VEICULO_ERROR(module().BuscaDadosBonus("V1", "CH1", "M1", "ED25", "PK1", data,
+                                                  "15/03/2025", 1, 2024, 2025, 4, "", 1),
+                         ErrorCategory::Validation, "pfDataCompra")
+        << data;
   }
-  EXPECT_THROW(dm.BuscaValorBonus("V1", "CH1", "M1", "ED25", "PK1", "20/01/2025", "15/13/2025", 1,
-                                  2024, 2025, 4, ""),
+  EXPECT_THROW(module().BuscaValorBonus("V1", "CH1", "M1", "ED25", "PK1", "20/01/2025",
+                                        "15/13/2025", 1, 2024, 2025, 4, ""),
                Error);
   // A model without bonuses costs the production date and the bonus query.
   EXPECT_EQ(StatementsOf([&] { EXPECT_DOUBLE_EQ(Valor(""), 0); }), 2);

@@ -13,37 +13,38 @@ namespace {
 
 TEST_F(ValueSourceTest, CommissionOfTheProposalsSalespersonAtItsDealer) {
   Connection& c = connection();
-  Row(c, "VEI_SITUACAO", "SITUACAO,LOCALIZACAO", {T("EST"), T("E")});
+  Insert(c, "VEI_SITUACAO", "EMPRESA SITUACAO LOCALIZACAO", {I(1), T("EST"), T("E")});
   for (const char* v : {"V1", "V2", "V3"})
-    Row(c, "VEI_VEICULO", "VEICULO,SITUACAO", {T(v), T("EST")});
-  Row(c, "CAC_CONTATO", "REVENDA,CONTATO", {I(2), I(50)});
+    Insert(c, "VEI_VEICULO", "EMPRESA VEICULO SITUACAO", {I(1), T(v), T("EST")});
+  Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO", {I(1), I(2), I(50)});
   // V1 sold by salesperson 5 of dealer 2, V3 by 6 (no percentage); V2 has no proposal.
   for (auto [proposta, v, vendedor] : {std::tuple{300, "V1", 5}, {301, "V3", 6}})
-    Row(c, "VEI_PROPOSTA", "REVENDA,PROPOSTA,SITUACAO,VEICULO,CONTATO,VENDEDOR",
-        {I(2), I(proposta), T("3"), T(v), I(50), I(vendedor)});
+    Insert(c, "VEI_PROPOSTA", "EMPRESA REVENDA PROPOSTA SITUACAO VEICULO CONTATO VENDEDOR",
+           {I(1), I(2), I(proposta), T("3"), T(v), I(50), I(vendedor)});
   for (auto [revenda, vendedor, comissao] :
        {std::tuple{2, 5, F(1.5)}, {1, 5, F(3)}, {2, 6, Value::Null()}})
-    Row(c, "FAT_VENDEDOR", "REVENDA,VENDEDOR,COMISSAO", {I(revenda), I(vendedor), comissao});
-  dm.SetBaseComissaoVendedor(80000);
-  EXPECT_DOUBLE_EQ(dm.BuscaComissaoVendedor(1, 1, "V1"),
+    Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR COMISSAO",
+           {I(1), I(revenda), I(vendedor), comissao});
+  module().SetBaseComissaoVendedor(80000);
+  EXPECT_DOUBLE_EQ(module().BuscaComissaoVendedor(1, 1, "V1"),
                    1200);  // dealer 2's 1,5 %: 80000 * 1,5 / 100
-  EXPECT_DOUBLE_EQ(dm.BuscaComissaoVendedor(1, 1, "V2"), 0);
-  EXPECT_DOUBLE_EQ(dm.BuscaComissaoVendedor(1, 2, "V3"), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaComissaoVendedor(1, 1, "V2"), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaComissaoVendedor(1, 2, "V3"), 0);
 }
 
 TEST_F(ValueSourceTest, RebateOfTheShortenedTermNeverNegative) {
-  SeedIndex(connection(), 7, "D",
-            {{Dia(2025, 3, 1), 100},
-             {Dia(2025, 3, 31), 102},
-             {Dia(2025, 4, 15), 103},
-             {Dia(2025, 4, 30), 104}});
-  dm.SetBase_Financeiro(10000);
+  AddIndex(connection(), 7, "D",
+           {{Day(2025, 3, 1), 100},
+            {Day(2025, 3, 31), 102},
+            {Day(2025, 4, 15), 103},
+            {Day(2025, 4, 30), 104}});
+  module().SetBase_Financeiro(10000);
   // 45 days after 01/03 is 15/04: 10000 / 100 * 103 = 10300, less 10200 to 31/03.
-  EXPECT_DOUBLE_EQ(dm.BuscaRebate(1, 99, 7, 45, Dia(2025, 3, 1), Dia(2025, 3, 31)), 100);
+  EXPECT_DOUBLE_EQ(module().BuscaRebate(1, 99, 7, 45, Day(2025, 3, 1), Day(2025, 3, 31)), 100);
   // 10300 - 10400 (30/04) is below 0.
-  EXPECT_DOUBLE_EQ(dm.BuscaRebate(1, 1, 7, 45, Dia(2025, 3, 1), Dia(2025, 4, 30)), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaRebate(1, 1, 7, 45, Day(2025, 3, 1), Day(2025, 4, 30)), 0);
   // No level on 20/03: that leg stays 10000.
-  EXPECT_DOUBLE_EQ(dm.BuscaRebate(1, 1, 7, 45, Dia(2025, 3, 1), Dia(2025, 3, 20)), 300);
+  EXPECT_DOUBLE_EQ(module().BuscaRebate(1, 1, 7, 45, Day(2025, 3, 1), Day(2025, 3, 20)), 300);
 }
 
 TEST_F(ValueSourceTest, ReturnsNetOfCommissionAndTax) {
@@ -54,21 +55,21 @@ TEST_F(ValueSourceTest, ReturnsNetOfCommissionAndTax) {
         {10, 2, 3, "FIN", F(200), F(20), Value::Null(), I(0)},
         {10, 1, 1, "FIN", F(999), F(0), F(0), I(55)},
         {11, 2, 1, "FIN", F(888), F(0), F(0), I(66)}})
-    Row(connection(), "VEI_RETORNO",
-        "REVENDA,PROPOSTA,NEGOCIACAO,SEQUENCIA,TIPO_RETORNO,VAL_RETORNO,VAL_COMISSAO,VAL_IRRF,"
-        "CLIENTE",
-        {I(1), I(prop), I(neg), I(seq), T(tipo), ret, com, irrf, cliente});
-  dm.SetiPvProposta(10);
-  dm.SetiPvNegociacao(2);
+    Insert(connection(), "VEI_RETORNO",
+           "EMPRESA REVENDA PROPOSTA NEGOCIACAO SEQUENCIA TIPO_RETORNO VAL_RETORNO VAL_COMISSAO "
+           "VAL_IRRF CLIENTE",
+           {I(1), I(1), I(prop), I(neg), I(seq), T(tipo), ret, com, irrf, cliente});
+  module().SetiPvProposta(10);
+  module().SetiPvNegociacao(2);
   // (1000 - 100 - 15) + 300 + (200 - 20) = 885 + 300 + 180
-  EXPECT_DOUBLE_EQ(dm.BuscaRetorno(1, 1, "ignored"), 1365);
-  EXPECT_DOUBLE_EQ(dm.BuscaRetorno(1, 2, "ignored"), 0);  // another dealer
+  EXPECT_DOUBLE_EQ(module().BuscaRetorno(1, 1, "ignored"), 1365);
+  EXPECT_DOUBLE_EQ(module().BuscaRetorno(1, 2, "ignored"), 0);  // another dealer
   // One type: 885 + 180, its customer 77 kept (sequence 3 has 0); TAC has none.
-  EXPECT_DOUBLE_EQ(dm.BuscaRetornoLinha(1, 1, "V1", "FIN"), 1065);
-  EXPECT_EQ(peer.ClienteFI(), "77");
-  EXPECT_DOUBLE_EQ(dm.BuscaRetornoLinha(1, 1, "V1", "TAC"), 300);
-  EXPECT_EQ(peer.ClienteFI(), "77");
-  EXPECT_DOUBLE_EQ(dm.BuscaRetornoLinha(1, 1, "V1", "SEGURO"), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaRetornoLinha(1, 1, "V1", "FIN"), 1065);
+  EXPECT_EQ(peer().ClienteFI(), "77");
+  EXPECT_DOUBLE_EQ(module().BuscaRetornoLinha(1, 1, "V1", "TAC"), 300);
+  EXPECT_EQ(peer().ClienteFI(), "77");
+  EXPECT_DOUBLE_EQ(module().BuscaRetornoLinha(1, 1, "V1", "SEGURO"), 0);
 }
 
 // V1 was invoiced by the factory on R = 01/03/2025, the reference ("F") of
@@ -76,31 +77,31 @@ TEST_F(ValueSourceTest, ReturnsNetOfCommissionAndTax) {
 // 108 on R+120, 105 on the processing date 15/05. Base 100000: 1000 units.
 TEST_F(ValueSourceTest, SubsidyPeriodsWithinTheElapsedDaysCutAtThem) {
   Connection& c = connection();
-  Row(c, "VEI_MODELO", "MODELO", {T("M1")});
-  SeedVehicle(c, "V1", "CH1", {{"DTA_FAT_FABRICA", D(Dia(2025, 3, 1))}});
-  Row(c, "VEI_FORMULA_LINHA", "FORMULA,LINHA_FORMULA,INCIDENCIA,REFERENCIA,INDICE",
-      {T("F1"), I(3), T("J"), T("F"), I(7)});
-  SeedIndex(c, 7, "D",
-            {{Dia(2025, 3, 1), 100},
-             {Dia(2025, 3, 31), 102},
-             {Dia(2025, 4, 30), 104},
-             {Dia(2025, 5, 30), 106},
-             {Dia(2025, 6, 29), 108},
-             {Dia(2025, 5, 15), 105}});
+  Insert(c, "VEI_MODELO", "EMPRESA MODELO", {I(1), T("M1")});
+  AddVehicle(c, "V1", "CH1", {{"DTA_FAT_FABRICA", D(Day(2025, 3, 1))}});
+  Insert(c, "VEI_FORMULA_LINHA", "EMPRESA FORMULA LINHA_FORMULA INCIDENCIA REFERENCIA INDICE",
+         {I(1), T("F1"), I(3), T("J"), T("F"), I(7)});
+  AddIndex(c, 7, "D",
+           {{Day(2025, 3, 1), 100},
+            {Day(2025, 3, 31), 102},
+            {Day(2025, 4, 30), 104},
+            {Day(2025, 5, 30), 106},
+            {Day(2025, 6, 29), 108},
+            {Day(2025, 5, 15), 105}});
   for (auto [sub, per, ini, fim, pct] : {std::tuple{"SUB1", 1, 1, 30, 50.0},
                                          {"SUB1", 2, 31, 90, 25.0},
                                          {"SUB1", 3, 61, 120, 80.0},
                                          {"SUB2", 1, 1, 30, 100.0},
                                          {"SUB3", 1, 1, 10, 50.0},
                                          {"SUB4", 1, 31, 60, 50.0}}) {
-    if (per == 1) Row(c, "VEI_SUBSIDIO", "SUBSIDIO", {T(sub)});
-    Row(c, "VEI_SUBSIDIO_PERIODO", "SUBSIDIO,PERIODO,INICIO,FINAL,PER_SUBSIDIO",
-        {T(sub), I(per), I(ini), I(fim), F(pct)});
+    if (per == 1) Insert(c, "VEI_SUBSIDIO", "EMPRESA SUBSIDIO", {I(1), T(sub)});
+    Insert(c, "VEI_SUBSIDIO_PERIODO", "EMPRESA SUBSIDIO PERIODO INICIO FINAL PER_SUBSIDIO",
+           {I(1), T(sub), I(per), I(ini), I(fim), F(pct)});
   }
   Load("V1");
-  dm.SetBase_Financeiro(100000);
+  module().SetBase_Financeiro(100000);
   auto subsidio = [&](const char* s, int dias) {
-    return dm.BuscaSubsidios(1, dias, 3, 7, "F1", "V1", s, Dia(2025, 5, 15));
+    return module().BuscaSubsidios(1, dias, 3, 7, "F1", "V1", s, Day(2025, 5, 15));
   };
   // N = 60. Period 1: 50 * (1000 * 102 - 1000 * 100) / 100 / 102 = 9,8039 -> 9,80.
   // Period 2 cut at 60 (index 104, not 106): 25 * 2000 / 100 / 104 = 4,8077 -> 4,81.

@@ -11,13 +11,6 @@
 namespace veiculo::testing {
 namespace {
 
-void SeedHeader(Connection& c, const Invoice& nf, const Columns& cols) {
-  AddInvoice(c, nf, cols);
-}
-void SeedVehicleLine(Connection& c, const Invoice& nf, const std::string& veiculo,
-                     const Columns& cols) {
-  AddInvoiceVehicle(c, nf, veiculo, cols);
-}
 Columns Amounts(double tot, double desconto, double frete) {
   return {{"TOT_NOTA_FISCAL", F(tot)}, {"VALDESCONTO", F(desconto)}, {"VAL_FRETE_PF", F(frete)}};
 }
@@ -27,8 +20,8 @@ Columns PisCofins(double pis, double cofins) {
 // A purchase invoice (modality 'C' unless told) with one vehicle line.
 void Purchase(Connection& c, const Invoice& nf, const char* status, const char* modalidade,
               const std::string& veiculo, const Columns& header, const Columns& line) {
-  SeedHeader(c, nf, Columns{{"STATUS", T(status)}, {"MODALIDADE", T(modalidade)}} + header);
-  SeedVehicleLine(c, nf, veiculo, line);
+  AddInvoice(c, nf, Columns{{"STATUS", T(status)}, {"MODALIDADE", T(modalidade)}} + header);
+  AddInvoiceVehicle(c, nf, veiculo, line);
 }
 
 const Invoice kEntry{2, 100, "E51"};    // V1's, V2's and V7's entry invoice, at dealer 2
@@ -43,24 +36,24 @@ class InvoiceTest : public ValueSourceTest {
   void SetUp() override {
     ValueSourceTest::SetUp();
     Connection& c = connection();
-    Row(c, "VEI_MODELO", "MODELO", {T("M1")});
+    Insert(c, "VEI_MODELO", "EMPRESA MODELO", {I(1), T("M1")});
     auto sale = [](const char* tipo, double compra) {
       return Columns{{"TIPO_VENDA", T(tipo)}, {"VAL_COMPRA", F(compra)}};
     };
-    SeedVehicle(c, "V1", "CH1",
-                sale("N", 47000) + EntryInvoiceOf(kEntry) + FreightInvoiceOf(kFreight) +
-                    ExitInvoiceOf(kSale));
-    SeedVehicle(c, "V2", "CH2",
-                sale("F", 45000) + EntryInvoiceOf(kEntry) + ExitInvoiceOf(kSale) +
-                    Columns{{"VAL_COMISSAO_CONCESSIONARIA", F(2500)}});
-    SeedVehicle(c, "V7", "CH7", sale("D", 41000) + EntryInvoiceOf(kEntry));
-    SeedVehicle(c, "V3", "CH3",
-                sale("N", 49000) + EntryInvoiceOf(kThree) + ExitInvoiceOf(kSaleNoIpi));
-    SeedVehicle(c, "V5", "CH5", sale("N", 49000) + EntryInvoiceOf(kTwo));
-    SeedVehicle(c, "V6", "CH6", sale("N", 49000) + EntryInvoiceOf(kThree));
-    SeedVehicle(c, "V4", "CH4", sale("N", 30000));
+    AddVehicle(c, "V1", "CH1",
+               sale("N", 47000) + EntryInvoiceOf(kEntry) + FreightInvoiceOf(kFreight) +
+                   ExitInvoiceOf(kSale));
+    AddVehicle(c, "V2", "CH2",
+               sale("F", 45000) + EntryInvoiceOf(kEntry) + ExitInvoiceOf(kSale) +
+                   Columns{{"VAL_COMISSAO_CONCESSIONARIA", F(2500)}});
+    AddVehicle(c, "V7", "CH7", sale("D", 41000) + EntryInvoiceOf(kEntry));
+    AddVehicle(c, "V3", "CH3",
+               sale("N", 49000) + EntryInvoiceOf(kThree) + ExitInvoiceOf(kSaleNoIpi));
+    AddVehicle(c, "V5", "CH5", sale("N", 49000) + EntryInvoiceOf(kTwo));
+    AddVehicle(c, "V6", "CH6", sale("N", 49000) + EntryInvoiceOf(kThree));
+    AddVehicle(c, "V4", "CH4", sale("N", 30000));
 
-    SeedHeader(c, kEntry,
+    AddInvoice(c, kEntry,
                Amounts(50000, 2000, 900) + Columns{{"TOT_QUANTIDADES", I(1)},
                                                    {"MODALIDADE", T("N")},
                                                    {"STATUS", T("F")},
@@ -69,14 +62,14 @@ class InvoiceTest : public ValueSourceTest {
                                                    {"ICMSDESONERADO_DESCONTADONOTA", T("S")},
                                                    {"VAL_FUNDO_RESERVA", F(250)},
                                                    {"VAL_DESC_INCONDICIONAL", F(180)}});
-    SeedVehicleLine(c, kEntry, "V1",
-                    PisCofins(300, 1400) + Columns{{"VAL_ICMS_FRETE_SEGURO", F(99)},
-                                                   {"VAL_ICMS_FRETE_PF", F(15)},
-                                                   {"ICMS_DESONERADO", F(700)},
-                                                   {"VAL_ICMS_COMB_POBREZA", F(123.45)},
-                                                   {"VAL_IPI", F(2500)},
-                                                   {"VAL_DESP_ADUANEIRA", F(77)}});
-    SeedHeader(c, kFreight, {{"DTA_ENTRADA_SAIDA", D(Dia(2024, 3, 10))}, {"MODALIDADE", T("N")}});
+    AddInvoiceVehicle(c, kEntry, "V1",
+                      PisCofins(300, 1400) + Columns{{"VAL_ICMS_FRETE_SEGURO", F(99)},
+                                                     {"VAL_ICMS_FRETE_PF", F(15)},
+                                                     {"ICMS_DESONERADO", F(700)},
+                                                     {"VAL_ICMS_COMB_POBREZA", F(123.45)},
+                                                     {"VAL_IPI", F(2500)},
+                                                     {"VAL_DESP_ADUANEIRA", F(77)}});
+    AddInvoice(c, kFreight, {{"DTA_ENTRADA_SAIDA", D(Day(2024, 3, 10))}, {"MODALIDADE", T("N")}});
     // V1's purchase invoices: those that count (dealer 1 final or open, the
     // entry dealer 2 final only), then those that do not.
     Purchase(c, {1, 201, "E51"}, "F", "C", "V1", Amounts(1000, 100, 50),
@@ -102,29 +95,29 @@ class InvoiceTest : public ValueSourceTest {
                            {"VAL_ICMS_RETIDO", F(400)},
                            {"VAL_DESCONTO", F(1000)},
                            {"ICMS_DESONERADO", F(400)}};
-    SeedHeader(c, kThree,
+    AddInvoice(c, kThree,
                Amounts(150000, 3000, 2400) + Columns{{"TOT_QUANTIDADES", I(3)},
                                                      {"SOMA_PIS_COFINS", T("S")},
                                                      {"ICMSDESONERADO_DESCONTADONOTA", T("N")},
                                                      {"MODALIDADE", T("N")},
                                                      {"STATUS", T("F")}});
-    SeedVehicleLine(c, kThree, "V3", share);
-    SeedHeader(c, kTwo,
+    AddInvoiceVehicle(c, kThree, "V3", share);
+    AddInvoice(c, kTwo,
                Amounts(100000, 0, 0) + Columns{{"TOT_QUANTIDADES", I(2)},
                                                {"SOMA_PIS_COFINS", T("N")},
                                                {"MODALIDADE", T("N")},
                                                {"STATUS", T("F")}});
-    SeedVehicleLine(c, kTwo, "V5", share);
+    AddInvoiceVehicle(c, kTwo, "V5", share);
 
-    SeedHeader(c, kSale,
+    AddInvoice(c, kSale,
                Amounts(60000, 1500, 700) + PisCofins(990, 4560) +
                    Columns{{"CALCULAR_IPI", T("S")}, {"TOT_IPI", F(350)}});
-    SeedVehicleLine(c, kSale, "V1",
-                    {{"VAL_ICMS", F(7200)},
-                     {"VAL_ICMS_PARTIL_UF_REM", F(300)},
-                     {"VAL_ICMS_PARTIL_UF_DEST", F(450)},
-                     {"VAL_DEVERIA", F(58000)}});
-    SeedHeader(c, kSaleNoIpi, {{"CALCULAR_IPI", T("N")}, {"TOT_IPI", F(350)}});
+    AddInvoiceVehicle(c, kSale, "V1",
+                      {{"VAL_ICMS", F(7200)},
+                       {"VAL_ICMS_PARTIL_UF_REM", F(300)},
+                       {"VAL_ICMS_PARTIL_UF_DEST", F(450)},
+                       {"VAL_DEVERIA", F(58000)}});
+    AddInvoice(c, kSaleNoIpi, {{"CALCULAR_IPI", T("N")}, {"TOT_IPI", F(350)}});
   }
 };
 
@@ -133,7 +126,7 @@ const double kFreightDay = 45361;     // 10/03/2024
 const double kLater = 45366;          // 15/03/2024
 
 TEST_F(InvoiceTest, EntryValueOfEveryKindOfCode) {
-  ASSERT_EQ(kFreightDay, Dia(2024, 3, 10));
+  ASSERT_EQ(kFreightDay, Day(2024, 3, 10));
   const struct {
     const char *what, *veiculo, *code;
     double processamento, expected;
@@ -170,35 +163,36 @@ TEST_F(InvoiceTest, EntryValueOfEveryKindOfCode) {
       {"codes are exact: c", "V1", "c", kLater, 0},
       {"codes are exact: 'C '", "V1", "C ", kLater, 0},
   };
-  EXPECT_EQ(dm.BuscaValorNotaEntrada(1, 1, "C", kLater), 0);  // no vehicle loaded
+  EXPECT_EQ(module().BuscaValorNotaEntrada(1, 1, "C", kLater), 0);  // no vehicle loaded
   for (const auto& tc : cases) {
     SCOPED_TRACE(tc.what);
     Load(tc.veiculo);
-    EXPECT_NEAR(dm.BuscaValorNotaEntrada(1, 1, tc.code, tc.processamento), tc.expected, 1e-9);
+    EXPECT_NEAR(module().BuscaValorNotaEntrada(1, 1, tc.code, tc.processamento), tc.expected, 1e-9);
   }
-  EXPECT_FALSE(dm.cdsMovimento->Active());
-  EXPECT_FALSE(dm.cdsMovimentoVeiculo->Active());
-  EXPECT_FALSE(dm.sdsAux->Active());
+  EXPECT_FALSE(module().cdsMovimento->Active());
+  EXPECT_FALSE(module().cdsMovimentoVeiculo->Active());
+  EXPECT_FALSE(module().sdsAux->Active());
   // A line code without sums reads only the vehicle line.
   Load("V1");
-  EXPECT_EQ(StatementsOf(
-                [&] { EXPECT_DOUBLE_EQ(dm.BuscaValorNotaEntrada(1, 1, "IFP", kLater), 123.45); }),
+  EXPECT_EQ(StatementsOf([&] {
+              EXPECT_DOUBLE_EQ(module().BuscaValorNotaEntrada(1, 1, "IFP", kLater), 123.45);
+            }),
             1);
 }
 
 TEST_F(InvoiceTest, EqualPurchaseInvoicesAndQuotedCodesCount) {
   // Two purchase invoices with equal amounts both count; the vehicle code has a quote.
   const Invoice entry{2, 130, "E51"};
-  SeedVehicle(connection(), "V'8", "CH8", EntryInvoiceOf(entry) + FreightInvoiceOf(kFreight));
-  SeedHeader(connection(), entry, Amounts(2000, 0, 60) + Columns{{"TOT_QUANTIDADES", I(1)}});
-  SeedVehicleLine(connection(), entry, "V'8", PisCofins(100, 200));
+  AddVehicle(connection(), "V'8", "CH8", EntryInvoiceOf(entry) + FreightInvoiceOf(kFreight));
+  AddInvoice(connection(), entry, Amounts(2000, 0, 60) + Columns{{"TOT_QUANTIDADES", I(1)}});
+  AddInvoiceVehicle(connection(), entry, "V'8", PisCofins(100, 200));
   for (int n : {231, 232})
     Purchase(connection(), {1, n, "E51"}, "F", "C", "V'8", Amounts(1000, 0, 4), PisCofins(10, 40));
   Load("V'8");
-  EXPECT_DOUBLE_EQ(dm.BuscaValorNotaEntrada(1, 1, "9", kLater),
+  EXPECT_DOUBLE_EQ(module().BuscaValorNotaEntrada(1, 1, "9", kLater),
                    400);  // 100 + (10 + 10) + 200 + (40 + 40)
-  EXPECT_DOUBLE_EQ(dm.BuscaValorNotaEntrada(1, 1, "F", kLater), 68);  // 60 + 4 + 4
-  EXPECT_DOUBLE_EQ(dm.BuscaValorNotaEntrada(1, 1, "F", kBeforeFreight), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaValorNotaEntrada(1, 1, "F", kLater), 68);  // 60 + 4 + 4
+  EXPECT_DOUBLE_EQ(module().BuscaValorNotaEntrada(1, 1, "F", kBeforeFreight), 0);
 }
 
 TEST_F(InvoiceTest, ExitValueOfEveryCode) {
@@ -223,16 +217,16 @@ TEST_F(InvoiceTest, ExitValueOfEveryCode) {
       {"N without a sale value", "V1", "N", "N", 0, 0},
       {"unknown code", "V1", "Q", "N", 0, 0},
   };
-  EXPECT_EQ(dm.BuscaValorNotaSaida(1, 1, "I", "N"), -1);  // nothing loaded
-  EXPECT_EQ(dm.BuscaValorNotaSaida(1, 1, "T", "N"), 0);
+  EXPECT_EQ(module().BuscaValorNotaSaida(1, 1, "I", "N"), -1);  // nothing loaded
+  EXPECT_EQ(module().BuscaValorNotaSaida(1, 1, "T", "N"), 0);
   for (const auto& tc : cases) {
     SCOPED_TRACE(tc.what);
     Load(tc.veiculo);
-    dm.SetdPbValorVenda(tc.valor_venda);
-    EXPECT_DOUBLE_EQ(dm.BuscaValorNotaSaida(1, 1, tc.code, tc.somar_partilha), tc.expected);
+    module().SetdPbValorVenda(tc.valor_venda);
+    EXPECT_DOUBLE_EQ(module().BuscaValorNotaSaida(1, 1, tc.code, tc.somar_partilha), tc.expected);
   }
-  EXPECT_FALSE(dm.cdsMovimento->Active());
-  EXPECT_FALSE(dm.cdsMovimentoVeiculo->Active());
+  EXPECT_FALSE(module().cdsMovimento->Active());
+  EXPECT_FALSE(module().cdsMovimentoVeiculo->Active());
 }
 
 }  // namespace

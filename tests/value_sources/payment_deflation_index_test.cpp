@@ -17,21 +17,22 @@ class PaymentDeflationIndexTest : public ValueSourceTest {
  protected:
   void SetUp() override {
     ValueSourceTest::SetUp();
-    Row(connection(), "FAT_CONDICAO_PAGAMENTO", "CONDICAO,TIPO_PAGTO,CONSIDERA_DEFLACAO",
-        {I(10), T("C"), T("S")});
-    Row(connection(), "VEI_PROPOSTA", "REVENDA,PROPOSTA,NEGOCIACAO_FINAL", {I(1), I(500), I(1)});
+    Connection& c = connection();
+    Insert(c, "FAT_CONDICAO_PAGAMENTO", "EMPRESA CONDICAO TIPO_PAGTO CONSIDERA_DEFLACAO",
+           {I(1), I(10), T("C"), T("S")});
+    AddProposal(c, 1, 500, {{"NEGOCIACAO_FINAL", I(1)}});
     // 10,000 due 31/03/2024, 5,000 due 30/04/2024.
-    Row(connection(), "VEI_PAGAMENTO",
-        "REVENDA,PROPOSTA,NEGOCIACAO,NUMERO_PAGAMENTO,CONDICAO,VAL_PAGAMENTO,DTA_VENCIMENTO",
-        {I(1), I(500), I(1), I(1), I(10), F(10000), D(Dia(2024, 3, 31))});
-    Row(connection(), "VEI_PAGAMENTO",
-        "REVENDA,PROPOSTA,NEGOCIACAO,NUMERO_PAGAMENTO,CONDICAO,VAL_PAGAMENTO,DTA_VENCIMENTO",
-        {I(1), I(500), I(1), I(2), I(10), F(5000), D(Dia(2024, 4, 30))});
+    AddPayment(
+        c, 1, 500, 1, 1,
+        Cols("CONDICAO VAL_PAGAMENTO DTA_VENCIMENTO", {I(10), F(10000), D(Day(2024, 3, 31))}));
+    AddPayment(
+        c, 1, 500, 1, 2,
+        Cols("CONDICAO VAL_PAGAMENTO DTA_VENCIMENTO", {I(10), F(5000), D(Day(2024, 4, 30))}));
   }
 };
 
 TEST_F(PaymentDeflationIndexTest, OnlyPaymentsWithAnIndexValueAtBothDatesAreDeflated) {
-  const double referencia = Dia(2024, 3, 1);
+  const double referencia = Day(2024, 3, 1);
   struct Case {
     const char* name;
     int indice;
@@ -41,28 +42,28 @@ TEST_F(PaymentDeflationIndexTest, OnlyPaymentsWithAnIndexValueAtBothDatesAreDefl
   const std::vector<Case> cases = {
       // A monthly index dated on the first of the month has no value on either
       // due date: nothing is deflated.
-      {"no value at the due dates", 21, {{Dia(2024, 3, 1), 100}, {Dia(2024, 4, 1), 101}}, 0},
+      {"no value at the due dates", 21, {{Day(2024, 3, 1), 100}, {Day(2024, 4, 1), 101}}, 0},
       // Values at both due dates but none at the reference date: a missing
       // reference value is no index of 0, which would count each payment
       // whole (15,000) as deflation.
-      {"no value at the reference date", 22, {{Dia(2024, 3, 31), 102}, {Dia(2024, 4, 30), 104}}, 0},
+      {"no value at the reference date", 22, {{Day(2024, 3, 31), 102}, {Day(2024, 4, 30), 104}}, 0},
       // Every date has a value: 10,000 - 10,000 / 102 x 100 = 196.0784313725...
       // and 5,000 - 5,000 / 104 x 100 = 192.3076923076...
       {"values at every date",
        23,
-       {{Dia(2024, 3, 1), 100}, {Dia(2024, 3, 31), 102}, {Dia(2024, 4, 30), 104}},
+       {{Day(2024, 3, 1), 100}, {Day(2024, 3, 31), 102}, {Day(2024, 4, 30), 104}},
        196.07843137254902 + 192.30769230769231},
       // The reference has a value, the second due date has none: only the
       // first payment counts.
       {"a value at the reference and one due date",
        24,
-       {{Dia(2024, 3, 1), 100}, {Dia(2024, 3, 31), 102}},
+       {{Day(2024, 3, 1), 100}, {Day(2024, 3, 31), 102}},
        196.07843137254902},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    SeedIndex(connection(), c.indice, "D", c.valores);
-    EXPECT_NEAR(peer.BuscaValorDeflacaoPagamento(1, 1, 500, 1, c.indice, referencia), c.deflacao,
+    AddIndex(connection(), c.indice, "D", c.valores);
+    EXPECT_NEAR(peer().BuscaValorDeflacaoPagamento(1, 1, 500, 1, c.indice, referencia), c.deflacao,
                 1e-9);
   }
 }

@@ -27,28 +27,29 @@ class PresentValueTest : public ValueSourceTest {
   void SetUp() override {
     ValueSourceTest::SetUp();
     Connection& c = connection();
-    SeedIndex(c, kNivel, "D",
-              {{Dia(2024, 1, 10), 100}, {Dia(2024, 3, 15), 110}, {Dia(2024, 4, 30), 125}});
-    SeedIndex(c, kMensal, "M", {{Dia(2024, 3, 1), 4}, {Dia(2024, 4, 1), 6}, {Dia(2024, 5, 1), 2}});
-    SeedIndex(c, kSemMaio, "M", {{Dia(2024, 3, 1), 4}, {Dia(2024, 4, 1), 6}});
-    SeedIndex(c, kAnual, "A", {{Dia(2024, 1, 10), 100}, {Dia(2024, 3, 15), 110}});
-    SeedIndex(c, kVirada, "M", {{Dia(2023, 12, 1), 3}, {Dia(2024, 1, 1), 5}});
+    AddIndex(c, kNivel, "D",
+             {{Day(2024, 1, 10), 100}, {Day(2024, 3, 15), 110}, {Day(2024, 4, 30), 125}});
+    AddIndex(c, kMensal, "M", {{Day(2024, 3, 1), 4}, {Day(2024, 4, 1), 6}, {Day(2024, 5, 1), 2}});
+    AddIndex(c, kSemMaio, "M", {{Day(2024, 3, 1), 4}, {Day(2024, 4, 1), 6}});
+    AddIndex(c, kAnual, "A", {{Day(2024, 1, 10), 100}, {Day(2024, 3, 15), 110}});
+    AddIndex(c, kVirada, "M", {{Day(2023, 12, 1), 3}, {Day(2024, 1, 1), 5}});
     // Ford series: levels 01/01 200, 10/01 220, then rates 11/01 0.01,
     // 12/01 0.02, 13/01 0.005, 14/01 0.03.
     const std::vector<std::pair<double, double>> ford = {
-        {Dia(2024, 1, 1), 200},   {Dia(2024, 1, 10), 220},   {Dia(2024, 1, 11), 0.01},
-        {Dia(2024, 1, 12), 0.02}, {Dia(2024, 1, 13), 0.005}, {Dia(2024, 1, 14), 0.03}};
-    SeedIndex(c, kFord, "D", ford, "S");
-    SeedIndex(c, kSemFord, "D", ford);
-    Row(c, "GER_REVENDA", "REVENDA,MARCA", {I(1), T("FORD")});
-    Row(c, "GER_REVENDA", "REVENDA,MARCA", {I(2), T("TOYO")});
+        {Day(2024, 1, 1), 200},   {Day(2024, 1, 10), 220},   {Day(2024, 1, 11), 0.01},
+        {Day(2024, 1, 12), 0.02}, {Day(2024, 1, 13), 0.005}, {Day(2024, 1, 14), 0.03}};
+    AddIndex(c, kFord, "D", ford, Cols("INDEXADOR_FORD", {T("S")}));
+    AddIndex(c, kSemFord, "D", ford);
+    Insert(c, "GER_REVENDA", "EMPRESA REVENDA MARCA", {I(1), I(1), T("FORD")});
+    Insert(c, "GER_REVENDA", "EMPRESA REVENDA MARCA", {I(1), I(2), T("TOYO")});
   }
   double Presente(int indice, double valor, double data1, double data2,
                   const std::string& veiculo = "SEM-VEICULO") {
-    return dm.BuscaValorPresente(1, indice, valor, data1, data2, "", veiculo);
+    return module().BuscaValorPresente(1, indice, valor, data1, data2, "", veiculo);
   }
   void FimCorrecao(const std::string& veiculo, double data) {
-    Row(connection(), "VEI_VEICULO", "VEICULO,DTA_FIM_CORRECAO", {T(veiculo), D(data)});
+    Insert(connection(), "VEI_VEICULO", "EMPRESA VEICULO DTA_FIM_CORRECAO",
+           {I(1), T(veiculo), D(data)});
   }
 };
 
@@ -60,17 +61,17 @@ struct Case {
 };
 
 TEST_F(PresentValueTest, CarriesTheValueByTheIndex) {
-  const double Mar31 = Dia(2024, 3, 31), Apr30 = Dia(2024, 4, 30), May30 = Dia(2024, 5, 30);
+  const double Mar31 = Day(2024, 3, 31), Apr30 = Day(2024, 4, 30), May30 = Day(2024, 5, 30);
   const Case cases[] = {
-      {"levels 100 -> 110", 2, kNivel, Dia(2024, 1, 10), Dia(2024, 3, 15), 1100},
-      {"levels back: 1000 / 110 * 100", 2, kNivel, Dia(2024, 3, 15), Dia(2024, 1, 10),
+      {"levels 100 -> 110", 2, kNivel, Day(2024, 1, 10), Day(2024, 3, 15), 1100},
+      {"levels back: 1000 / 110 * 100", 2, kNivel, Day(2024, 3, 15), Day(2024, 1, 10),
        909.0909090909},
       // Uncorrected: no level at either date, a time of day, unknown index, period "A".
-      {"no level at the value date", 2, kNivel, Dia(2024, 1, 11), Dia(2024, 3, 15), 1000},
-      {"no level at the target", 2, kNivel, Dia(2024, 1, 10), Dia(2024, 3, 16), 1000},
-      {"level date with a time", 2, kNivel, Dia(2024, 1, 10) + 0.5, Dia(2024, 3, 15), 1000},
-      {"unknown index", 2, 99, Dia(2024, 1, 10), Dia(2024, 3, 15), 1000},
-      {"period neither D nor M", 2, kAnual, Dia(2024, 1, 10), Dia(2024, 3, 15), 1000},
+      {"no level at the value date", 2, kNivel, Day(2024, 1, 11), Day(2024, 3, 15), 1000},
+      {"no level at the target", 2, kNivel, Day(2024, 1, 10), Day(2024, 3, 16), 1000},
+      {"level date with a time", 2, kNivel, Day(2024, 1, 10) + 0.5, Day(2024, 3, 15), 1000},
+      {"unknown index", 2, 99, Day(2024, 1, 10), Day(2024, 3, 15), 1000},
+      {"period neither D nor M", 2, kAnual, Day(2024, 1, 10), Day(2024, 3, 15), 1000},
       {"monthly with a time", 2, kMensal, Mar31 + 0.5, Apr30, 1000},
       {"monthly target with a time", 2, kMensal, Mar31, Apr30 + 0.25, 1000},
       // Monthly: f(m) = (1 + r/100)^(1/30) walked from 01/03, so March drops
@@ -80,21 +81,21 @@ TEST_F(PresentValueTest, CarriesTheValueByTheIndex) {
       {"reversed dates: 1000 / 1.06", 2, kMensal, Apr30, Mar31, 943.3962264151},
       {"missing May keeps April's rate: 1000 * 1.06^2", 2, kSemMaio, Mar31, May30, 1123.6},
       // 30/11 -> 30/01: 1000 * 1.03^(31/30) * 1.05 = 1082.566119955
-      {"across the year", 2, kVirada, Dia(2023, 11, 30), Dia(2024, 1, 30), 1082.5661199550},
+      {"across the year", 2, kVirada, Day(2023, 11, 30), Day(2024, 1, 30), 1082.5661199550},
       // Ford: level 200 carried to the last level 220 (1100), then rates of
       // 11/01..13/01: 1100 * 1.01 * 1.02 * 1.005 = 1138.8861.
-      {"Ford level to rate", 1, kFord, Dia(2024, 1, 1), Dia(2024, 1, 13), 1138.8861},
+      {"Ford level to rate", 1, kFord, Day(2024, 1, 1), Day(2024, 1, 13), 1138.8861},
       // 1000 * 1.01 * 1.02 * 1.005
-      {"Ford rate to rate", 1, kFord, Dia(2024, 1, 11), Dia(2024, 1, 13), 1035.351},
-      {"Ford from the last level", 1, kFord, Dia(2024, 1, 10), Dia(2024, 1, 13), 1035.351},
-      {"Ford level to level", 1, kFord, Dia(2024, 1, 1), Dia(2024, 1, 10), 1100},
+      {"Ford rate to rate", 1, kFord, Day(2024, 1, 11), Day(2024, 1, 13), 1035.351},
+      {"Ford from the last level", 1, kFord, Day(2024, 1, 10), Day(2024, 1, 13), 1035.351},
+      {"Ford level to level", 1, kFord, Day(2024, 1, 1), Day(2024, 1, 10), 1100},
       // Rates read as levels: 1000 / 0.01 * 0.005.
-      {"other brand: plain ratio", 2, kFord, Dia(2024, 1, 11), Dia(2024, 1, 13), 500},
-      {"Ford dealer, index not Ford", 1, kSemFord, Dia(2024, 1, 11), Dia(2024, 1, 13), 500},
+      {"other brand: plain ratio", 2, kFord, Day(2024, 1, 11), Day(2024, 1, 13), 500},
+      {"Ford dealer, index not Ford", 1, kSemFord, Day(2024, 1, 11), Day(2024, 1, 13), 500},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    dm.BuscaMarca(1, c.revenda);
+    module().BuscaMarca(1, c.revenda);
     if (c.expected == 1000)  // uncorrected: exactly the value given
       EXPECT_DOUBLE_EQ(Presente(c.indice, 1000, c.data1, c.data2), 1000);
     else
@@ -104,32 +105,32 @@ TEST_F(PresentValueTest, CarriesTheValueByTheIndex) {
 
 TEST_F(PresentValueTest, StatementCounts) {
   // Index, end of correction and one lookup per month (March to May).
-  EXPECT_EQ(StatementsOf([&] { Presente(kMensal, 1000, Dia(2024, 3, 31), Dia(2024, 5, 30)); }),
+  EXPECT_EQ(StatementsOf([&] { Presente(kMensal, 1000, Day(2024, 3, 31), Day(2024, 5, 30)); }),
             1 + 1 + 3);
   // Ford: index, end of correction, both dates, last level date, its level, the rates.
-  dm.BuscaMarca(1, 1);
-  EXPECT_EQ(StatementsOf([&] { Presente(kFord, 1000, Dia(2024, 1, 1), Dia(2024, 1, 13)); }), 7);
+  module().BuscaMarca(1, 1);
+  EXPECT_EQ(StatementsOf([&] { Presente(kFord, 1000, Day(2024, 1, 1), Day(2024, 1, 13)); }), 7);
   // BuscaIndice reads the exact date; 08:00 of it is no index date and needs no query.
-  EXPECT_DOUBLE_EQ(peer.BuscaIndice(1, kNivel, Dia(2024, 3, 15)), 110);
-  EXPECT_DOUBLE_EQ(peer.BuscaIndice(1, kNivel, Dia(2024, 3, 14)), 0);
+  EXPECT_DOUBLE_EQ(peer().BuscaIndice(1, kNivel, Day(2024, 3, 15)), 110);
+  EXPECT_DOUBLE_EQ(peer().BuscaIndice(1, kNivel, Day(2024, 3, 14)), 0);
   EXPECT_EQ(StatementsOf([&] {
-              EXPECT_DOUBLE_EQ(peer.BuscaIndice(1, kNivel, Dia(2024, 3, 15) + 1.0 / 3), 0);
+              EXPECT_DOUBLE_EQ(peer().BuscaIndice(1, kNivel, Day(2024, 3, 15) + 1.0 / 3), 0);
             }),
             0);
 }
 
 TEST_F(PresentValueTest, CorrectionEndReplacesTheTargetDate) {
-  FimCorrecao("V'1", Dia(2024, 4, 30));
+  FimCorrecao("V'1", Day(2024, 4, 30));
   FimCorrecao("V0", 0);  // 30/12/1899: never ends
-  FimCorrecao("VF", Dia(2024, 1, 12));
+  FimCorrecao("VF", Day(2024, 1, 12));
   // Stops on 30/04: only April's rate, not 1081.20.
-  EXPECT_NEAR(Presente(kMensal, 1000, Dia(2024, 3, 31), Dia(2024, 5, 30), "V'1"), 1060, 1e-6);
+  EXPECT_NEAR(Presente(kMensal, 1000, Day(2024, 3, 31), Day(2024, 5, 30), "V'1"), 1060, 1e-6);
   // The level of 30/04 replaces the target's: 1000 / 100 * 125.
-  EXPECT_NEAR(Presente(kNivel, 1000, Dia(2024, 1, 10), Dia(2024, 3, 16), "V'1"), 1250, 1e-9);
-  EXPECT_NEAR(Presente(kMensal, 1000, Dia(2024, 3, 31), Dia(2024, 5, 30), "V0"), 1081.2, 1e-6);
+  EXPECT_NEAR(Presente(kNivel, 1000, Day(2024, 1, 10), Day(2024, 3, 16), "V'1"), 1250, 1e-9);
+  EXPECT_NEAR(Presente(kMensal, 1000, Day(2024, 3, 31), Day(2024, 5, 30), "V0"), 1081.2, 1e-6);
   // Ford compounding stops at 12/01: 1000 * 1.01 * 1.02.
-  dm.BuscaMarca(1, 1);
-  EXPECT_NEAR(Presente(kFord, 1000, Dia(2024, 1, 11), Dia(2024, 1, 14), "VF"), 1030.2, 1e-6);
+  module().BuscaMarca(1, 1);
+  EXPECT_NEAR(Presente(kFord, 1000, Day(2024, 1, 11), Day(2024, 1, 14), "VF"), 1030.2, 1e-6);
 }
 
 struct PlanCase {
@@ -154,23 +155,24 @@ TEST_F(PresentValueTest, FinancingPlanTiers) {
       {"tier end in 16 bits: 65566 -> 30", {1.5, 0}, {65566, 0}, 45, 1015.00},
       {"target before the value date", {1.5, 2}, {30, 60}, -10, 1000},
   };
-  const double inicio = Dia(2024, 1, 1);
-  EXPECT_DOUBLE_EQ(dm.BuscaValorPresente(1, 0, 1000, inicio, inicio + 45, "6", "V1"),
+  const double inicio = Day(2024, 1, 1);
+  EXPECT_DOUBLE_EQ(module().BuscaValorPresente(1, 0, 1000, inicio, inicio + 45, "6", "V1"),
                    1000);  // not loaded
-  Row(connection(), "VEI_MODELO", "MODELO", {T("M1")});
+  Insert(connection(), "VEI_MODELO", "EMPRESA MODELO", {I(1), T("M1")});
   int n = 0;
   for (const PlanCase& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string v = "V" + std::to_string(n++);
-    SeedVehicle(connection(), v, "CH-" + v,
-                {{"FP_JUROS1", F(c.juros[0])},
-                 {"FP_DIAS1", I(c.dias[0])},
-                 {"FP_JUROS2", F(c.juros[1])},
-                 {"FP_DIAS2", I(c.dias[1])}});
+    AddVehicle(connection(), v, "CH-" + v,
+               {{"FP_JUROS1", F(c.juros[0])},
+                {"FP_DIAS1", I(c.dias[0])},
+                {"FP_JUROS2", F(c.juros[1])},
+                {"FP_DIAS2", I(c.dias[1])}});
     Load(v);
     double result = 0;
     EXPECT_EQ(StatementsOf([&] {
-                result = dm.BuscaValorPresente(1, 0, 1000, inicio, inicio + c.dias_alvo, "6", v);
+                result =
+                    module().BuscaValorPresente(1, 0, 1000, inicio, inicio + c.dias_alvo, "6", v);
               }),
               0);
     EXPECT_DOUBLE_EQ(result, c.expected);
@@ -179,19 +181,21 @@ TEST_F(PresentValueTest, FinancingPlanTiers) {
 
 TEST_F(PresentValueTest, CalculaValorPresente) {
   // Other incidences carry the value: 1000 / 100 * 110.
-  EXPECT_NEAR(
-      dm.CalculaValorPresente(1, 1, kNivel, "", "V1", 1000, Dia(2024, 1, 10), Dia(2024, 3, 15)),
-      1100, 1e-9);
+  EXPECT_NEAR(module().CalculaValorPresente(1, 1, kNivel, "", "V1", 1000, Day(2024, 1, 10),
+                                            Day(2024, 3, 15)),
+              1100, 1e-9);
   // "O" sums the expenses at present value: "-" adds 1000 -> 1100, "+"
   // subtracts 200 -> 220; 880. The value, index and first date play no part.
   for (auto [despesa, sinal, valor] : {std::tuple{1, "-", 1000.0}, {2, "+", 200.0}}) {
-    Row(connection(), "VEI_DESPESA", "DESPESA,SINAL,INDICE", {I(despesa), T(sinal), I(kNivel)});
-    Row(connection(), "VEI_DESPESA_VEICULO",
-        "VEICULO,DESPESA,DOCUMENTO,CONTADOR,DTA_DESPESA_VEICULO,VAL_DESPESA_VEICULO",
-        {T("V1"), I(despesa), I(despesa), I(1), D(Dia(2024, 1, 10)), F(valor)});
+    Insert(connection(), "VEI_DESPESA", "EMPRESA DESPESA SINAL INDICE",
+           {I(1), I(despesa), T(sinal), I(kNivel)});
+    Insert(connection(), "VEI_DESPESA_VEICULO",
+           "EMPRESA VEICULO DESPESA DOCUMENTO CONTADOR DTA_DESPESA_VEICULO VAL_DESPESA_VEICULO",
+           {I(1), T("V1"), I(despesa), I(despesa), I(1), D(Day(2024, 1, 10)), F(valor)});
   }
-  EXPECT_NEAR(dm.CalculaValorPresente(1, 1, 99, "O", "V1", 5, Dia(2020, 6, 1), Dia(2024, 3, 15)),
-              880, 1e-9);
+  EXPECT_NEAR(
+      module().CalculaValorPresente(1, 1, 99, "O", "V1", 5, Day(2020, 6, 1), Day(2024, 3, 15)), 880,
+      1e-9);
 }
 
 }  // namespace

@@ -16,53 +16,56 @@ namespace veiculo::testing {
 namespace {
 
 void SeedFicha(Connection& c, const std::string& chassi, const Columns& extra = {}) {
-  Columns cols = {{"CHASSI", T(chassi)},           {"ANO_FABRICACAO", I(2023)},
-                  {"ANO_MODELO", I(2024)},         {"PACOTE", T("PK1")},
-                  {"TIPO_PINTURA", T("M")},        {"EDICAO", T("ED1")},
-                  {"CODIGO_SEMI_CLARO", T("SC1")}, {"MODELO", T("M1")}};
-  for (const SeedColumn& e : extra)
-    for (SeedColumn& col : cols)
-      if (std::string(col.name) == e.name) col.value = e.value;
-  Row(c, "OFI_FICHA_SEGUIMENTO", cols);
+  Insert(c, "OFI_FICHA_SEGUIMENTO",
+         Overridden(Cols("EMPRESA CHASSI ANO_FABRICACAO ANO_MODELO PACOTE TIPO_PINTURA EDICAO "
+                         "CODIGO_SEMI_CLARO MODELO",
+                         {I(1), T(chassi), I(2023), I(2024), T("PK1"), T("M"), T("ED1"), T("SC1"),
+                          T("M1")}),
+                    extra));
 }
 void SeedVeiculoReg(Connection& c, const std::string& v, const std::string& chassi,
                     const std::string& novo_usado = "N", const std::string& situacao = "ES") {
-  Row(c, "VEI_VEICULO", "VEICULO,MODELO,CHASSI,REVENDA_ORIGEM,SITUACAO,NOVO_USADO,FORMULA",
-      {T(v), T("M1"), T(chassi), I(1), T(situacao), T(novo_usado), T("F1")});
+  Insert(c, "VEI_VEICULO",
+         "EMPRESA VEICULO MODELO CHASSI REVENDA_ORIGEM SITUACAO NOVO_USADO FORMULA",
+         {I(1), T(v), T("M1"), T(chassi), I(1), T(situacao), T(novo_usado), T("F1")});
 }
 void Edicao(Connection& c, const std::string& ed, int ano, double publico,
             std::optional<double> pintura_m = std::nullopt) {
-  Row(c, "VEI_MODELO_EDICAO", "MODELO,EDICAO,ANO_MODELO,PRECO_PUBLICO,VAL_PINTURA_M",
-      {T("M1"), T(ed), I(ano), F(publico), Money(pintura_m)});
+  Insert(c, "VEI_MODELO_EDICAO", "EMPRESA MODELO EDICAO ANO_MODELO PRECO_PUBLICO VAL_PINTURA_M",
+         {I(1), T("M1"), T(ed), I(ano), F(publico), Money(pintura_m)});
 }
 void PacoteAno(Connection& c, const std::string& pk, const std::string& tipo_preco, double emissao,
                double valor) {
-  Row(c, "VEI_PACOTE_ANO", "PACOTE,ANO_MODELO,TIPO_PINTURA,TIPO_PRECO,DTA_EMISSAO,VAL_PACOTE",
-      {T(pk), I(2024), T("M"), T(tipo_preco), D(emissao), F(valor)});
+  Insert(c, "VEI_PACOTE_ANO",
+         "EMPRESA PACOTE ANO_MODELO TIPO_PINTURA TIPO_PRECO DTA_EMISSAO VAL_PACOTE",
+         {I(1), T(pk), I(2024), T("M"), T(tipo_preco), D(emissao), F(valor)});
 }
 void OpcionalFicha(Connection& c, int empresa, const std::string& chassi, const std::string& opc,
                    std::optional<double> congelado) {
-  InsertRow(c, "OFI_FICHA_OPCIONAL",
-            {{"EMPRESA", I(empresa)},
-             {"CHASSI", T(chassi)},
-             {"MODELO", T("M1")},
-             {"OPCIONAL", T(opc)},
-             {"VAL_OPCIONAL", Money(congelado)}});
+  Insert(c, "OFI_FICHA_OPCIONAL",
+         {{"EMPRESA", I(empresa)},
+          {"CHASSI", T(chassi)},
+          {"MODELO", T("M1")},
+          {"OPCIONAL", T(opc)},
+          {"VAL_OPCIONAL", Money(congelado)}});
 }
 void SemiClaro(Connection& c, const std::string& codigo, const std::string& cor,
                int ano_fab = 2023) {
-  Row(c, "VEI_MODELO_SEMI_CLARO", "MODELO,CODIGO_SEMI_CLARO,ANO_FABRICACAO,ANO_MODELO,COR",
-      {T("M1"), T(codigo), I(ano_fab), I(2024), T(cor)});
+  Insert(c, "VEI_MODELO_SEMI_CLARO",
+         "EMPRESA MODELO CODIGO_SEMI_CLARO ANO_FABRICACAO ANO_MODELO COR",
+         {I(1), T("M1"), T(codigo), I(ano_fab), I(2024), T(cor)});
 }
 void SeedCor(Connection& c, const std::string& cor, double preco, int ano_fab = 2023) {
-  Row(c, "VEI_MODELO_COR", "MODELO,COR,ANO_FABRICACAO,ANO_MODELO,PRECO_PUBLICO",
-      {T("M1"), T(cor), I(ano_fab), I(2024), F(preco)});
+  Insert(c, "VEI_MODELO_COR", "EMPRESA MODELO COR ANO_FABRICACAO ANO_MODELO PRECO_PUBLICO",
+         {I(1), T("M1"), T(cor), I(ano_fab), I(2024), F(preco)});
 }
 void Nissan(Connection& c, int revenda, std::optional<int> utiliza) {
-  Row(c, "NIS_PARAMETRO", "REVENDA,UTILIZA_NISSAN_DI", {I(revenda), IntOrNull(utiliza)});
+  Insert(c, "NIS_PARAMETRO", "EMPRESA REVENDA UTILIZA_NISSAN_DI",
+         {I(1), I(revenda), IntOrNull(utiliza)});
 }
 void Parametro(Connection& c, int revenda, const char* imprime) {
-  Row(c, "VEI_PARAMETRO", "REVENDA,IMPRIME_VALOR_OPCIONAIS_REL", {I(revenda), T(imprime)});
+  Insert(c, "VEI_PARAMETRO", "EMPRESA REVENDA IMPRIME_VALOR_OPCIONAIS_REL",
+         {I(1), I(revenda), T(imprime)});
 }
 
 // Model M1: public 50000, paint S 900, M 1200, P 2000 (E none), freight 800,
@@ -80,33 +83,36 @@ class RegistryTest : public ValueSourceTest {
   void SetUp() override {
     ValueSourceTest::SetUp();
     Connection& c = connection();
-    Row(c, "VEI_MODELO",
-        "MODELO,PRECO_PUBLICO,VAL_PINTURA_S,VAL_PINTURA_M,VAL_PINTURA_P,FRETE_VENDA,VAL_SEGURO",
-        {T("M1"), F(50000), F(900), F(1200), F(2000), F(800), F(300)});
+    Insert(c, "VEI_MODELO",
+           "EMPRESA MODELO PRECO_PUBLICO VAL_PINTURA_S VAL_PINTURA_M VAL_PINTURA_P FRETE_VENDA "
+           "VAL_SEGURO",
+           {I(1), T("M1"), F(50000), F(900), F(1200), F(2000), F(800), F(300)});
     SeedFicha(c, "CH1");
     SeedVeiculoReg(c, "V1", "CH1");
     Edicao(c, "ED1", 2024, 52000, 1500);
     Edicao(c, "ED1", 2023, 47000);
     Edicao(c, "ED2", 2024, 60000);
-    Row(c, "VEI_PACOTE", "PACOTE,VAL_PACOTE", {T("PK1"), F(3000)});
-    PacoteAno(c, "PK1", "PP", Dia(2024, 1, 10), 3500);
-    PacoteAno(c, "PK1", "PP", Dia(2024, 3, 1), 3700);
-    PacoteAno(c, "PK1", "PF", Dia(2024, 6, 1), 9999);
+    Insert(c, "VEI_PACOTE", "EMPRESA PACOTE VAL_PACOTE", {I(1), T("PK1"), F(3000)});
+    PacoteAno(c, "PK1", "PP", Day(2024, 1, 10), 3500);
+    PacoteAno(c, "PK1", "PP", Day(2024, 3, 1), 3700);
+    PacoteAno(c, "PK1", "PF", Day(2024, 6, 1), 9999);
     for (auto [empresa, opc, valor] :
          {std::tuple{1, "AR", 2500.0}, {1, "VT", 700.0}, {1, "RD", 400.0}, {2, "AR", 5000.0}})
-      InsertRow(c, "VEI_OPCIONAL_MODELO",
-                {{"EMPRESA", I(empresa)},
-                 {"MODELO", T("M1")},
-                 {"OPCIONAL", T(opc)},
-                 {"VAL_OPCIONAL", F(valor)}});
+      Insert(c, "VEI_OPCIONAL_MODELO",
+             {{"EMPRESA", I(empresa)},
+              {"MODELO", T("M1")},
+              {"OPCIONAL", T(opc)},
+              {"VAL_OPCIONAL", F(valor)}});
     for (auto [opc, ano, valor] : {std::tuple{"AR", 2024, 2600.0}, {"VT", 2023, 9999.0}})
-      Row(c, "VEI_OPCIONAL_MODELO_EDICAO", "MODELO,OPCIONAL,ANO_MODELO,EDICAO,VAL_OPCIONAL",
-          {T("M1"), T(opc), I(ano), T("ED1"), F(valor)});
+      Insert(c, "VEI_OPCIONAL_MODELO_EDICAO",
+             "EMPRESA MODELO OPCIONAL ANO_MODELO EDICAO VAL_OPCIONAL",
+             {I(1), T("M1"), T(opc), I(ano), T("ED1"), F(valor)});
     Optionals("CH1");
     OpcionalFicha(c, 1, "CH1", "XX", 9000);
     OpcionalFicha(c, 2, "CH1", "AR", std::nullopt);
     for (auto [sit, loc, disp] : {std::tuple{"ES", "E", "S"}, {"RS", "E", "N"}, {"TR", "T", "S"}})
-      Row(c, "VEI_SITUACAO", "SITUACAO,LOCALIZACAO,DISP_VENDA", {T(sit), T(loc), T(disp)});
+      Insert(c, "VEI_SITUACAO", "EMPRESA SITUACAO LOCALIZACAO DISP_VENDA",
+             {I(1), T(sit), T(loc), T(disp)});
     SemiClaro(c, "SC1", "PRATA");
     Parametro(c, 1, "S");
     Parametro(c, 2, "N");
@@ -117,7 +123,7 @@ class RegistryTest : public ValueSourceTest {
     OpcionalFicha(connection(), 1, chassi, "RD", 150);
   }
   void FillOptionalsCache() {
-    platform::ClientDataSet& cache = *dm.cdsPvOpcionais;
+    platform::ClientDataSet& cache = *module().cdsPvOpcionais;
     cache.SetFieldDefs({{"CHASSI", FieldType::Text, 30}, {"VAL_OPC", FieldType::Float, 0}});
     cache.CreateDataSet();
     for (const auto& [chassi, valor] : {std::pair{"CH1", 111.5}, std::pair{"CH9", 42.0}}) {
@@ -128,19 +134,19 @@ class RegistryTest : public ValueSourceTest {
     }
   }
   double Valor(bool edicao, bool pacote, int revenda = 1) {
-    return dm.BuscaValorCadastroModelos(1, edicao, pacote, revenda);
+    return module().BuscaValorCadastroModelos(1, edicao, pacote, revenda);
   }
 };
 
 TEST_F(RegistryTest, SumsBaseFreightInsuranceOptionalsAndPackage) {
   Load("V1");
-  ASSERT_TRUE(dm.LerParametro(1, 1));
+  ASSERT_TRUE(module().LerParametro(1, 1));
   EXPECT_DOUBLE_EQ(Valor(false, false), 55750);  // 51200 + 800 + 300 + 3450
   EXPECT_DOUBLE_EQ(Valor(true, false), 58050);   // 53500 + 800 + 300 + 3450
   EXPECT_DOUBLE_EQ(Valor(false, true), 59450);   // 55750 + package 3700
   EXPECT_DOUBLE_EQ(Valor(true, true), 61750);    // 58050 + 3700
   // Parameters closed after the cache read them are read again.
-  dm.cdsParametro->Close();
+  module().cdsParametro->Close();
   EXPECT_DOUBLE_EQ(Valor(false, false), 55750);
 }
 
@@ -204,14 +210,14 @@ TEST_F(RegistryTest, NissanColourPriceAndItsFallbacks) {
 TEST_F(RegistryTest, OptionalsCountByTheDealersOwnParameter) {
   Load("V1");
   EXPECT_DOUBLE_EQ(Valor(false, false, 2), 52300);  // dealer 2 says "N"
-  ASSERT_TRUE(dm.LerParametro(1, 2));               // dealer 2's loaded, dealer 1 asked
+  ASSERT_TRUE(module().LerParametro(1, 2));         // dealer 2's loaded, dealer 1 asked
   EXPECT_DOUBLE_EQ(Valor(false, false, 1), 55750);
   EXPECT_DOUBLE_EQ(Valor(false, false, 7), 52300);  // no parameters: no optionals
 }
 
 TEST_F(RegistryTest, VehicleNotLoadedValuesNothing) {
   EXPECT_DOUBLE_EQ(Valor(true, true), 0);
-  ASSERT_FALSE(dm.LerVeiculo(1, "NOPE", true));
+  ASSERT_FALSE(module().LerVeiculo(1, "NOPE", true));
   EXPECT_DOUBLE_EQ(Valor(true, true), 0);
 }
 
@@ -233,15 +239,15 @@ TEST_F(RegistryTest, EditionPriceOfTheModelYearWithPaint) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.edicao) + "/" + std::to_string(c.ano) + "/" + c.pintura);
-    EXPECT_DOUBLE_EQ(dm.BuscaValorEdicao(1, "M1", c.pintura, c.edicao, c.ano), c.expected);
+    EXPECT_DOUBLE_EQ(module().BuscaValorEdicao(1, "M1", c.pintura, c.edicao, c.ano), c.expected);
   }
-  EXPECT_EQ(dm.cdsEdicao->RecordCount(), 4);  // the model's editions, not only the last asked
-  EXPECT_DOUBLE_EQ(dm.BuscaValorEdicao(1, "M2", "M", "ED1", 2024), 0);
+  EXPECT_EQ(module().cdsEdicao->RecordCount(), 4);  // the model's editions, not only the last asked
+  EXPECT_DOUBLE_EQ(module().BuscaValorEdicao(1, "M2", "M", "ED1", 2024), 0);
 }
 
 TEST_F(RegistryTest, PackageYearPriceReplacesTheGeneralPrice) {
-  PacoteAno(connection(), "PK2", "PP", Dia(2024, 1, 10), 800);
-  Row(connection(), "VEI_PACOTE", "PACOTE,VAL_PACOTE", {T("P'K"), F(1234)});
+  PacoteAno(connection(), "PK2", "PP", Day(2024, 1, 10), 800);
+  Insert(connection(), "VEI_PACOTE", "EMPRESA PACOTE VAL_PACOTE", {I(1), T("P'K"), F(1234)});
   const struct {
     const char* pacote;
     int ano;
@@ -255,9 +261,9 @@ TEST_F(RegistryTest, PackageYearPriceReplacesTheGeneralPrice) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.pacote) + "/" + std::to_string(c.ano) + "/" + c.pintura);
-    EXPECT_DOUBLE_EQ(dm.BuscaValorPacote(1, c.pacote, c.ano, c.pintura), c.expected);
+    EXPECT_DOUBLE_EQ(module().BuscaValorPacote(1, c.pacote, c.ano, c.pintura), c.expected);
   }
-  EXPECT_DOUBLE_EQ(dm.BuscaValorPacote(2, "PK1", 2024, "M"), 0);
+  EXPECT_DOUBLE_EQ(module().BuscaValorPacote(2, "PK1", 2024, "M"), 0);
 }
 
 TEST_F(RegistryTest, OptionalsValuedFrozenThenEditionThenModel) {
@@ -266,19 +272,19 @@ TEST_F(RegistryTest, OptionalsValuedFrozenThenEditionThenModel) {
   SeedFicha(connection(), "CH'3");
   OpcionalFicha(connection(), 1, "CH'3", "RD", std::nullopt);  // model: 400
   Load("V1");
-  EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", ""), 3450);      // current vehicle
-  EXPECT_DOUBLE_EQ(dm.SomaOpcionais(99, "S", "CH1"), 3450);  // the company does not restrict
-  EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", "CH2"), 9999);
-  EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", "CH'3"), 400);
-  EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", "NOPE"), 0);
+  EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", ""), 3450);      // current vehicle
+  EXPECT_DOUBLE_EQ(module().SomaOpcionais(99, "S", "CH1"), 3450);  // the company does not restrict
+  EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", "CH2"), 9999);
+  EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", "CH'3"), 400);
+  EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", "NOPE"), 0);
   for (const char* considera : {"N", "s", ""})
-    EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, considera, "CH1"), 0);
+    EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, considera, "CH1"), 0);
   // The cache of sums answers without queries, also in the full value.
   FillOptionalsCache();
   EXPECT_EQ(StatementsOf([&] {
-              EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", ""), 111.5);
-              EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", "CH9"), 42.0);
-              EXPECT_DOUBLE_EQ(dm.SomaOpcionais(1, "S", "CH2"), 0);  // not cached
+              EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", ""), 111.5);
+              EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", "CH9"), 42.0);
+              EXPECT_DOUBLE_EQ(module().SomaOpcionais(1, "S", "CH2"), 0);  // not cached
             }),
             0);
   EXPECT_DOUBLE_EQ(Valor(false, false), 52411.5);  // 52300 + 111.5
@@ -288,23 +294,18 @@ TEST_F(RegistryTest, NissanFlagAndSituations) {
   Nissan(connection(), 1, 1);
   Nissan(connection(), 2, 0);
   Nissan(connection(), 3, std::nullopt);
-  EXPECT_TRUE(dm.UtilizaNissanDI(" 1 ", "1"));
-  for (const char* revenda : {"2", "3", "5"}) EXPECT_FALSE(dm.UtilizaNissanDI("1", revenda));
+  EXPECT_TRUE(module().UtilizaNissanDI(" 1 ", "1"));
+  for (const char* revenda : {"2", "3", "5"}) EXPECT_FALSE(module().UtilizaNissanDI("1", revenda));
   for (const char* text : {"1 or 1=1", "", "abc", "1.0", "99999999999"}) {
     SCOPED_TRACE(text);
-    try {
-      dm.UtilizaNissanDI(text, "1");
-      ADD_FAILURE() << "accepted a company that is not an integer";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(e.message(),
-                std::string("UtilizaNissanDI: the company '") + text + "' is not an integer");
-    }
-    EXPECT_THROW(dm.UtilizaNissanDI("1", text), Error);
+    EXPECT_VEICULO_ERROR(
+        module().UtilizaNissanDI(text, "1"), ErrorCategory::Validation,
+        std::string("UtilizaNissanDI: the company '") + text + "' is not an integer");
+    EXPECT_THROW(module().UtilizaNissanDI("1", text), Error);
   }
-  EXPECT_TRUE(dm.SituacoesVeiculoEstoqueDisponivelVenda("ES"));
+  EXPECT_TRUE(module().SituacoesVeiculoEstoqueDisponivelVenda("ES"));
   for (const char* s : {"RS", "TR", "es", ""})
-    EXPECT_FALSE(dm.SituacoesVeiculoEstoqueDisponivelVenda(s));
+    EXPECT_FALSE(module().SituacoesVeiculoEstoqueDisponivelVenda(s));
 }
 
 TEST_F(RegistryTest, ColourPriceByTheRecordsSemiClearCode) {
@@ -319,11 +320,11 @@ TEST_F(RegistryTest, ColourPriceByTheRecordsSemiClearCode) {
   SemiClaro(connection(), "SCV", "");
   SeedFicha(connection(), "CH0", {{"ANO_FABRICACAO", I(0)}, {"CODIGO_SEMI_CLARO", T("SC0")}});
   SemiClaro(connection(), "SC0", "AZUL", 0);
-  EXPECT_DOUBLE_EQ(dm.BuscarValorFichaGama(1, "M1", "CH1"), 64000);
-  EXPECT_DOUBLE_EQ(dm.BuscarValorFichaGama(1, "M1", "CH3"), 65000);
+  EXPECT_DOUBLE_EQ(module().BuscarValorFichaGama(1, "M1", "CH1"), 64000);
+  EXPECT_DOUBLE_EQ(module().BuscarValorFichaGama(1, "M1", "CH3"), 65000);
   for (const char* chassi : {"CH2", "CHV", "CH0", "NO'PE"})
-    EXPECT_DOUBLE_EQ(dm.BuscarValorFichaGama(1, "M1", chassi), 0) << chassi;
-  EXPECT_DOUBLE_EQ(dm.BuscarValorFichaGama(1, "M2", "CH1"), 0);
+    EXPECT_DOUBLE_EQ(module().BuscarValorFichaGama(1, "M1", chassi), 0) << chassi;
+  EXPECT_DOUBLE_EQ(module().BuscarValorFichaGama(1, "M2", "CH1"), 0);
 }
 
 }  // namespace

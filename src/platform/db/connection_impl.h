@@ -4,8 +4,8 @@
 // keyed by the final SQL text, because preparing a statement costs about
 // twenty times re-executing a prepared one.
 //
-// This header keeps the database library out of sight: only connection.cpp
-// and statement.cpp include it.
+// This header keeps the database library out of sight: only the platform's
+// .cpp files include it.
 
 #include <functional>
 #include <memory>
@@ -59,5 +59,14 @@ class ConnectionImpl {
   Connection::StatementLog log_;
   long statement_count_ = 0;
 };
+
+// The engine side of a host's connection, for the platform's datasets and
+// providers (hosts see only veiculo::Connection).
+struct ConnectionAccess {
+  static ConnectionImpl& Of(Connection& connection) { return *connection.impl_; }
+};
+inline ConnectionImpl& ImplOf(Connection& connection) {
+  return ConnectionAccess::Of(connection);
+}
 
 }  // namespace veiculo::platform

@@ -13,7 +13,7 @@ namespace {
 
 std::vector<std::string> CatalogueColumn(Connection& connection, const std::string& sql,
                                          const std::string& table) {
-  const QueryRows rows = connection.impl().Run(sql, {Value::Text(table)}, sql);
+  const QueryRows rows = ImplOf(connection).Run(sql, {Value::Text(table)}, sql);
   std::vector<std::string> names;
   for (const auto& row : rows.rows) names.push_back(Trim(row[0].AsText()));
   return names;
@@ -22,8 +22,7 @@ std::vector<std::string> CatalogueColumn(Connection& connection, const std::stri
 }  // namespace
 
 QueryRows Provider::GetRecords(const Params& params, const std::string& command_text) {
-  if (dataset_ == nullptr)
-    throw Error(ErrorCategory::Validation, Name() + ": no dataset");
+  if (dataset_ == nullptr) throw Error(ErrorCategory::Validation, Name() + ": no dataset");
   dataset_->Close();
   if (Options.allow_command_text && !command_text.empty() &&
       command_text != dataset_->CommandText())
@@ -38,15 +37,15 @@ std::string Provider::TableName() const {
   if (!UpdateTableName.empty()) return UpperCase(UpdateTableName);
   const std::string table = FirstTableOf(dataset_->CommandText());
   if (table.empty())
-    throw Error(ErrorCategory::Validation, Name() + ": cannot tell the table to update from: " +
-                                               dataset_->CommandText());
+    throw Error(ErrorCategory::Validation,
+                Name() + ": cannot tell the table to update from: " + dataset_->CommandText());
   return table;
 }
 
 std::vector<std::string> Provider::KeyColumns(const std::string& table) {
   if (!KeyFields.empty()) return KeyFields;
   Connection* connection = dataset_->GetConnection();
-  if (connection->impl().Kind() != SqlDialectKind::Firebird) return {};
+  if (ImplOf(*connection).Kind() != SqlDialectKind::Firebird) return {};
   static const std::string kSql =
       "select s.RDB$FIELD_NAME from RDB$RELATION_CONSTRAINTS c join RDB$INDEX_SEGMENTS s on "
       "s.RDB$INDEX_NAME = c.RDB$INDEX_NAME where c.RDB$RELATION_NAME = ? and "
@@ -56,7 +55,7 @@ std::vector<std::string> Provider::KeyColumns(const std::string& table) {
 
 std::vector<std::string> Provider::TableColumns(const std::string& table) {
   Connection* connection = dataset_->GetConnection();
-  if (connection->impl().Kind() != SqlDialectKind::Firebird) return {};
+  if (ImplOf(*connection).Kind() != SqlDialectKind::Firebird) return {};
   static const std::string kSql =
       "select RDB$FIELD_NAME from RDB$RELATION_FIELDS where RDB$RELATION_NAME = ?";
   return CatalogueColumn(*connection, kSql, table);
@@ -91,14 +90,14 @@ void Provider::ApplyUpdates(const std::vector<FieldDef>& fields,
     if (statement.sql.empty()) continue;
     const MarkedSql marked = ParseMarkers(statement.sql);
     try {
-      const QueryRows result = connection.impl().Run(marked.positional, statement.values,
-                                                     statement.sql);
+      const QueryRows result =
+          ImplOf(connection).Run(marked.positional, statement.values, statement.sql);
       if (change.kind != RowChange::Kind::Inserted && result.affected_rows != 1)
-        throw Error(ErrorCategory::Database,
-                    result.affected_rows == 0
-                        ? "record not found or changed by another user"
-                        : "update would change " + std::to_string(result.affected_rows) +
-                              " records");
+        throw Error(
+            ErrorCategory::Database,
+            result.affected_rows == 0
+                ? "record not found or changed by another user"
+                : "update would change " + std::to_string(result.affected_rows) + " records");
     } catch (Error& e) {
       e.AddContext("while applying updates of " + Name() + ": " + statement.sql);
       throw;

@@ -68,7 +68,7 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     values.push_back(param->value);
   }
   try {
-    return connection_->impl().Run(marked_.positional, values, command_text_);
+    return ImplOf(*connection_).Run(marked_.positional, values, command_text_);
   } catch (Error& e) {
     e.AddContext("in dataset " + Name());
     throw;

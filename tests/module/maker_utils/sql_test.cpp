@@ -3,6 +3,7 @@
 #include "module/maker_utils/compat_banco.h"
 #include "module/maker_utils/sql_conditions.h"
 #include "module/maker_utils/sql_literals.h"
+#include "support/expect_error.h"
 
 #include <gtest/gtest.h>
 
@@ -16,19 +17,6 @@ namespace veiculo::maker {
 namespace {
 
 using platform::EncodeDate;
-
-// Runs `f` and expects an error of `category` whose message names `bad`.
-template <class F>
-void ExpectRefused(F f, const std::string& bad,
-                   ErrorCategory category = ErrorCategory::Validation) {
-  try {
-    f();
-    ADD_FAILURE() << "accepted " << bad;
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), category) << bad;
-    EXPECT_NE(e.message().find(bad), std::string::npos) << e.message();
-  }
-}
 
 // One query in the common form and what each dialect must receive.
 struct Case {
@@ -140,7 +128,8 @@ TEST(SqlLiterals, DateAndDateTimePerDialect) {
 
 TEST(SqlLiterals, UnknownDialectsAndValuesThatAreNoDateAreRefused) {
   for (const std::string dialect : {"", "oracle", "INFORMIX"}) {
-    ExpectRefused([&] { DataPSql(EncodeDate(2024, 1, 1), dialect); }, '"' + dialect + '"');
+    EXPECT_VEICULO_ERROR(DataPSql(EncodeDate(2024, 1, 1), dialect), ErrorCategory::Validation,
+                         '"' + dialect + '"');
     EXPECT_THROW(DataHoraPSql(EncodeDate(2024, 1, 1), dialect), Error) << dialect;
   }
   EXPECT_THROW(DataPSql(1e9, "INTERBASE"), Error);  // about the year 2.7 million
@@ -170,21 +159,27 @@ TEST(SQLEmpresaRevenda, ModeOneRestrictsTheCompaniesOnly) {
 }
 
 TEST(SQLEmpresaRevenda, RefusesMalformedKeysAndSettings) {
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.x", kDealerColumns, 2); }, "1.x");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.2,7", kDealerColumns, 2); }, "\"7\"");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.2 or 1=1", kDealerColumns, 2); }, "1.2 or 1=1");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("99999999999.1", kDealerColumns, 2); },
-                "99999999999");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.2", kDealerColumns, 3); }, "mode 3");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.2", "V.EMPRESA", 2); }, "V.EMPRESA");
-  ExpectRefused([] { SQLEmpresaRevendaBrelUtils("1.2", "V.EMPRESA;X--", 2); }, "X--");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.x", kDealerColumns, 2),
+                       ErrorCategory::Validation, "1.x");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.2,7", kDealerColumns, 2),
+                       ErrorCategory::Validation, "\"7\"");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.2 or 1=1", kDealerColumns, 2),
+                       ErrorCategory::Validation, "1.2 or 1=1");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("99999999999.1", kDealerColumns, 2),
+                       ErrorCategory::Validation, "99999999999");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.2", kDealerColumns, 3),
+                       ErrorCategory::Validation, "mode 3");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.2", "V.EMPRESA", 2), ErrorCategory::Validation,
+                       "V.EMPRESA");
+  EXPECT_VEICULO_ERROR(SQLEmpresaRevendaBrelUtils("1.2", "V.EMPRESA;X--", 2),
+                       ErrorCategory::Validation, "X--");
 }
 
 TEST(SQLEmpresaDeEmpresaRevenda, ListsEachCompanyOnce) {
   EXPECT_EQ(SQLEmpresaDeEmpresaRevenda("1.2,1.3,2.1"), "1,2");
   EXPECT_EQ(SQLEmpresaDeEmpresaRevenda("4.1"), "4");
   EXPECT_EQ(SQLEmpresaDeEmpresaRevenda(""), "NULL");  // "EMPRESA IN (NULL)" matches nothing
-  ExpectRefused([] { SQLEmpresaDeEmpresaRevenda("a.1"); }, "a.1");
+  EXPECT_VEICULO_ERROR(SQLEmpresaDeEmpresaRevenda("a.1"), ErrorCategory::Validation, "a.1");
 }
 
 TEST(SQLChaveComposta, OneTermPerKey) {
@@ -208,18 +203,18 @@ TEST(SQLChaveComposta, OneTermPerKey) {
 }
 
 TEST(SQLChaveComposta, RefusesMalformedKeysAndSettings) {
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("x.ABC", ".", "M.EMPRESA;M.MODELO", "N;S"); },
-                "x.ABC");
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("1.10,1", ".", "M.EMPRESA;M.FAMILIA", "N;N"); },
-                "\"1\"");
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("1.2.5", ".", "M.EMPRESA;M.FAMILIA", "N;N"); },
-                "2.5");
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("1.'AB", ".", "M.EMPRESA;M.MODELO", "N;S"); },
-                "'AB");
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("1.2", ".", "M.EMPRESA;M.FAMILIA", "N"); },
-                "kinds \"N\"");
-  ExpectRefused([] { SQLChaveCompostaBrelUtils("1.2", ".", "M.EMPRESA;M.FAMILIA", "N;X"); },
-                "\"X\"");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("x.ABC", ".", "M.EMPRESA;M.MODELO", "N;S"),
+                       ErrorCategory::Validation, "x.ABC");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("1.10,1", ".", "M.EMPRESA;M.FAMILIA", "N;N"),
+                       ErrorCategory::Validation, "\"1\"");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("1.2.5", ".", "M.EMPRESA;M.FAMILIA", "N;N"),
+                       ErrorCategory::Validation, "2.5");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("1.'AB", ".", "M.EMPRESA;M.MODELO", "N;S"),
+                       ErrorCategory::Validation, "'AB");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("1.2", ".", "M.EMPRESA;M.FAMILIA", "N"),
+                       ErrorCategory::Validation, "kinds \"N\"");
+  EXPECT_VEICULO_ERROR(SQLChaveCompostaBrelUtils("1.2", ".", "M.EMPRESA;M.FAMILIA", "N;X"),
+                       ErrorCategory::Validation, "\"X\"");
 }
 
 TEST(AjustaInSelect, QuotesTextValues) {
@@ -261,12 +256,14 @@ TEST(AjustaInSelect, SplitsListsAboveAThousandValues) {
 }
 
 TEST(AjustaInSelect, RefusesBadValuesAndOperators) {
-  ExpectRefused([] { AjustaInSelect("V.DEPARTAMENTO", "in", "1,a", KeyKind::Number); }, "\"a\"");
-  ExpectRefused([] { AjustaInSelect("V.DEPARTAMENTO", "in", "1;drop", KeyKind::Number); },
-                "1;drop");
-  ExpectRefused([] { AjustaInSelect("F.PACOTE", "=", "P1"); }, "\"=\"");
-  ExpectRefused([] { AjustaInSelect("F.PACOTE", "in", "'P1"); }, "'P1");
-  ExpectRefused([] { AjustaInSelect("F.PACOTE or 1=1", "in", "P1"); }, "F.PACOTE or 1=1");
+  EXPECT_VEICULO_ERROR(AjustaInSelect("V.DEPARTAMENTO", "in", "1,a", KeyKind::Number),
+                       ErrorCategory::Validation, "\"a\"");
+  EXPECT_VEICULO_ERROR(AjustaInSelect("V.DEPARTAMENTO", "in", "1;drop", KeyKind::Number),
+                       ErrorCategory::Validation, "1;drop");
+  EXPECT_VEICULO_ERROR(AjustaInSelect("F.PACOTE", "=", "P1"), ErrorCategory::Validation, "\"=\"");
+  EXPECT_VEICULO_ERROR(AjustaInSelect("F.PACOTE", "in", "'P1"), ErrorCategory::Validation, "'P1");
+  EXPECT_VEICULO_ERROR(AjustaInSelect("F.PACOTE or 1=1", "in", "P1"), ErrorCategory::Validation,
+                       "F.PACOTE or 1=1");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "module/maker_utils/export_file.h"
 #include "module/maker_utils/number_utils.h"
 #include "module/maker_utils/text_utils.h"
+#include "support/expect_error.h"
 
 #include <gtest/gtest.h>
 
@@ -22,19 +23,6 @@ namespace veiculo::maker {
 namespace {
 
 using platform::EncodeDate;
-
-// Runs `f` and expects an error of `category` whose message names `bad`.
-template <class F>
-void ExpectRefused(F f, const std::string& bad,
-                   ErrorCategory category = ErrorCategory::Validation) {
-  try {
-    f();
-    ADD_FAILURE() << "accepted " << bad;
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), category) << bad;
-    EXPECT_NE(e.message().find(bad), std::string::npos) << e.message();
-  }
-}
 
 TEST(FiltroVirgula, RemovesOnlyTheFinalComma) {
   const std::tuple<const char*, const char*> cases[] = {
@@ -113,7 +101,7 @@ TEST(StrToReal, RefusesWhatIsNotALocalNumber) {
   // dropped; it is refused instead.
   for (const char* text :
        {"1234.56", "1.23,4", "12.3456", ".123", "abc", "1,2,3", "1 000", "-", ",", "1e5"}) {
-    ExpectRefused([&] { StrToReal(text); }, std::string("'") + text + "'");
+    EXPECT_VEICULO_ERROR(StrToReal(text), ErrorCategory::Validation, std::string("'") + text + "'");
   }
 }
 
@@ -219,7 +207,7 @@ TEST_F(ExportFileTest, UnknownFieldIsNamedAndNothingIsWritten) {
   TExportaArquivo e = FixedLayout();
   e.Adiciona(std::make_unique<TGravarString>("COR", 3));
   const fs::path file = dir_ / "carga.txt";
-  ExpectRefused([&] { e.GeraArquivo(file.string(), data_); }, "COR", ErrorCategory::NotFound);
+  EXPECT_VEICULO_ERROR(e.GeraArquivo(file.string(), data_), ErrorCategory::NotFound, "COR");
   EXPECT_FALSE(fs::exists(file));
   EXPECT_EQ(FilesInDir(), 0u);
 }
@@ -229,14 +217,9 @@ TEST_F(ExportFileTest, NumberTooWideFailsAndKeepsTheEarlierFile) {
   { std::ofstream(file) << "earlier"; }
   data_.rows[0][1] = Value::Float(12345678.9);  // "12345678.90" is 11 wide
   TExportaArquivo e = FixedLayout();
-  try {
-    e.GeraArquivo(file.string(), data_);
-    ADD_FAILURE() << "no error";
-  } catch (const Error& err) {
-    EXPECT_EQ(err.category(), ErrorCategory::Validation);
-    EXPECT_NE(err.message().find("PRECO"), std::string::npos);
-    EXPECT_NE(std::string(err.what()).find("record 1"), std::string::npos);
-  }
+  // The error names the column and the record.
+  for (const char* part : {"PRECO", "record 1"})
+    EXPECT_VEICULO_ERROR(e.GeraArquivo(file.string(), data_), ErrorCategory::Validation, part);
   EXPECT_EQ(Read(file), "earlier");
   EXPECT_EQ(FilesInDir(), 1u);
 }

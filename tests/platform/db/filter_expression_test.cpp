@@ -1,4 +1,5 @@
 #include "platform/db/filter_expression.h"
+#include "support/expect_error.h"
 
 #include <gtest/gtest.h>
 
@@ -28,18 +29,6 @@ bool Match(std::string_view filter, const Row& row) {
 
 void ExpectAll(const Row& row, std::initializer_list<std::pair<const char*, bool>> cases) {
   for (const auto& [filter, expected] : cases) EXPECT_EQ(Match(filter, row), expected) << filter;
-}
-
-// The message of the veiculo::Error (validation) a call raises; "" if none.
-template <typename F>
-std::string ValidationMessage(F&& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    EXPECT_EQ(error.category(), ErrorCategory::Validation) << error.what();
-    return error.what();
-  }
-  return "";
 }
 
 TEST(FilterExpression, PrecedenceAndComparisons) {
@@ -114,18 +103,13 @@ TEST(FilterExpression, NumbersAndDatesAgainstTextsCompareAsNumbersAndDates) {
       {"FOTO = 'x'", "cannot compare blob field FOTO"},
   };
   for (const auto& [text, problem] : bad)
-    EXPECT_EQ(ValidationMessage([&] { Match(text, row); }),
-              std::string("filter expression: ") + problem + ": " + text);
+    EXPECT_VEICULO_ERROR(Match(text, row), ErrorCategory::Validation,
+                         std::string("filter expression: ") + problem + ": " + text);
 }
 
 TEST(FilterExpression, UnknownFieldsRaiseTheResolversError) {
-  try {
-    Match("EMPRESA = 1 and FORMULA = 'A'", {{"EMPRESA", Value::Integer(1)}});
-    ADD_FAILURE() << "an unknown field was accepted";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.category(), ErrorCategory::NotFound);
-    EXPECT_EQ(std::string(error.what()), "no field FORMULA");
-  }
+  EXPECT_VEICULO_ERROR(Match("EMPRESA = 1 and FORMULA = 'A'", {{"EMPRESA", Value::Integer(1)}}),
+                       ErrorCategory::NotFound, "no field FORMULA");
 }
 
 TEST(FilterExpression, EmptyTextMatchesEveryRowAndFieldNamesAreListedOnce) {
@@ -150,8 +134,9 @@ TEST(FilterExpression, LongChainsAndDeepNesting) {
   EXPECT_TRUE(Match(nested, {{"A", Value::Integer(1)}}));
   // The 201st "(" (offset 200) is one level past the limit of 200.
   const std::string too_deep = std::string(300, '(') + "A = 1" + std::string(300, ')');
-  EXPECT_EQ(ValidationMessage([&] { FilterExpression::Parse(too_deep); }),
-            "filter expression: expression nested too deeply at position 201: " + too_deep);
+  EXPECT_VEICULO_ERROR(
+      FilterExpression::Parse(too_deep), ErrorCategory::Validation,
+      "filter expression: expression nested too deeply at position 201: " + too_deep);
 }
 
 TEST(FilterExpression, ParseErrorsNameTheProblemAndItsPosition) {
@@ -173,8 +158,8 @@ TEST(FilterExpression, ParseErrorsNameTheProblemAndItsPosition) {
       {"NOME = '\xC3\xA3' \xC2\xA7 1", "unexpected character '\xC2\xA7' at position 12"},
   };
   for (const auto& [text, problem] : cases)
-    EXPECT_EQ(ValidationMessage([&] { FilterExpression::Parse(text); }),
-              std::string("filter expression: ") + problem + ": " + text);
+    EXPECT_VEICULO_ERROR(FilterExpression::Parse(text), ErrorCategory::Validation,
+                         std::string("filter expression: ") + problem + ": " + text);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "platform/format/convert.h"
+#include "support/expect_error.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +22,8 @@ constexpr double k31Jan2024 = 45322;
 void ExpectRejected(std::initializer_list<const char*> bad,
                     const std::function<void(const std::string&)>& parse, const char* suffix) {
   for (const char* text : bad) {
-    try {
-      parse(text);
-      ADD_FAILURE() << "accepted '" << text << "'";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.category(), ErrorCategory::Validation);
-      EXPECT_EQ(e.message(), "'" + std::string(text) + "' " + suffix);
-    }
+    EXPECT_VEICULO_ERROR(parse(text), ErrorCategory::Validation,
+                         "'" + std::string(text) + "' " + suffix);
   }
 }
 

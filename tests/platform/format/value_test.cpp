@@ -1,4 +1,5 @@
 #include "veiculo/value.h"
+#include "support/expect_error.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +40,9 @@ TEST_F(ValueTest, ConversionsBetweenKinds) {
   EXPECT_EQ(Value::DateTime(k31Jan2024 + 0.75).AsText(), "31/01/2024 18:00:00");
   EXPECT_EQ(Value::Text("31/01/2024 18:00").AsDateTime(), k31Jan2024 + 0.75);
   EXPECT_EQ(Value::Text("12,5").AsFloat(), 12.5);
-  try {
-    Value::Text("12,5").AsInteger();  // an integer field reads integers only
-    FAIL() << "no error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-    EXPECT_EQ(e.message(), "'12,5' is not a valid integer value");
-  }
+  // An integer field reads integers only.
+  EXPECT_VEICULO_ERROR(Value::Text("12,5").AsInteger(), ErrorCategory::Validation,
+                       "'12,5' is not a valid integer value");
   EXPECT_THROW(Value::Text("").AsFloat(), Error);  // empty text is not null
   EXPECT_THROW(Value::Text("31/13/2024").AsDateTime(), Error);
   EXPECT_THROW(Value::Blob("1").AsInteger(), Error);

@@ -1,0 +1,408 @@
+#pragma once
+// TddmVeiculoCompartilhadoBDImpl: the module behind the public interface
+// TddmVeiculoCompartilhadoBD (veiculo/ddm_veiculo_compartilhado_bd.h, where
+// the operations' contracts are). It owns the components (SQL datasets
+// "sds...", providers "dsp...", client datasets "cds..."), the value holders,
+// the caches and the helpers every subsystem shares; each subsystem defines
+// its operations in its own folder.
+//
+// The components are members of the same names and are also found by name
+// (FindComponent), as some operations address them that way. Hosts use the
+// interface; tests and the host's demo reach the components through this class.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "veiculo/ddm_veiculo_compartilhado_bd.h"
+
+namespace veiculo {
+
+namespace platform {
+class Component;
+class DataSet;
+class SqlDataSet;
+class Provider;
+class ClientDataSet;
+}  // namespace platform
+
+namespace costing {
+struct DatasCusteio;
+struct LinhaCusteio;
+struct AvaliacaoCusteio;
+}  // namespace costing
+
+class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
+ public:
+  TddmVeiculoCompartilhadoBDImpl();
+  ~TddmVeiculoCompartilhadoBDImpl() override;
+
+  // ---- Module frame ----
+  void InicializaDM() override;
+  void FinalizaDM() override;
+  void AtribuiConexao(Connection* pfConexao) override;
+  void SetaSQLConnection() override;
+  void LimpaSQLConnection() override;
+  void FechaSds(const std::string& pNomeSds) override;
+  void AlteraCommandText(const std::string& pNomeCds, const std::string& pCommandText) override;
+  // ---- Parameters, permissions, vehicle ----
+  bool LerParametro(int32_t pfEmpresa, int32_t pfRevenda) override;
+  bool LerParametroServer(int32_t pfEmpresa, int32_t pfRevenda, DataPacket& pcdsParametro,
+                          DataPacket& pcdsRevenda, int32_t& pUB, int32_t& pUF,
+                          double& pPis_Cofins) override;
+  std::variant<DataPacket, int32_t> BuscaCdsParametro() override;
+  bool PermissaoFuncao(int32_t pfUsuario, int32_t pfFuncao) override;
+  void BuscaMarca(int32_t pfEmpresa, int32_t pfRevenda) override;
+  bool LerVeiculo(int32_t pfEmpresa, const std::string& pfVeiculo, bool pfUtilizaFindKey) override;
+  bool LerVeiculoServer(int32_t pfEmpresa, const std::string& pfVeiculo, DataPacket& pcdsVeiculo,
+                        DataPacket& pcdsFormulaLinha, bool pfUtilizaFindKey) override;
+  // ---- Cost value sources: invoices, present value, registry values ----
+  double BuscaValorNotaEntrada(int32_t pfEmpresa, int32_t pfRevenda,
+                               const std::string& pfIncidencia,
+                               DateTime PDataProcessamento) override;
+  double BuscaValorNotaSaida(int32_t pfEmpresa, int32_t pfRevenda,
+                             const std::string& pfIdentificacao,
+                             const std::string& pfSomarICMSPartRemeDest) override;
+  double BuscaValorPresente(int32_t pfEmpresa, int32_t pfIndice, double pfValor, DateTime pfData1,
+                            DateTime pfData2, const std::string& pfIncidencia,
+                            const std::string& veiculo) override;
+  double CalculaValorPresente(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice,
+                              const std::string& pfIncidencia, const std::string& pfVeiculo,
+                              double pfValor, DateTime pfData1, DateTime pfData2) override;
+  double BuscaValorCadastroModelos(int32_t PEmpresa, bool PUsaPrecoEdicao, bool PUsaPrecoPacote,
+                                   int32_t PRevenda) override;
+  double BuscaValorEdicao(int32_t PEmpresa, const std::string& PModelo,
+                          const std::string& PTipoPintura, const std::string& PEdicao,
+                          int32_t PAnoModelo) override;
+  double BuscaValorPacote(int32_t PEmpresa, const std::string& PPacote, int32_t pAnomodelo,
+                          const std::string& pTipoPintura) override;
+  double SomaOpcionais(int32_t pfEmpresa, const std::string& pfConsideraOpc,
+                       const std::string& pfChassi) override;
+  double BuscarValorFichaGama(int32_t Empresa, const std::string& Modelo,
+                              const std::string& Chassi) override;
+  bool UtilizaNissanDI(const std::string& pfEmpresa, const std::string& pfRevenda) override;
+  bool SituacoesVeiculoEstoqueDisponivelVenda(const std::string& pfSituacao) override;
+  // ---- Proposal support: lookups, messages, contacts, reservations ----
+  void GravaMensagem(DateTime pfDataProcessamento, int32_t pfEmpresa, int32_t pfRevenda,
+                     int32_t pfUsuarioOri, int32_t pfUsuarioDes, int32_t pfProposta,
+                     const std::string& pfAssunto, const std::string& pfMensagem) override;
+  int32_t BuscaProposta(int32_t pfEmpresa, int32_t& pfRevenda, const std::string& pfVeiculo,
+                        int32_t pfCliente) override;
+  void BuscaDadosProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                          int32_t& pfContato, int32_t& pfCliente, std::string& pfVeiculo,
+                          int32_t& pfPropostaFIB, std::string& pfTipoVenda) override;
+  std::string BuscaSituacaoProposta(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                    std::string& pfDescricao) override;
+  int32_t BuscaNegociacao(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) override;
+  int32_t BuscaRevendaProposta(int32_t pfEmpresa, int32_t pfProposta,
+                               const std::string& pfVeiculo) override;
+  std::string BuscaAcessoriosProposta(Connection* pfConexao, int32_t pfEmpresa, int32_t pfRevenda,
+                                      int32_t pfProposta, int32_t pfNegociacao) override;
+  int32_t BuscaUsuarioVendedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) override;
+  int32_t BuscaFornecedor(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                          const std::string& pfTipo) override;
+  void CongelaValoresDaProposta(const std::string& pfChassi, int32_t pfEmpresa, int32_t pfRevenda,
+                                int32_t pfProposta) override;
+  bool GravaDiferencaAvaliacaoSaida(const std::string& pfBancoDados,
+                                    const std::string& pfDataProcessamento, int32_t pfEmpresa,
+                                    int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao,
+                                    int32_t pfDifAvaliacaoSaida) override;
+  void AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfContato, int32_t pfProposta,
+                       const std::string& pfSituacao, const std::string& pfFormaContato) override;
+  int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
+                           int32_t pfStatusAtual, DateTime pfDataReferencia) override;
+  // ---- Incidence resolution ----
+  double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                         int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha, double pfPercentual,
+                         DateTime pfDataProcessamento, bool pfAux,
+                         const std::string& pfTipo) override;
+  DateTime BuscaReferencia(const std::string& pfVeiculo, const std::string& pfFormula,
+                           int32_t pfEmpresa, int32_t pfLinha,
+                           DateTime pfDataProcessamento) override;
+  double BuscaPercentualVariavel(int32_t pfEmpresa, int32_t pfLinhaFormula,
+                                 const std::string& pfFormula, double pfPercHistorico,
+                                 double pfPercPresente, double pfPercMargemP, double pfPercMargemH,
+                                 double pfPercLucroBrutoP, double pfPercLucroBrutoH,
+                                 bool& pfEhVariavel) override;
+  // ---- Bonus, subsidy, rebate, return and commission ----
+  std::string BuscaDadosBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                              const std::string& pfModelo, const std::string& pfEdicao,
+                              const std::string& pfPacote, const std::string& pfDataCompra,
+                              const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
+                              int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus,
+                              int32_t pfTipo) override;
+  double BuscaValorBonus(const std::string& pfVeiculo, const std::string& pfChassi,
+                         const std::string& pfModelo, const std::string& pfEdicao,
+                         const std::string& pfPacote, const std::string& pfDataCompra,
+                         const std::string& pfDataVenda, int32_t pfEmpresa, int32_t pfAnoFab,
+                         int32_t pfAnoMod, int32_t pfPortas, const std::string& pfBonus) override;
+  double BuscaSubsidios(int32_t pfEmpresa, int32_t pfDias, int32_t pfLinha, int32_t pfIndice,
+                        const std::string& pfFormula, const std::string& pfVeiculo,
+                        const std::string& pfSubsidio, DateTime pfDataProcessamento) override;
+  double BuscaRebate(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfIndice, int32_t pfDias,
+                     DateTime pfDataInicio, DateTime pfDataFim) override;
+  double BuscaRetorno(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo) override;
+  double BuscaRetornoLinha(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                           const std::string& pfTipoRetorno) override;
+  double BuscaComissaoVendedor(int32_t pfEmpresa, int32_t pfRevenda,
+                               const std::string& pfVeiculo) override;
+  // ---- Costing evaluation ----
+  DataPacket CalculaCusteio(int32_t pEmpresa, int32_t pE, int32_t pR, const std::string& pV,
+                            const std::string& pF, double& pControleNovo, double& pValor_PV,
+                            double& pLucroHistorico, double& pLucroPresente, double& pValorPresente,
+                            double& pPercHistoricoPV, double& pPercPresentePV,
+                            double& pPercLucroBrutoP, double& pPercLucroBrutoH,
+                            double& pPercMargemP, double& pPercMargemH, double& pPercPresente,
+                            double& pPercHistorico, double& pCustoPresente, double& pCustoHistorico,
+                            double& pMargemP, double& pMargemH, double& pLucroBrutoP,
+                            double& pLucroBrutoH, const DataPacket& pcdsCusteio,
+                            const DataPacket& pcdsDatas,
+                            const DataPacket& pcdsLocalCadastro) override;
+  double CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                               const std::string& pfFormula, DateTime pfDataProcessamento) override;
+  // ---- Vehicle cost calculation and persistence ----
+  std::string CalculoCustoVeiculo(Connection* pfConexao, const std::string& pfBancoDados,
+                                  const std::string& pfVeiculo, DateTime pfDataRef,
+                                  int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  int32_t pfNegociacao) override;
+  double CalculaCustoContabil(int32_t PEmpresa, int32_t PRevenda, const std::string& PVeiculo,
+                              const std::string& PFormula, DateTime PDataProcessamento,
+                              const std::string& PTipo) override;
+  double BuscaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento) override;
+  // ---- Calculation query ----
+  std::string BuscaCalculoVeiculo(Connection* pfConexao, DataPacket& pfCDSFormula,
+                                  int32_t pfEmpresa, const std::string& pfVeiculo,
+                                  double pfValVenda) override;
+
+  // The calculation query on a client dataset of the caller's.
+  std::string BuscaCalculoVeiculo(Connection* pfConexao, platform::ClientDataSet& pfCDSFormula,
+                                  int32_t pfEmpresa, const std::string& pfVeiculo,
+                                  double pfValVenda);
+
+  // ---- Value holders ----
+#define HOLDER(type, field)                     \
+  type Get##field() const override {            \
+    return field;                               \
+  }                                             \
+  void Set##field(const type& value) override { \
+    field = value;                              \
+  }
+#define HOLDER_NO_ACCESSORS(type, field)
+#include "veiculo/value_holders.inc"
+#undef HOLDER
+#undef HOLDER_NO_ACCESSORS
+  double getrPbDeflacaoPagamento() const override {
+    return rPbDeflacaoPagamento;
+  }
+  void setrPbDeflacaoPagamento(double value) override {
+    rPbDeflacaoPagamento = value;
+  }
+  std::vector<ValueHolder> ValueHolders() const override;
+
+  // ---- Component handlers ----
+  // The open-time hook of every SQL dataset: adapts its text to the dialect.
+  void sdsPadraoBeforeOpen(platform::DataSet& DataSet);
+  // Handlers of cdsProposta, installed when the module is created.
+  void cdsPropostaAfterPost(platform::DataSet& DataSet);
+  void cdsPropostaAfterCancel(platform::DataSet& DataSet);
+  void cdsPropostaAfterDelete(platform::DataSet& DataSet);
+
+  // ---- Components ----
+  // Finds an owned component by name, without regard to letter case; nullptr when absent.
+  platform::Component* FindComponent(const std::string& name) const;
+  // Every owned component in component order.
+  const std::vector<std::unique_ptr<platform::Component>>& Components() const {
+    return components_;
+  }
+
+  // Free SQL datasets (SQL set per call) and their providers and client datasets.
+  platform::SqlDataSet* sdsAux = nullptr;
+  platform::SqlDataSet* sdsConsulta = nullptr;
+  platform::SqlDataSet* sdsExecuta = nullptr;
+  platform::SqlDataSet* sdsAuxiliar = nullptr;
+  platform::SqlDataSet* sdsConsultaLoc = nullptr;
+  platform::SqlDataSet* sdsEstoqueIntermediario = nullptr;
+  platform::SqlDataSet* sdsAuxConsulta = nullptr;
+  platform::Provider* dspAux = nullptr;
+  platform::Provider* dspConsulta = nullptr;
+  platform::Provider* dspExecuta = nullptr;
+  platform::Provider* dspAuxiliar = nullptr;
+  platform::Provider* dspEstoqueIntermediario = nullptr;
+  platform::ClientDataSet* cdsAuxiliar = nullptr;
+  platform::ClientDataSet* cdsEstoqueIntermediario = nullptr;
+
+  // Fixed queries: SQL dataset, provider and client dataset of each stem.
+#define VEICULO_COMPONENT_TRIPLE(stem)       \
+  platform::SqlDataSet* sds##stem = nullptr; \
+  platform::Provider* dsp##stem = nullptr;   \
+  platform::ClientDataSet* cds##stem = nullptr;
+  VEICULO_COMPONENT_TRIPLE(Veiculo)
+  VEICULO_COMPONENT_TRIPLE(FormulaLinha)
+  VEICULO_COMPONENT_TRIPLE(Linha)
+  VEICULO_COMPONENT_TRIPLE(Despesa)
+  VEICULO_COMPONENT_TRIPLE(Indice)
+  VEICULO_COMPONENT_TRIPLE(Indice1)
+  VEICULO_COMPONENT_TRIPLE(ValorIndice)
+  VEICULO_COMPONENT_TRIPLE(Movimento)
+  VEICULO_COMPONENT_TRIPLE(MovimentoVeiculo)
+  VEICULO_COMPONENT_TRIPLE(Bonus)
+  VEICULO_COMPONENT_TRIPLE(BonusPacote)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcional)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcionalSem)
+  VEICULO_COMPONENT_TRIPLE(BonusEdicao)
+  VEICULO_COMPONENT_TRIPLE(BonusRevenda)
+  VEICULO_COMPONENT_TRIPLE(BonusOpcVei)
+  VEICULO_COMPONENT_TRIPLE(Retorno)
+  VEICULO_COMPONENT_TRIPLE(RetornoTotal)
+  VEICULO_COMPONENT_TRIPLE(Parametro)
+  VEICULO_COMPONENT_TRIPLE(Revenda)
+  VEICULO_COMPONENT_TRIPLE(RevendaOrigem)
+  VEICULO_COMPONENT_TRIPLE(Subsidio)
+  VEICULO_COMPONENT_TRIPLE(SubsidioPeriodo)
+  VEICULO_COMPONENT_TRIPLE(Edicao)
+  VEICULO_COMPONENT_TRIPLE(Proposta)
+#undef VEICULO_COMPONENT_TRIPLE
+  // Packages are read directly from their SQL datasets (no client dataset).
+  platform::SqlDataSet* sdsPacote = nullptr;
+  platform::Provider* dspPacote = nullptr;
+  platform::SqlDataSet* sdsPacoteAno = nullptr;
+  platform::Provider* dspPacoteAno = nullptr;
+
+  // Client datasets the module builds in memory as caches (not components):
+  // the valued stock list and the optional sums.
+  platform::ClientDataSet* cdsPvEstoqueIntermediario = nullptr;
+  platform::ClientDataSet* cdsPvOpcionais = nullptr;
+
+  // ---- Frame state ----
+  Connection* GetConexao() const override {
+    return Conexao;
+  }
+  const std::string& BancoDados() const override {
+    return sPvBancoDados;
+  }
+  void SetClock(Clock clock) override {
+    clock_ = std::move(clock);
+  }
+  DateTime Agora() const {
+    return clock_();
+  }
+
+ private:
+  friend class ModuleTestPeer;  // tests reach private state and helpers through it
+
+  void CriaComponentes();
+
+  // Cost value sources used inside the module only.
+  double BuscaValorDespesas(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                            const std::string& pfTipoValor, DateTime pfDataProcessamento,
+                            const std::string& pfFiltro);
+  double BuscaVendaInterna(const std::string& pfBancoDados, int32_t pfEmpresa,
+                           const std::string& pfChassi, const std::string& pfTransacoes,
+                           DateTime pfDataInicial, DateTime pfDataFinal);
+  double BuscaValorDeflacaoPagamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                     int32_t pfNegociacao, int32_t pfIndice,
+                                     DateTime pfDataReferencia);
+  double BuscaIndice(int32_t pfEmpresa, int32_t pfIndice, DateTime pfData);
+
+  // Proposal support used inside the module only.
+  // Called by the F&I closing import when the financing is approved.
+  void ProrrogaReservaAprovacaoFI(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  DateTime pfDataProcessamento);
+  void GravaHistoricoReserva(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfVeiculo,
+                             DateTime pfDataAlteracao, int32_t pfHoras);
+  void InstalaEventosProposta();
+  // Time stamp of the last message this instance wrote (0: none yet).
+  DateTime tPvUltimaMensagem = 0;
+
+  // Incidence resolution used inside the module only.
+  // The what-if amount of a line from the current row of a client's packet
+  // (pfDados) instead of the database; see src/costing/incidence_local.cpp.
+  double BuscaIncidenciaLocal(platform::DataSet& pfDados, const std::string& pfIncidencia,
+                              bool pfMantemAlterado, double pfValorFixo, double pfPercentual,
+                              double pfValorAlterado);
+  // The line being resolved, with the dates BuscaIncidencia works with
+  // (defined in src/costing/incidence_line.h).
+  struct LinhaIncidencia;
+  double ValorCodigoIncidencia(const LinhaIncidencia& pfLinha);
+  double ValorLinhasBase(const LinhaIncidencia& pfLinha);
+  double ValorPisCofinsVenda(const LinhaIncidencia& pfLinha);
+  double ValorRebateNotaEntrada(const LinhaIncidencia& pfLinha);
+  double ValorPlanilhaBonus(const LinhaIncidencia& pfLinha);
+  double AplicaRegrasValor(const LinhaIncidencia& pfLinha, double pfValor);
+
+  // Costing evaluation used inside the module only (the dates, line and
+  // totals it works with are in src/costing/costing_line.h).
+  // The present value of a line whose incidence is neither "K" nor "8":
+  // VAL_HISTORICO carried from the line's reference date to the end date
+  // (D2 for base lines, D1 otherwise), in two legs for reference "R".
+  double ValorPresenteLinha(int32_t pE, int32_t pR, const std::string& pV, const std::string& pF,
+                            const costing::DatasCusteio& pDatas,
+                            const costing::LinhaCusteio& pLinha);
+  // The percentage of the current costing row: its bands' (posted into the
+  // row and cdsFormulaLinha, the financial base recomputed) or its own.
+  double PercentualLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao,
+                                const costing::LinhaCusteio& pLinha);
+  // The historic and present amounts of the current costing row.
+  void ValoresLinhaCusteio(costing::AvaliacaoCusteio& pAvaliacao, costing::LinhaCusteio& pLinha,
+                           double pPercentual);
+
+  // Vehicle cost used inside the module only (the state of one costing is
+  // defined in src/costing/vehicle_cost.h).
+  struct CustoVeiculo;
+  // The vehicle's columns and the dealer's settings the costing works with.
+  void LeVeiculoCusto(CustoVeiculo& pCusto);
+  // The sale value (dPbValorVenda), its present value and the proposal and
+  // negotiation in context (iPvProposta, iPvNegociacao).
+  void ValorVendaCusto(CustoVeiculo& pCusto);
+  void ValorVendaCadastro(CustoVeiculo& pCusto);
+  void ValorVendaNotaSaida(CustoVeiculo& pCusto);
+  void PropostaCusto(CustoVeiculo& pCusto);
+  // The current line of cdsFormulaLinha evaluated, added to the totals and
+  // written; deleted lines and the base lines "(" and ")" write nothing.
+  void AvaliaLinhaCusto(CustoVeiculo& pCusto);
+  // The line's percentage; a band percentage is posted into cdsFormulaLinha
+  // and the financial base recomputed with it.
+  double PercentualLinhaCusto(CustoVeiculo& pCusto, int32_t pLinha);
+  void GravaLinhaCusto(const CustoVeiculo& pCusto, const costing::LinhaCusteio& pLinha,
+                       double pPercentual, const std::string& pClienteFI);
+  void ExecutaCusto(const std::string& pSql);
+
+  // Due dates of payment conditions and holiday minutes of the calendar.
+  DateTime CalculaDataVencimento(int32_t pfEmpresa, int32_t pfCondicao, DateTime pfData);
+  int32_t NroFeriados(const std::string& pfBancoDados, int32_t pfEmpresa, int32_t pfRevenda,
+                      DateTime pfDiaMarcado, DateTime pfDataInicial, DateTime pfDataFinal);
+  // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
+  std::string AddSQL(const std::string& value, const std::string& type) const;
+
+  // Reads that leave the loaded state alone, used inside the module only.
+  // The cost adjustments of a vehicle code in one company (the accounting
+  // cost's); SomaAjustes is the sum both readings share, pfFiltroEmpresa ""
+  // or a condition on MV.EMPRESA.
+  double BuscaAjustesEmpresa(int32_t pfEmpresa, const std::string& pfVeiculo,
+                             DateTime pfDataProcessamento);
+  double SomaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento,
+                     const std::string& pfFiltroEmpresa);
+  // One column of a dealer's parameter row (VEI_PARAMETRO), read without
+  // disturbing the parameters LerParametro loaded; "" without a row.
+  std::string ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfColuna);
+
+  Connection* Conexao = nullptr;
+  std::string sPvBancoDados;
+  int32_t iPvEmpresaAnt = -1;
+  int32_t iPvRevendaAnt = -1;
+  Clock clock_;
+
+#define HOLDER(type, field) type field{};
+#define HOLDER_NO_ACCESSORS(type, field) type field{};
+#include "veiculo/value_holders.inc"
+#undef HOLDER
+#undef HOLDER_NO_ACCESSORS
+  double rPbDeflacaoPagamento = 0;
+
+  std::vector<std::unique_ptr<platform::Component>> components_;
+  std::vector<std::unique_ptr<platform::ClientDataSet>> caches_;
+};
+
+}  // namespace veiculo
