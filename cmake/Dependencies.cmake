@@ -31,6 +31,9 @@ target_link_libraries(veiculo_soci INTERFACE
 if(VEICULO_BUILD_TESTS)
   find_package(GTest REQUIRED)
   find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
+  # Debian builds cpp-httplib as a shared library next to its header.
+  find_library(HTTPLIB_LIBRARY cpp-httplib REQUIRED)
+  find_package(Threads REQUIRED)
 endif()
 if(VEICULO_BUILD_BENCH)
   find_package(benchmark REQUIRED)

@@ -291,6 +291,38 @@ class TddmVeiculoCompartilhadoBD {
                                           int32_t pfEmpresa, const std::string& pfVeiculo,
                                           double pfValVenda) = 0;
 
+  // ---- F&I Brasil sale lifecycle ----
+  // Each reads the dealer's F&I settings (VEI_PARAMETRO: store key and id,
+  // base URL of the services), runs one F&I Brasil command and turns its
+  // outcome into a status text: "OK", or the service's status code, " - " and
+  // its message. Missing credentials give "Id da loja inválido!" / "Key
+  // inválida!", a missing base URL "Url do Webservice inválido!"; where an
+  // operation turns errors into text, a transport error or a timeout gives
+  // the error's text (what failed and the endpoint).
+  virtual std::string StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  // Starts the F&I sale of a proposal: the stock vehicle pfVeiculo (or, when
+  // empty, the vehicle the proposal wants) and the customer. "OK"; the
+  // refusal text; or, when the customer record lacks required data, the
+  // list "Informações Obrigatórias:" and one line per missing datum.
+  // Database and credential errors raise.
+  virtual std::string IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                     const std::string& pfVeiculo, double pfValor) = 0;
+  // "chassi;cpfVendedor;numeroPropostaDMS;propostaId;dataInicioVenda" and
+  // CR LF per open sale; empty when none or refused. Errors raise.
+  virtual std::string VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda) = 0;
+  // The service's state of the proposal's sale; -1 on refusal or error.
+  virtual int32_t StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) = 0;
+  virtual std::string ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                      int32_t pfPropostaFIB) = 0;
+  virtual std::string FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                   int32_t pfNota, DateTime pfDataProcessamento) = 0;
+  virtual std::string CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                         int32_t pfNota) = 0;
+  // Tells the service whether the dealer accepted a closed sale (pfStatus 0).
+  virtual std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda,
+                                              int32_t pfProposta, int32_t pfPropostaFIB,
+                                              int32_t pfStatus, const std::string& pfChassi) = 0;
+
   // ---- Value holders: Get<field> / Set<field> ----
   // Named fields through which the host passes inputs to operations and reads
   // their results (the list is in veiculo/value_holders.inc).

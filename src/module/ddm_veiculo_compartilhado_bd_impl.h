@@ -181,6 +181,21 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
                                   int32_t pfEmpresa, const std::string& pfVeiculo,
                                   double pfValVenda);
 
+  // ---- F&I Brasil sale lifecycle ----
+  std::string StatusFIB(int32_t pfEmpresa, int32_t pfRevenda) override;
+  std::string IniciaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                             const std::string& pfVeiculo, double pfValor) override;
+  std::string VendasAndamentoFIB(int32_t pfEmpresa, int32_t pfRevenda) override;
+  int32_t StatusVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta) override;
+  std::string ReabrirVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfPropostaFIB) override;
+  std::string FaturaPedido(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta, int32_t pfNota,
+                           DateTime pfDataProcessamento) override;
+  std::string CancelaFaturamento(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                 int32_t pfNota) override;
+  std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                      int32_t pfPropostaFIB, int32_t pfStatus,
+                                      const std::string& pfChassi) override;
+
   // ---- Value holders ----
 #define HOLDER(type, field)                     \
   type Get##field() const override {            \
@@ -387,6 +402,16 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // One column of a dealer's parameter row (VEI_PARAMETRO), read without
   // disturbing the parameters LerParametro loaded; "" without a row.
   std::string ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfColuna);
+
+  // F&I Brasil settings used inside the module only.
+  // Store id, key and base URL of the dealer, and the return accounts and
+  // types (iPvContaRetorno..., sPvTipoCortesia, sPvTipoInterna) the closing
+  // import reads; empty and 0 without a settings row.
+  void BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey, std::string& pfUrl,
+                         int32_t pfEmpresa, int32_t pfRevenda);
+  // The dealer's CNPJ and Avonale URL; true when the Avonale integration is on.
+  bool BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda, std::string& pfCNPJ,
+                          std::string& pfUrl);
 
   Connection* Conexao = nullptr;
   std::string sPvBancoDados;

@@ -3,6 +3,8 @@
 // the module class that tests check but hosts never see.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/module_under_test.h"
 
@@ -62,6 +64,23 @@ class ModuleTestPeer {
   void GravaHistoricoReserva(int32_t empresa, int32_t revenda, const std::string& veiculo,
                              double data_alteracao, int32_t horas) {
     m_.GravaHistoricoReserva(empresa, revenda, veiculo, data_alteracao, horas);
+  }
+
+  // F&I Brasil settings.
+  void BuscaIdLojaKeyFIB(std::string& id_loja, std::string& key, std::string& url, int32_t empresa,
+                         int32_t revenda) {
+    m_.BuscaIdLojaKeyFIB(id_loja, key, url, empresa, revenda);
+  }
+  bool BuscaParametrosFIA(int32_t empresa, int32_t revenda, std::string& cnpj, std::string& url) {
+    return m_.BuscaParametrosFIA(empresa, revenda, cnpj, url);
+  }
+  std::vector<int32_t> ContasRetornoFIB() const {
+    return {m_.iPvContaRetorno,       m_.iPvContaRetornoOutros,   m_.iPvContaRetornoTAC,
+            m_.iPvContaRetornoPLUS,   m_.iPvContaRetornoPlusMeta, m_.iPvContaRetornoSEGURO,
+            m_.iPvContaRetornoRebate, m_.iPvContaRetornoCortesia};
+  }
+  std::pair<std::string, std::string> TiposRetornoFIB() const {
+    return {m_.sPvTipoCortesia, m_.sPvTipoInterna};
   }
 
   // Incidence resolution.

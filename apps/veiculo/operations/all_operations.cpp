@@ -17,6 +17,7 @@ const Registry& HostOperations() {
     RegisterBonusOperations(r);
     RegisterCalculationQueryOperations(r);
     RegisterProposalOperations(r);
+    RegisterFiBrasilOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();

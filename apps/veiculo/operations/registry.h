@@ -70,6 +70,7 @@ void RegisterIncidenceOperations(Registry& registry);
 void RegisterCalculationQueryOperations(Registry& registry);
 void RegisterCostingOperations(Registry& registry);
 void RegisterVehicleCostOperations(Registry& registry);
+void RegisterFiBrasilOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"

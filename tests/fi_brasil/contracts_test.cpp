@@ -1,0 +1,196 @@
+// The Status and Venda port types against a service played on 127.0.0.1:
+// the SOAPAction of every operation, and how replies fill the result types.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "fi_brasil/contracts/fi_settings.h"
+#include "fi_brasil/contracts/fi_status.h"
+#include "fi_brasil/contracts/fi_venda.h"
+#include "platform/settings.h"
+#include "support/soap_test_server.h"
+#include "veiculo/error.h"
+
+namespace veiculo::fi_brasil {
+namespace {
+
+using testing::SoapAnswer;
+using testing::SoapEnvelope;
+using testing::SoapRequestSeen;
+using testing::SoapTestServer;
+
+// A reply whose "return" sits in the result namespace under a prefix of its own.
+SoapTestServer ReplyingWith(const std::string& return_content) {
+  return SoapTestServer([return_content](const SoapRequestSeen&) {
+    return SoapAnswer{200,
+                      SoapEnvelope("<ns:resposta xmlns:ns=\"urn:svc\"><ns:return "
+                                   "xmlns:ax21=\"urn:res\" xmlns:ax23=\"urn:out\">" +
+                                   return_content + "</ns:return></ns:resposta>"),
+                      std::chrono::milliseconds(0)};
+  });
+}
+
+FIHeader Header() {
+  FIHeader header;
+  header.Set_idLoja("L1");
+  header.Set_key("K1");
+  return header;
+}
+
+TEST(FiContracts, EveryOperationIsPostedWithItsOwnSoapAction) {
+  SoapTestServer server = ReplyingWith("<statusCode>0</statusCode>");
+  auto venda = GetVendaPortType(false, server.Url("Venda.VendaHttpSoap11Endpoint/"), nullptr);
+  auto status = GetStatusPortType(false, server.Url("Status.StatusHttpSoap11Endpoint/"), nullptr);
+  const FIHeader h = Header();
+  const std::vector<std::pair<std::string, std::function<void()>>> calls = {
+      {"status", [&] { status->status(h); }},
+      {"getVersion", [&] { status->getVersion(h); }},
+      {"reabrirVenda", [&] { venda->reabrirVenda(h, 7); }},
+      {"faturaPedido", [&] { venda->faturaPedido(h, 7, 8, "2025-03-14"); }},
+      {"statusVenda", [&] { venda->statusVenda(h, 7); }},
+      {"fechaVenda", [&] { venda->fechaVenda(h, 7); }},
+      {"fechaVendaConfirma", [&] { venda->fechaVendaConfirma(h, 0, "ok", 9, 7, "C1"); }},
+      {"cancelaPedido", [&] { venda->cancelaPedido(h, 7); }},
+      {"iniciaVenda", [&] { venda->iniciaVenda(h, {}, {}, {}); }},
+      {"vendasEmAndamento", [&] { venda->vendasEmAndamento(h); }},
+      {"cancelaVenda", [&] { venda->cancelaVenda(h, 7); }},
+      {"cancelaFaturamento", [&] { venda->cancelaFaturamento(h, 7, 8); }},
+  };
+  for (const auto& [operation, call] : calls) call();
+  const auto seen = server.Requests();
+  ASSERT_EQ(seen.size(), calls.size());
+  for (size_t i = 0; i < calls.size(); ++i) {
+    EXPECT_EQ(seen[i].soap_action, "\"urn:" + calls[i].first + "\"");
+    EXPECT_NE(seen[i].body.find(":" + calls[i].first + " "), std::string::npos) << seen[i].body;
+    EXPECT_EQ(seen[i].path,
+              i < 2 ? "/Status.StatusHttpSoap11Endpoint/" : "/Venda.VendaHttpSoap11Endpoint/");
+  }
+}
+
+TEST(FiContracts, ResultsReadMessageAndStatusByLocalName) {
+  struct Case {
+    std::string content;
+    int32_t status;
+    bool status_given;
+    std::string message;
+    bool message_given;
+  };
+  const std::vector<Case> cases = {
+      {"<ax21:message>Loja bloqueada</ax21:message><ax21:statusCode>5</ax21:statusCode>", 5, true,
+       "Loja bloqueada", true},
+      {"<message>ok</message><statusCode>0</statusCode>", 0, true, "ok", true},
+      // "message_" is the property's name, not the element's: not recognised.
+      {"<message_>x</message_><statusCode>3</statusCode>", 3, true, "", false},
+      {"<message xsi:nil=\"true\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"/>", 0,
+       false, "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.content);
+    SoapTestServer server = ReplyingWith(c.content);
+    FIResult result = GetStatusPortType(false, server.Url(), nullptr)->status(Header());
+    EXPECT_EQ(result.statusCode, c.status);
+    EXPECT_EQ(result.statusCode_Specified, c.status_given);
+    EXPECT_EQ(result.message_, c.message);
+    EXPECT_EQ(result.message__Specified, c.message_given);
+  }
+}
+
+TEST(FiContracts, OpenSalesComeInReplyOrderAndAClosingWithoutSalesHasNone) {
+  SoapTestServer open = ReplyingWith(
+      "<statusCode>0</statusCode>"
+      "<vendas><ax23:chassi>C1</ax23:chassi><ax23:propostaId>11</ax23:propostaId></vendas>"
+      "<vendas><chassi>C2</chassi><cpfVendedor>123</cpfVendedor></vendas>");
+  VendasAbertasResult abertas =
+      GetVendaPortType(false, open.Url(), nullptr)->vendasEmAndamento(Header());
+  ASSERT_EQ(abertas.vendas.size(), 2u);
+  EXPECT_EQ(abertas.vendas[0].chassi, "C1");
+  EXPECT_EQ(abertas.vendas[0].propostaId, "11");
+  EXPECT_FALSE(abertas.vendas[0].cpfVendedor_Specified);
+  EXPECT_EQ(abertas.vendas[1].chassi, "C2");
+  EXPECT_EQ(abertas.vendas[1].cpfVendedor, "123");
+
+  SoapTestServer closing = ReplyingWith("<statusCode>0</statusCode><message>sem vendas</message>");
+  FechamentoVendaResult fechamento =
+      GetVendaPortType(false, closing.Url(), nullptr)->fechaVenda(Header(), 7);
+  EXPECT_TRUE(fechamento.vendas.empty());
+  EXPECT_FALSE(fechamento.vendas_Specified);
+}
+
+TEST(FiContracts, AClosedSaleIsReadWithItsNestedRecords) {
+  SoapTestServer server = ReplyingWith(
+      "<statusCode>0</statusCode><vendas><anoModelo>2025</anoModelo><chassi>9BW</chassi>"
+      "<fichaPF><cpf>12345678901</cpf><enderecos><cep>01000-000</cep></enderecos>"
+      "<enderecos><cep>02000-000</cep></enderecos><conjuge><nome>Ana</nome>"
+      "<enderecoComercial><uf>SP</uf></enderecoComercial></conjuge></fichaPF>"
+      "<receitasFinanceiras><tipo>2</tipo><valor>150,00</valor></receitasFinanceiras>"
+      "<ultimaPropostaCredito><numeroParcelas>36</numeroParcelas><taxaMes>1,29</taxaMes>"
+      "</ultimaPropostaCredito></vendas>");
+  FechamentoVendaResult result =
+      GetVendaPortType(false, server.Url(), nullptr)->fechaVenda(Header(), 7);
+  ASSERT_EQ(result.vendas.size(), 1u);
+  const VendaCompletaOut& venda = result.vendas[0];
+  EXPECT_EQ(venda.anoModelo, 2025);
+  EXPECT_EQ(venda.chassi, "9BW");
+  ASSERT_TRUE(venda.fichaPF);
+  EXPECT_EQ(venda.fichaPF->cpf, "12345678901");
+  ASSERT_EQ(venda.fichaPF->enderecos.size(), 2u);
+  EXPECT_EQ(venda.fichaPF->enderecos[1].cep, "02000-000");
+  ASSERT_TRUE(venda.fichaPF->conjuge);
+  ASSERT_TRUE(venda.fichaPF->conjuge->enderecoComercial);
+  EXPECT_EQ(venda.fichaPF->conjuge->enderecoComercial->uf, "SP");
+  EXPECT_FALSE(venda.fichaPJ);
+  ASSERT_EQ(venda.receitasFinanceiras.size(), 1u);
+  EXPECT_EQ(venda.receitasFinanceiras[0].tipo, 2);
+  EXPECT_EQ(venda.receitasFinanceiras[0].valor, "150,00");
+  ASSERT_TRUE(venda.ultimaPropostaCredito);
+  EXPECT_EQ(venda.ultimaPropostaCredito->numeroParcelas, 36);
+}
+
+TEST(FiContracts, RepliesThatDoNotFitTheContractRaiseServiceErrors) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"<statusCode>cinco</statusCode>", "statusCode of return is not an integer"},
+      {"<statusCode>0</statusCode><statusVenda>99999999999</statusVenda>",
+       "statusVenda of return is not an integer"},
+  };
+  for (const auto& [content, expected] : cases) {
+    SoapTestServer server = ReplyingWith(content);
+    try {
+      GetVendaPortType(false, server.Url(), nullptr)->statusVenda(Header(), 1);
+      ADD_FAILURE() << "no error for " << content;
+    } catch (const Error& e) {
+      EXPECT_EQ(e.category(), ErrorCategory::Service);
+      EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+    }
+  }
+  SoapTestServer no_return([](const SoapRequestSeen&) {
+    return SoapAnswer{200, SoapEnvelope("<ns:statusResponse xmlns:ns=\"urn:x\"/>"),
+                      std::chrono::milliseconds(0)};
+  });
+  try {
+    GetStatusPortType(false, no_return.Url(), nullptr)->status(Header());
+    ADD_FAILURE() << "no error for a reply without return";
+  } catch (const Error& e) {
+    EXPECT_NE(std::string(e.what()).find("the reply of status carries no result"),
+              std::string::npos);
+  }
+}
+
+TEST(FiContracts, TheDefaultEndpointsUseTheConfiguredHostAndTheHomologationPaths) {
+  platform::SetSetting(kHostSetting, "https://fi.test.example:8443/");
+  EXPECT_EQ(GetStatusPortType(false, "", nullptr)->Client().Url(),
+            "https://fi.test.example:8443/homologaservices/services/"
+            "Status.StatusHttpSoap11Endpoint/");
+  EXPECT_EQ(GetVendaPortType(false, "", nullptr)->Client().Url(),
+            "https://fi.test.example:8443/homologaservices/services/"
+            "Venda.VendaHttpSoap11Endpoint/");
+  platform::ClearSetting(kHostSetting);
+  platform::SoapClient mine;
+  auto port = GetVendaPortType(false, "http://127.0.0.1:1/x/", &mine);
+  EXPECT_EQ(&port->Client(), &mine);
+  EXPECT_EQ(mine.Url(), "http://127.0.0.1:1/x/");
+  EXPECT_THROW(GetVendaPortType(true, "", nullptr), Error);
+}
+
+}  // namespace
+}  // namespace veiculo::fi_brasil
