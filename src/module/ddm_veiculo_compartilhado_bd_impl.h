@@ -443,6 +443,18 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
 
+  // Reads that leave the loaded state alone, used inside the module only.
+  // The cost adjustments of a vehicle code in one company (the accounting
+  // cost's); SomaAjustes is the sum both readings share, pfFiltroEmpresa ""
+  // or a condition on MV.EMPRESA.
+  double BuscaAjustesEmpresa(int32_t pfEmpresa, const std::string& pfVeiculo,
+                             DateTime pfDataProcessamento);
+  double SomaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento,
+                     const std::string& pfFiltroEmpresa);
+  // One column of a dealer's parameter row (VEI_PARAMETRO), read without
+  // disturbing the parameters LerParametro loaded; "" without a row.
+  std::string ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfColuna);
+
   // F&I Brasil settings used inside the module only.
   // Store id, key and base URL of the dealer, and the return accounts and
   // types (iPvContaRetorno..., sPvTipoCortesia, sPvTipoInterna) the closing
