@@ -33,6 +33,8 @@ struct DatasCusteio;
 struct LinhaCusteio;
 struct AvaliacaoCusteio;
 struct ValoracaoLinha;
+struct FaixasLinha;
+struct MemoriaLinha;
 }  // namespace costing
 
 namespace pricing {
@@ -468,8 +470,14 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // Sale pricing and stock valuation used inside the module only.
   // The amounts of one line of a vehicle's own formula (shared with the
   // vehicle cost; see src/costing/vehicle_line.h).
+  // The solver passes the line's memory of its solution (pMemoria), which
+  // keeps what does not depend on the sale value from pass to pass; the
+  // vehicle cost passes none and resolves everything afresh.
   void ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados, costing::LinhaCusteio& pLinha,
-                          double pPercentual);
+                          double pPercentual, costing::MemoriaLinha* pMemoria = nullptr);
+  // The line's own percentage and its percentage bands, as BuscaPercentualVariavel reads them.
+  costing::FaixasLinha LeFaixasLinha(int32_t pfEmpresa, int32_t pfLinhaFormula,
+                                     const std::string& pfFormula);
   // One pass of the desired-profit solver over the filtered formula lines
   // (src/pricing/desired_profit.h).
   void PassoLucroDesejado(pricing::SolucaoLucro& pSolucao);
