@@ -63,7 +63,8 @@ double ParseDate(const std::string& text) {
 }
 
 // Progress on stderr: a bar redrawn in place on a terminal, a plain line
-// every 100 vehicles (and at the end) otherwise.
+// every 100 vehicles done (and at the end) otherwise, naming how many were
+// costed and how many failed.
 class Progress {
  public:
   explicit Progress(size_t total)
@@ -85,7 +86,8 @@ class Progress {
                 << std::flush;
       if (done == total_) std::cerr << '\n';
     } else if (done % 100 == 0 || done == total_) {
-      std::cerr << fmt::format("costed {} of {} vehicles{}\n", done, total_,
+      // Counted as the summary counts: the vehicles costed, then the failures.
+      std::cerr << fmt::format("costed {} of {} vehicles{}\n", done - failed, total_,
                                failed ? fmt::format(" ({} failed)", failed) : "");
     }
   }

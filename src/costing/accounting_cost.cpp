@@ -1,14 +1,19 @@
 // CalculaCustoContabil: the accounting cost of a vehicle, the lines of its
-// formula that CUSTO_CONTABIL signs plus the cost adjustments posted on it.
+// formula that CUSTO_CONTABIL signs plus the cost adjustments posted on it in
+// its company.
 //
 // The lines are those loaded in cdsFormulaLinha (LerVeiculo), with the
 // percentages they hold there: a costing that posted band percentages values
 // the accounting cost with them. Lines without a sign are not resolved, since
-// they cannot change the total.
+// they cannot change the total. Only the lines of the formula evaluated count,
+// also when the host has loaded every formula's lines; and they are resolved
+// without the band fixed amount the costing's last line may have left
+// (dPvValorFixo), which belongs to that line alone.
 
 #include <string>
 #include <vector>
 
+#include "costing/costing_line.h"
 #include "costing/incidence_line.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
@@ -45,6 +50,7 @@ double TddmVeiculoCompartilhadoBDImpl::CalculaCustoContabil(int32_t PEmpresa, in
   std::vector<LinhaContabil> contabeis;
   for (linhas.First(); !linhas.Eof(); linhas.Next()) {
     if (platform::Trim(linhas.FieldByName("STATUS").AsText()) != "A") continue;
+    if (!costing::LinhaDaFormula(linhas, PEmpresa, PFormula)) continue;
     LinhaContabil l;
     l.linha = static_cast<int32_t>(linhas.FieldByName("LINHA_FORMULA").AsInteger());
     l.sinal = SinalContabil(linhas.FieldByName("CUSTO_CONTABIL").AsText());
@@ -54,10 +60,11 @@ double TddmVeiculoCompartilhadoBDImpl::CalculaCustoContabil(int32_t PEmpresa, in
   }
 
   double total = 0;
+  const costing::Restaura sem_valor_fixo(dPvValorFixo, costing::kNaoInformado);
   for (const LinhaContabil& l : contabeis)
     total += l.sinal * BuscaIncidencia(PVeiculo, PFormula, PEmpresa, PRevenda, l.linha,
                                        l.percentual, PDataProcessamento, false, PTipo);
-  return total + BuscaAjustes(PVeiculo, PDataProcessamento);
+  return total + BuscaAjustesEmpresa(PEmpresa, PVeiculo, PDataProcessamento);
 }
 
 }  // namespace veiculo

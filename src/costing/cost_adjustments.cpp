@@ -2,6 +2,10 @@
 // vehicle lines of authorised or invoiced invoices whose transaction is an
 // adjustment (subtype "A"); outgoing adjustments (transaction type "S")
 // lower the cost.
+//
+// Vehicle codes are unique per company only: the accounting cost reads the
+// adjustments of the vehicle's own company (BuscaAjustesEmpresa). BuscaAjustes,
+// which is given no company, sums the code's adjustments in every company.
 
 #include <string>
 
@@ -13,6 +17,19 @@ namespace veiculo {
 
 double TddmVeiculoCompartilhadoBDImpl::BuscaAjustes(const std::string& pfVeiculo,
                                                     DateTime pfDataProcessamento) {
+  return SomaAjustes(pfVeiculo, pfDataProcessamento, "");
+}
+
+double TddmVeiculoCompartilhadoBDImpl::BuscaAjustesEmpresa(int32_t pfEmpresa,
+                                                           const std::string& pfVeiculo,
+                                                           DateTime pfDataProcessamento) {
+  return SomaAjustes(pfVeiculo, pfDataProcessamento,
+                     "    and MV.EMPRESA = " + std::to_string(pfEmpresa));
+}
+
+double TddmVeiculoCompartilhadoBDImpl::SomaAjustes(const std::string& pfVeiculo,
+                                                   DateTime pfDataProcessamento,
+                                                   const std::string& pfFiltroEmpresa) {
   sdsAux->Close();
   sdsAux->SetCommandText(
       "select SUM(MV.VAL_CUSTO*CASE WHEN TT.TIPO = 'S' THEN -1 ELSE 1 END) AS VALOR_AJUSTE   "
@@ -23,7 +40,8 @@ double TddmVeiculoCompartilhadoBDImpl::BuscaAjustes(const std::string& pfVeiculo
       "MC.STATUS IN ('F', 'A')    and MC.EMPRESA = MV.EMPRESA    and MC.REVENDA = MV.REVENDA    "
       "and MC.NUMERO_NOTA_FISCAL = MV.NUMERO_NOTA_FISCAL    and MC.SERIE_NOTA_FISCAL = "
       "MV.SERIE_NOTA_FISCAL    and MC.TIPO_TRANSACAO = MV.TIPO_TRANSACAO    and "
-      "MC.DTA_DOCUMENTO <= :PDTA_DOCUMENTO    and MC.CONTADOR = MV.CONTADOR ");
+      "MC.DTA_DOCUMENTO <= :PDTA_DOCUMENTO    and MC.CONTADOR = MV.CONTADOR " +
+      pfFiltroEmpresa);
   sdsAux->ParamByName("PDTA_DOCUMENTO").SetAsDateTime(pfDataProcessamento);
   sdsAux->Open();
   const double ajuste = sdsAux->IsEmpty() ? 0 : sdsAux->FieldByName("VALOR_AJUSTE").AsFloat();

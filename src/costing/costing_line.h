@@ -15,7 +15,8 @@
 
 namespace veiculo::platform {
 class DataSet;
-}
+class ClientDataSet;
+}  // namespace veiculo::platform
 
 namespace veiculo::costing {
 
@@ -63,6 +64,31 @@ struct TotaisCusteio {
 
 // +1 for a sign text beginning with "+", -1 for "-", 0 for anything else.
 int Sinal(const std::string& sinal);
+
+// Whether the current row of the formula lines (cdsFormulaLinha) is a line of
+// company `empresa`'s formula `formula`. With parameters the dataset holds the
+// lines of one formula, all of which count; the host's query without
+// parameters loads every formula's lines, of which only the evaluated
+// formula's count.
+bool LinhaDaFormula(platform::ClientDataSet& linhas, int32_t empresa, const std::string& formula);
+
+// Sets a variable for the scope and puts its value back when the scope ends,
+// also on an error. The band fixed amount left by the last band lookup
+// (dPvValorFixo) belongs to the line whose bands set it: lines resolved apart
+// from that line's evaluation are resolved without it.
+class Restaura {
+ public:
+  Restaura(double& variavel, double provisorio) : variavel_(variavel), original_(variavel) {
+    variavel_ = provisorio;
+  }
+  ~Restaura() { variavel_ = original_; }
+  Restaura(const Restaura&) = delete;
+  Restaura& operator=(const Restaura&) = delete;
+
+ private:
+  double& variavel_;
+  double original_;
+};
 
 // TIPO "E": the line keeps only its financial effect (present - historic; the
 // whole historic for "J") and no historic amount. Other types are untouched.

@@ -5,7 +5,9 @@
 
 #include "costing/costing_evaluation.h"
 #include "costing/costing_line.h"
+#include "platform/db/client_dataset.h"
 #include "platform/db/dataset.h"
+#include "platform/text.h"
 
 namespace veiculo::costing {
 
@@ -14,6 +16,12 @@ int Sinal(const std::string& sinal) {
   if (sinal[0] == '+') return 1;
   if (sinal[0] == '-') return -1;
   return 0;
+}
+
+bool LinhaDaFormula(platform::ClientDataSet& linhas, int32_t empresa, const std::string& formula) {
+  if (!linhas.GetParams().Empty()) return true;
+  return linhas.FieldByName("EMPRESA").AsInteger() == empresa &&
+         platform::Trim(linhas.FieldByName("FORMULA").AsText()) == formula;
 }
 
 LinhaCusteio LeLinhaCusteio(platform::DataSet& linha) {

@@ -6,6 +6,8 @@
 // A line's amount is its incidence at its own percentage. A band fixed amount
 // left by the last band lookup (dPvValorFixo) belongs to the line whose bands
 // set it, so the base lines are resolved without it and it is put back after.
+// Only the lines of the formula evaluated count, also when the host has
+// loaded every formula's lines.
 
 #include <string>
 
@@ -13,24 +15,6 @@
 #include "platform/db/client_dataset.h"
 
 namespace veiculo {
-namespace {
-
-// Puts a value back when the scope ends, also on an error.
-class Restaura {
- public:
-  Restaura(double& variavel, double provisorio) : variavel_(variavel), original_(variavel) {
-    variavel_ = provisorio;
-  }
-  ~Restaura() { variavel_ = original_; }
-  Restaura(const Restaura&) = delete;
-  Restaura& operator=(const Restaura&) = delete;
-
- private:
-  double& variavel_;
-  double original_;
-};
-
-}  // namespace
 
 double TddmVeiculoCompartilhadoBDImpl::CalculaBaseFinanceiro(int32_t pfEmpresa, int32_t pfRevenda,
                                                              const std::string& pfVeiculo,
@@ -39,11 +23,12 @@ double TddmVeiculoCompartilhadoBDImpl::CalculaBaseFinanceiro(int32_t pfEmpresa, 
   BaseComissaoVendedor = 0;
   PrecoAVista = 0;
   double base = 0;
-  const Restaura sem_valor_fixo(dPvValorFixo, costing::kNaoInformado);
+  const costing::Restaura sem_valor_fixo(dPvValorFixo, costing::kNaoInformado);
 
   platform::ClientDataSet& linhas = *cdsFormulaLinha;
   for (linhas.First(); !linhas.Eof(); linhas.Next()) {
     if (linhas.FieldByName("STATUS").AsText() != "A") continue;
+    if (!costing::LinhaDaFormula(linhas, pfEmpresa, pfFormula)) continue;
     const int sinal_base = costing::Sinal(linhas.FieldByName("BASE_FINANCEIRO").AsText());
     const int sinal_comissao = costing::Sinal(linhas.FieldByName("COMISSAO").AsText());
     const int sinal_vista = costing::Sinal(linhas.FieldByName("PRECO_VISTA").AsText());

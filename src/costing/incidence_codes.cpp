@@ -29,6 +29,14 @@ int32_t VehicleInteger(Module& m, const char* field) {
 
 }  // namespace
 
+namespace costing {
+
+bool IncidenciaDependeDaVenda(const std::string& codigo) {
+  return codigo == "V" || codigo == "L" || codigo == "I" || codigo == "N";
+}
+
+}  // namespace costing
+
 double TddmVeiculoCompartilhadoBDImpl::ValorCodigoIncidencia(const LinhaIncidencia& pfLinha) {
   // Built once; the rules are lambdas of this member, so they reach the
   // module's private value sources.

@@ -59,6 +59,13 @@ namespace costing {
 // Opens cdsLinha on one line of a formula; false when the line does not exist.
 bool AbreLinha(platform::ClientDataSet& linha, int32_t empresa, const std::string& formula,
                int32_t numero);
+
+// Whether the amount of an incidence code moves with the module's sale value
+// (dPbValorVenda): the sale itself "V", the margin "L", the PIS/COFINS "I"
+// estimated on the sale, and the exit invoice's difference from the expected
+// price "N". Every other code draws on amounts the sale value does not touch.
+// Keep this beside the table of codes (incidence_codes.cpp).
+bool IncidenciaDependeDaVenda(const std::string& codigo);
 }  // namespace costing
 
 }  // namespace veiculo

@@ -7,84 +7,104 @@
 // (dPvValorFixo). Bands are walked by their lower bound and a later match
 // overrides an earlier one.
 
+#include <optional>
 #include <string>
 
 #include "costing/incidence_line.h"
+#include "costing/line_bands.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
 
 namespace veiculo {
 namespace {
 
-struct Figures {
-  double historico, presente, margem_p, margem_h, lucro_bruto_p, lucro_bruto_h;
-};
-
 std::string LineCondition(int32_t empresa, const std::string& formula, int32_t linha) {
   return "  where  empresa = " + std::to_string(empresa) + " and    formula = '" +
          platform::QuoteDoubled(formula) + "' and    linha_formula = " + std::to_string(linha);
 }
 
-// The figure a band compares; `anterior` for a base the band does not name.
-double FigureOf(platform::SqlDataSet& band, const Figures& f, double anterior) {
-  const std::string base = band.FieldByName("BASE_REFERENCIA").AsText();
-  const bool historico = band.FieldByName("HISTORICO_PRESENTE").AsText() == "H";
-  switch (base.empty() ? ' ' : base[0]) {
-    case 'B':
-      return historico ? f.lucro_bruto_h : f.lucro_bruto_p;
-    case 'L':
-      return historico ? f.historico : f.presente;
-    case 'M':
-      return historico ? f.margem_h : f.margem_p;
-    default:
-      return anterior;
-  }
+std::optional<double> Optional(const Value& value) {
+  if (value.IsNull()) return std::nullopt;
+  return value.AsFloat();
 }
 
 }  // namespace
 
-double TddmVeiculoCompartilhadoBDImpl::BuscaPercentualVariavel(
-    int32_t pfEmpresa, int32_t pfLinhaFormula, const std::string& pfFormula, double pfPercHistorico,
-    double pfPercPresente, double pfPercMargemP, double pfPercMargemH, double pfPercLucroBrutoP,
-    double pfPercLucroBrutoH, bool& pfEhVariavel) {
-  double resultado = costing::kNaoInformado;
-  dPvValorFixo = costing::kNaoInformado;
-  pfEhVariavel = true;
+namespace costing {
+
+EscolhaFaixa EscolheFaixa(const FaixasLinha& faixas, const FigurasFaixa& f) {
+  EscolhaFaixa escolha;
+  escolha.percentual = faixas.percentual;
+  escolha.variavel = !faixas.faixas.empty();
+  double figura = 0;
+  for (const FaixaPercentual& faixa : faixas.faixas) {
+    switch (faixa.base) {
+      case 'B':
+        figura = faixa.historico ? f.lucro_bruto_h : f.lucro_bruto_p;
+        break;
+      case 'L':
+        figura = faixa.historico ? f.historico : f.presente;
+        break;
+      case 'M':
+        figura = faixa.historico ? f.margem_h : f.margem_p;
+        break;
+      default:
+        break;  // the previous band's figure
+    }
+    if (figura < faixa.limite_inicial || figura > faixa.limite_final) continue;
+    if (faixa.percentual) {
+      escolha.percentual = *faixa.percentual;
+    } else if (faixa.valor) {
+      escolha.valor_fixo = *faixa.valor;
+    }
+  }
+  return escolha;
+}
+
+}  // namespace costing
+
+costing::FaixasLinha TddmVeiculoCompartilhadoBDImpl::LeFaixasLinha(int32_t pfEmpresa,
+                                                                   int32_t pfLinhaFormula,
+                                                                   const std::string& pfFormula) {
+  costing::FaixasLinha faixas;
   const std::string condition = LineCondition(pfEmpresa, pfFormula, pfLinhaFormula);
 
   sdsAux->Close();
   sdsAux->SetCommandText(" select PERCENTUAL  from   vei_formula_linha" + condition);
   sdsAux->Open();
   if (!sdsAux->IsEmpty() && !sdsAux->FieldByName("PERCENTUAL").IsNull())
-    resultado = sdsAux->FieldByName("PERCENTUAL").AsFloat();
+    faixas.percentual = sdsAux->FieldByName("PERCENTUAL").AsFloat();
   sdsAux->Close();
 
   sdsAux->SetCommandText(" select *  from   vei_formula_linha_per" + condition +
                          " order by limite_inicial ");
-  sdsAux->Open();
-  if (sdsAux->IsEmpty()) {
-    pfEhVariavel = false;
-    sdsAux->Close();
-    return resultado;
-  }
-
-  const Figures figures{pfPercHistorico, pfPercPresente,    pfPercMargemP,
-                        pfPercMargemH,   pfPercLucroBrutoP, pfPercLucroBrutoH};
-  double figura = 0;
-  for (; !sdsAux->Eof(); sdsAux->Next()) {
-    figura = FigureOf(*sdsAux, figures, figura);
-    if (figura < sdsAux->FieldByName("LIMITE_INICIAL").AsFloat() ||
-        figura > sdsAux->FieldByName("LIMITE_FINAL").AsFloat())
-      continue;
-    const Value percentual = sdsAux->FieldByName("PERCENTUAL_FORMULA").AsValue();
-    if (!percentual.IsNull()) {
-      resultado = percentual.AsFloat();
-    } else if (!sdsAux->FieldByName("VAL_FORMULA").IsNull()) {
-      dPvValorFixo = sdsAux->FieldByName("VAL_FORMULA").AsFloat();
-    }
+  for (sdsAux->Open(); !sdsAux->Eof(); sdsAux->Next()) {
+    costing::FaixaPercentual faixa;
+    const std::string base = sdsAux->FieldByName("BASE_REFERENCIA").AsText();
+    faixa.base = base.empty() ? ' ' : base[0];
+    faixa.historico = sdsAux->FieldByName("HISTORICO_PRESENTE").AsText() == "H";
+    faixa.limite_inicial = sdsAux->FieldByName("LIMITE_INICIAL").AsFloat();
+    faixa.limite_final = sdsAux->FieldByName("LIMITE_FINAL").AsFloat();
+    faixa.percentual = Optional(sdsAux->FieldByName("PERCENTUAL_FORMULA").AsValue());
+    faixa.valor = Optional(sdsAux->FieldByName("VAL_FORMULA").AsValue());
+    faixas.faixas.push_back(faixa);
   }
   sdsAux->Close();
-  return resultado;
+  return faixas;
+}
+
+double TddmVeiculoCompartilhadoBDImpl::BuscaPercentualVariavel(
+    int32_t pfEmpresa, int32_t pfLinhaFormula, const std::string& pfFormula, double pfPercHistorico,
+    double pfPercPresente, double pfPercMargemP, double pfPercMargemH, double pfPercLucroBrutoP,
+    double pfPercLucroBrutoH, bool& pfEhVariavel) {
+  dPvValorFixo = costing::kNaoInformado;
+  const costing::EscolhaFaixa escolha =
+      costing::EscolheFaixa(LeFaixasLinha(pfEmpresa, pfLinhaFormula, pfFormula),
+                            {pfPercHistorico, pfPercPresente, pfPercMargemP, pfPercMargemH,
+                             pfPercLucroBrutoP, pfPercLucroBrutoH});
+  dPvValorFixo = escolha.valor_fixo;
+  pfEhVariavel = escolha.variavel;
+  return escolha.percentual;
 }
 
 }  // namespace veiculo

@@ -71,6 +71,35 @@ class FiltroLinhas {
   bool filtrado_ = false;
 };
 
+// Why a vehicle could not be read with the costing's vehicle query, which
+// joins its model and its chassis' follow-up record: the row it lacks, or
+// "not found" when the vehicle itself does not exist.
+std::string VeiculoIlegivel(platform::SqlDataSet& aux, int32_t empresa,
+                            const std::string& veiculo) {
+  const std::string nome =
+      "CalculoCustoVeiculo: vehicle '" + veiculo + "' of company " + std::to_string(empresa);
+  aux.Close();
+  aux.SetCommandText(
+      "select v.MODELO, v.CHASSI, (select count(*) from VEI_MODELO m where m.EMPRESA = "
+      "v.EMPRESA and m.MODELO = v.MODELO) N_MODELO, (select count(*) from "
+      "OFI_FICHA_SEGUIMENTO f where f.CHASSI = v.CHASSI) N_FICHA from VEI_VEICULO v where "
+      "v.EMPRESA = " +
+      std::to_string(empresa) + " and v.VEICULO = '" + platform::QuoteDoubled(veiculo) + "'");
+  aux.Open();
+  std::string motivo = nome + " not found";
+  if (!aux.IsEmpty()) {
+    const std::string modelo = platform::Trim(aux.FieldByName("MODELO").AsText());
+    const std::string chassi = platform::Trim(aux.FieldByName("CHASSI").AsText());
+    if (aux.FieldByName("N_MODELO").AsInteger() == 0)
+      motivo = nome + " cannot be read: its model '" + modelo + "' has no row in VEI_MODELO";
+    else if (aux.FieldByName("N_FICHA").AsInteger() == 0)
+      motivo = nome + " cannot be read: its chassis '" + chassi +
+               "' has no follow-up record in OFI_FICHA_SEGUIMENTO";
+  }
+  aux.Close();
+  return motivo;
+}
+
 }  // namespace
 
 costing::DatasCusteio TddmVeiculoCompartilhadoBDImpl::CustoVeiculo::Datas() const {
@@ -137,11 +166,10 @@ std::string TddmVeiculoCompartilhadoBDImpl::CalculoCustoVeiculo(
   BuscaMarca(pfEmpresa, pfRevenda);
   AlteraCommandText("cdsVeiculo", costing::kSqlVeiculoEdicao);
   LerParametro(pfEmpresa, pfRevenda);
-  // Nothing is written for a vehicle that does not exist.
+  // Nothing is written for a vehicle that cannot be read; the error names
+  // the row it lacks.
   if (!LerVeiculo(pfEmpresa, pfVeiculo, true))
-    throw Error(ErrorCategory::NotFound, "CalculoCustoVeiculo: vehicle '" + pfVeiculo +
-                                             "' of company " + std::to_string(pfEmpresa) +
-                                             " not found");
+    throw Error(ErrorCategory::NotFound, VeiculoIlegivel(*sdsAux, pfEmpresa, pfVeiculo));
 
   CustoVeiculo custo;
   custo.veiculo = pfVeiculo;

@@ -7,7 +7,8 @@
 // insurance and optionals; a negotiation named by the caller replaces that by
 // what its payments add up to. An invoiced vehicle is valued by its invoice
 // total less discount, at present value through the payment conditions of the
-// invoice's operation, and is costed as of the invoice's date.
+// invoice's operation (the invoicing dealer's), and is costed as of the
+// invoice's date.
 
 #include <string>
 #include <utility>
@@ -136,12 +137,14 @@ void TddmVeiculoCompartilhadoBDImpl::ValorVendaNotaSaida(CustoVeiculo& pCusto) {
   PropostaCusto(pCusto);
 
   // The payment conditions are read first: the present value opens datasets
-  // of its own.
+  // of its own. Operations are numbered per company and dealer, so the
+  // operation is the invoicing dealer's, not the caller's nor the proposal's.
   std::vector<std::pair<double, DateTime>> condicoes;
   platform::SqlDataSet& linhas = Consulta(
-      *sdsConsulta, "SELECT * FROM FAT_OPERACAO_CONDICAO WHERE EMPRESA  = " + Num(pCusto.empresa) +
-                        "   AND REVENDA  = " + Num(pCusto.revenda) +
-                        "   AND OPERACAO = " + Num(operacao));
+      *sdsConsulta,
+      "SELECT * FROM FAT_OPERACAO_CONDICAO WHERE EMPRESA  = " + Num(pCusto.empresa_nfsaida) +
+          "   AND REVENDA  = " + Num(pCusto.revenda_nfsaida) +
+          "   AND OPERACAO = " + Num(operacao));
   for (; !linhas.Eof(); linhas.Next())
     condicoes.emplace_back(linhas.FieldByName("VAL_OPERACAO_CONDICAO").AsFloat(),
                            linhas.FieldByName("DTA_VENCIMENTO_CHEQUE").AsDateTime());

@@ -33,6 +33,8 @@ struct DatasCusteio;
 struct LinhaCusteio;
 struct AvaliacaoCusteio;
 struct ValoracaoLinha;
+struct FaixasLinha;
+struct MemoriaLinha;
 }  // namespace costing
 
 namespace pricing {
@@ -443,6 +445,18 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // One SQL literal of an insert's value list followed by a comma; see add_sql.cpp.
   std::string AddSQL(const std::string& value, const std::string& type) const;
 
+  // Reads that leave the loaded state alone, used inside the module only.
+  // The cost adjustments of a vehicle code in one company (the accounting
+  // cost's); SomaAjustes is the sum both readings share, pfFiltroEmpresa ""
+  // or a condition on MV.EMPRESA.
+  double BuscaAjustesEmpresa(int32_t pfEmpresa, const std::string& pfVeiculo,
+                             DateTime pfDataProcessamento);
+  double SomaAjustes(const std::string& pfVeiculo, DateTime pfDataProcessamento,
+                     const std::string& pfFiltroEmpresa);
+  // One column of a dealer's parameter row (VEI_PARAMETRO), read without
+  // disturbing the parameters LerParametro loaded; "" without a row.
+  std::string ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda, const std::string& pfColuna);
+
   // F&I Brasil settings used inside the module only.
   // Store id, key and base URL of the dealer, and the return accounts and
   // types (iPvContaRetorno..., sPvTipoCortesia, sPvTipoInterna) the closing
@@ -456,8 +470,14 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // Sale pricing and stock valuation used inside the module only.
   // The amounts of one line of a vehicle's own formula (shared with the
   // vehicle cost; see src/costing/vehicle_line.h).
+  // The solver passes the line's memory of its solution (pMemoria), which
+  // keeps what does not depend on the sale value from pass to pass; the
+  // vehicle cost passes none and resolves everything afresh.
   void ValoraLinhaVeiculo(const costing::ValoracaoLinha& pDados, costing::LinhaCusteio& pLinha,
-                          double pPercentual);
+                          double pPercentual, costing::MemoriaLinha* pMemoria = nullptr);
+  // The line's own percentage and its percentage bands, as BuscaPercentualVariavel reads them.
+  costing::FaixasLinha LeFaixasLinha(int32_t pfEmpresa, int32_t pfLinhaFormula,
+                                     const std::string& pfFormula);
   // One pass of the desired-profit solver over the filtered formula lines
   // (src/pricing/desired_profit.h).
   void PassoLucroDesejado(pricing::SolucaoLucro& pSolucao);

@@ -18,12 +18,28 @@ void ReopenByDealer(platform::ClientDataSet& dataset, int32_t empresa, int32_t r
   dataset.Open();
 }
 
+// The dealer's PIS/COFINS rates from its loaded record; without a record the
+// rates in force stay.
+void AplicaAliquotas(platform::ClientDataSet& revenda, double& pis_cofins,
+                     double& pis_cofins_usados) {
+  if (!revenda.Active() || revenda.IsEmpty()) return;
+  pis_cofins =
+      revenda.FieldByName("PCT_PIS").AsFloat() + revenda.FieldByName("PCT_COFINS").AsFloat();
+  pis_cofins_usados = revenda.FieldByName("PCT_PIS_USADOS").AsFloat() +
+                      revenda.FieldByName("PCT_COFINS_USADOS").AsFloat();
+}
+
 }  // namespace
 
 bool TddmVeiculoCompartilhadoBDImpl::LerParametro(int32_t pfEmpresa, int32_t pfRevenda) {
   // The cache is never invalidated: changed parameters are seen only after a
-  // read for another company or dealer.
-  if (pfEmpresa == iPvEmpresaAnt && pfRevenda == iPvRevendaAnt) return true;
+  // read for another company or dealer. The rates are put back from the
+  // loaded dealer record even so: an imported vehicle's PIS/COFINS rate
+  // (incidence "I") holds for that vehicle only, not for the dealer's next.
+  if (pfEmpresa == iPvEmpresaAnt && pfRevenda == iPvRevendaAnt) {
+    AplicaAliquotas(*cdsRevenda, Pis_Cofins, Pis_Cofins_Usados);
+    return true;
+  }
 
   bool found = false;
   UB = 0;
@@ -37,12 +53,7 @@ bool TddmVeiculoCompartilhadoBDImpl::LerParametro(int32_t pfEmpresa, int32_t pfR
 
   // Without a dealer record the rates of the previous read stay in force.
   ReopenByDealer(*cdsRevenda, pfEmpresa, pfRevenda);
-  if (!cdsRevenda->IsEmpty()) {
-    Pis_Cofins = cdsRevenda->FieldByName("PCT_PIS").AsFloat() +
-                 cdsRevenda->FieldByName("PCT_COFINS").AsFloat();
-    Pis_Cofins_Usados = cdsRevenda->FieldByName("PCT_PIS_USADOS").AsFloat() +
-                        cdsRevenda->FieldByName("PCT_COFINS_USADOS").AsFloat();
-  }
+  AplicaAliquotas(*cdsRevenda, Pis_Cofins, Pis_Cofins_Usados);
 
   // Remembered even when no parameter row exists, so a repeated call answers true.
   iPvEmpresaAnt = pfEmpresa;
@@ -61,6 +72,25 @@ bool TddmVeiculoCompartilhadoBDImpl::LerParametroServer(int32_t pfEmpresa, int32
   pUF = UF;
   pPis_Cofins = Pis_Cofins;
   return found;
+}
+
+std::string TddmVeiculoCompartilhadoBDImpl::ColunaParametro(int32_t pfEmpresa, int32_t pfRevenda,
+                                                            const std::string& pfColuna) {
+  // The loaded row answers when it is this dealer's; otherwise the one column
+  // is read apart, so that UB, UF, the rates and cdsParametro stay the caller's.
+  platform::ClientDataSet& loaded = *cdsParametro;
+  if (loaded.Active() && !loaded.IsEmpty() &&
+      loaded.FieldByName("EMPRESA").AsInteger() == pfEmpresa &&
+      loaded.FieldByName("REVENDA").AsInteger() == pfRevenda)
+    return loaded.FieldByName(pfColuna).AsText();
+  platform::SqlDataSet& query = *sdsAuxConsulta;
+  query.Close();
+  query.SetCommandText("select " + pfColuna + " from VEI_PARAMETRO where EMPRESA = " +
+                       std::to_string(pfEmpresa) + " and REVENDA = " + std::to_string(pfRevenda));
+  query.Open();
+  const std::string value = query.IsEmpty() ? std::string() : query.Fields(0).AsText();
+  query.Close();
+  return value;
 }
 
 std::variant<DataPacket, int32_t> TddmVeiculoCompartilhadoBDImpl::BuscaCdsParametro() {

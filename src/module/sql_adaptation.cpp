@@ -2,7 +2,8 @@
 // module's texts to the bound dialect. On SQL Server, parameters that sit
 // inside sub-selects are replaced by quoted literals tagged with a comment
 // that carries the parameter's name ("/*Empresa*/'1'"), so that the next open
-// of the same text can put new values behind the same tags.
+// of the same text can put new values behind the same tags. Every place a
+// parameter stands in gets its value, on the first open and on every later one.
 
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/compat_banco.h"
@@ -39,20 +40,27 @@ size_t LiteralEnd(const std::string& text, size_t open) {
   return std::string::npos;
 }
 
-// Puts a new literal behind the tag an earlier open left in the text.
+// Puts a new literal behind every tag an earlier open left in the text (a
+// parameter used twice carries two tags).
 std::string Retag(const std::string& text, const std::string& tag, const std::string& literal) {
-  const size_t at = UpperCase(text).find(UpperCase(tag));
-  if (at == std::string::npos) return text;
-  const size_t blank = text.find(' ', at);
-  const size_t word_end = blank == std::string::npos ? text.size() : blank + 1;
-  const size_t quote = text.find('\'', at);
-  size_t end = word_end;
-  if (quote != std::string::npos && quote < word_end) {
-    // The old value is quoted: replace up to its closing quote.
-    const size_t closing = LiteralEnd(text, quote);
-    end = closing == std::string::npos ? text.size() : closing;
+  std::string out = text;
+  size_t from = 0;
+  while (true) {
+    const size_t at = UpperCase(out).find(UpperCase(tag), from);
+    if (at == std::string::npos) return out;
+    const size_t blank = out.find(' ', at);
+    const size_t word_end = blank == std::string::npos ? out.size() : blank + 1;
+    const size_t quote = out.find('\'', at);
+    size_t end = word_end;
+    if (quote != std::string::npos && quote < word_end) {
+      // The old value is quoted: replace up to its closing quote.
+      const size_t closing = LiteralEnd(out, quote);
+      end = closing == std::string::npos ? out.size() : closing;
+    }
+    const std::string replacement = tag + literal + " ";
+    out = out.substr(0, at) + replacement + out.substr(end);
+    from = at + replacement.size();
   }
-  return text.substr(0, at) + tag + literal + " " + text.substr(end);
 }
 
 // Sets the adapted text the way a dataset takes a new command text: when it
@@ -83,15 +91,13 @@ void TddmVeiculoCompartilhadoBDImpl::sdsPadraoBeforeOpen(platform::DataSet& Data
       // Quotes inside the value are doubled: a value never ends its literal early.
       const std::string literal = "'" + platform::QuoteDoubled(value) + "'";
       const std::string tag = "/*" + param.name + "*/";
-      // A text that still has markers is opened for the first time. (Markers
-      // are looked for outside literals: a date-time value put in by an
-      // earlier open has colons of its own.)
-      if (!platform::ParseMarkers(text).names.empty()) {
-        text = ReplaceAll(text, ":" + param.name + " ", tag + literal + " ", true);
-        text = ReplaceAll(text, ":" + param.name + ")", tag + literal + ")", true);
-      } else {
+      // Every marker of the parameter takes the value, whatever follows it
+      // (a blank, ")", ",", an operator); tags an earlier open left take the
+      // new value. (Markers are looked for outside literals and comments: a
+      // date-time value put in by an earlier open has colons of its own.)
+      if (UpperCase(text).find(UpperCase(tag)) != std::string::npos)
         text = Retag(text, tag, literal);
-      }
+      text = platform::ReplaceMarker(text, param.name, tag + literal);
     }
     if (substituted) dataset->GetParams().Clear();
   }

@@ -55,6 +55,9 @@ struct SolucaoLucro {
   // values and cost so far are filled in line by line.
   costing::ValoracaoLinha valoracao;
   std::vector<LinhaPreco> linhas;
+  // What each line keeps from pass to pass (by the index of `linhas`): its
+  // bands, and its amounts that do not depend on S (costing/vehicle_line.h).
+  std::vector<costing::MemoriaLinha> memoria;
 
   double venda = 0;  // S
   int passes = 0;

@@ -12,6 +12,7 @@
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
+#include "platform/text.h"
 #include "proposal/proposal_sql.h"
 #include "veiculo/error.h"
 
@@ -44,26 +45,6 @@ struct Acao {
   const char* agenda;  // AGENDA_TIPO_PROV
 };
 
-// The dealer's default contact form (FORMA_CONTATO of its parameter row).
-std::string FormaContatoPadrao(TddmVeiculoCompartilhadoBDImpl& dm, int32_t pfEmpresa,
-                               int32_t pfRevenda) {
-  // The parameter row must be this dealer's: the one loaded last may be
-  // another dealer's, or none when no parameters were read on this instance.
-  dm.LerParametro(pfEmpresa, pfRevenda);
-  auto loaded_for_dealer = [&] {
-    return dm.cdsParametro->Active() && !dm.cdsParametro->IsEmpty() &&
-           dm.cdsParametro->FieldByName("EMPRESA").AsInteger() == pfEmpresa &&
-           dm.cdsParametro->FieldByName("REVENDA").AsInteger() == pfRevenda;
-  };
-  if (!loaded_for_dealer()) {
-    dm.cdsParametro->Close();
-    dm.cdsParametro->ParamByName("Empresa").SetAsInteger(pfEmpresa);
-    dm.cdsParametro->ParamByName("Revenda").SetAsInteger(pfRevenda);
-    dm.cdsParametro->Open();
-  }
-  return loaded_for_dealer() ? dm.cdsParametro->FieldByName("FORMA_CONTATO").AsText() : "";
-}
-
 }  // namespace
 
 void TddmVeiculoCompartilhadoBDImpl::AtualizaContato(int32_t pfEmpresa, int32_t pfRevenda,
@@ -80,8 +61,17 @@ void TddmVeiculoCompartilhadoBDImpl::AtualizaContato(int32_t pfEmpresa, int32_t 
   else
     throw Error(ErrorCategory::Validation, "AtualizaContato: unknown action '" + pfSituacao +
                                                "' (expected CANCELAR, REABRIR or APROVAR)");
+  // The action is stamped with the processing date: without one it would be
+  // dated 30/12/1899.
+  if (tPvDataProcessamento == 0)
+    throw Error(ErrorCategory::Validation,
+                "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
+  // The dealer's default contact form, read without disturbing the
+  // parameters the caller has loaded (they may be another dealer's).
   const std::string forma =
-      pfFormaContato.empty() ? FormaContatoPadrao(*this, pfEmpresa, pfRevenda) : pfFormaContato;
+      pfFormaContato.empty()
+          ? platform::Trim(ColunaParametro(pfEmpresa, pfRevenda, "FORMA_CONTATO"))
+          : pfFormaContato;
   if (!forma.empty() && !IsInteger(forma))
     throw Error(ErrorCategory::Validation,
                 "AtualizaContato: contact form '" + forma + "' is not a number");
@@ -96,10 +86,15 @@ void TddmVeiculoCompartilhadoBDImpl::AtualizaContato(int32_t pfEmpresa, int32_t 
 
   sdsAux->SetCommandText("select * from CAC_CONTATO" + chave);
   sdsAux->Open();
-  const bool contato_existe = !sdsAux->IsEmpty();
-  const Value dta_contato = contato_existe ? sdsAux->FieldByName("DTA_CONTATO").AsValue() : Value();
-  const Value encaminhado =
-      contato_existe ? sdsAux->FieldByName("USUARIO_ENCAMINHADO_ORIGINAL").AsValue() : Value();
+  // An action of a contact that does not exist would be an orphan row.
+  if (sdsAux->IsEmpty()) {
+    sdsAux->Close();
+    throw Error(ErrorCategory::NotFound, "AtualizaContato: contact " + Num(pfContato) +
+                                             " of dealer " + Num(pfEmpresa) + "/" + Num(pfRevenda) +
+                                             " does not exist");
+  }
+  const Value dta_contato = sdsAux->FieldByName("DTA_CONTATO").AsValue();
+  const Value encaminhado = sdsAux->FieldByName("USUARIO_ENCAMINHADO_ORIGINAL").AsValue();
   sdsAux->Close();
 
   const DateTime agora = proposal::AgoraNoDia(tPvDataProcessamento, Agora());

@@ -4,8 +4,9 @@
 // Messages are told apart by their time stamp, so two messages written one
 // after the other by one module instance must be at least a second apart. The
 // stamp is the processing date with the clock's time of day, moved forward to
-// one second after this instance's previous stamp when it would not be later:
-// an approval that notifies ten salespeople takes no ten seconds.
+// one second after this instance's previous stamp of the same day when it
+// would not be later: an approval that notifies ten salespeople takes no ten
+// seconds, and a message of an earlier processing date stays on its day.
 
 #include <string>
 
@@ -30,8 +31,13 @@ int64_t SegundosDe(double moment) {
   return dia * 86400 + (t.hour * 60 + t.minute) * 60 + t.second;
 }
 
+// The day a count of seconds since day 0 falls on.
+int64_t DiaDe(int64_t segundos) {
+  return segundos >= 0 ? segundos / 86400 : -((-segundos + 86399) / 86400);
+}
+
 double MomentoDe(int64_t segundos) {
-  const int64_t dia = segundos >= 0 ? segundos / 86400 : -((-segundos + 86399) / 86400);
+  const int64_t dia = DiaDe(segundos);
   const double fracao = static_cast<double>(segundos - dia * 86400) / kSecondsPerDay;
   return dia >= 0 ? static_cast<double>(dia) + fracao : static_cast<double>(dia) - fracao;
 }
@@ -44,7 +50,9 @@ void TddmVeiculoCompartilhadoBDImpl::GravaMensagem(DateTime pfDataProcessamento,
                                                    const std::string& pfAssunto,
                                                    const std::string& pfMensagem) {
   int64_t segundos = SegundosDe(proposal::AgoraNoDia(pfDataProcessamento, Agora()));
-  if (tPvUltimaMensagem != 0) {
+  // The floor holds within the previous stamp's day: a message of an
+  // earlier processing date keeps its own day.
+  if (tPvUltimaMensagem != 0 && DiaDe(SegundosDe(tPvUltimaMensagem)) == DiaDe(segundos)) {
     const int64_t minimo = SegundosDe(tPvUltimaMensagem) + 1;
     if (segundos < minimo) segundos = minimo;
   }

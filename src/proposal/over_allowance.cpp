@@ -5,27 +5,65 @@
 // A trade-in payment is identified "AV." followed by the 7-character
 // appraisal number. The expense row is keyed by the vehicle, the proposal (as
 // the document), counter 0 and the expense code, so it is replaced rather
-// than repeated when the negotiation is booked again. Every failure is
-// swallowed and reported as false; rows already written stay written.
+// than repeated when the negotiation is booked again.
+//
+// The database kind and the processing date are checked before any
+// statement (veiculo::Error, validation), and both statements of a booking
+// are written out before its delete runs: a booking is never deleted for an
+// input its insert could not take. Database failures are swallowed and
+// reported as false; the caller rolls back what was written.
 
 #include <exception>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
+#include "module/maker_utils/sql_dialect.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/convert.h"
+#include "platform/format/date_time.h"
 #include "platform/format/format_float.h"
 #include "proposal/proposal_sql.h"
+#include "veiculo/error.h"
 
 namespace veiculo {
+namespace {
+
+constexpr char kOperacao[] = "GravaDiferencaAvaliacaoSaida: ";
+
+// The processing date as the host sends it ("2025-03-14" or
+// "2025-03-14T10:00:00") or in the local form ("14/03/2025"); its day.
+double DataProcessamento(const std::string& texto) {
+  double data = 0;
+  if (platform::TryStrToDate(texto, data)) return data;
+  const bool iso = (texto.size() == 10 || (texto.size() == 19 && texto[10] == 'T')) &&
+                   texto[4] == '-' && texto[7] == '-';
+  if (iso) {
+    try {
+      return platform::DateOf(platform::IsoToDateTime(texto));
+    } catch (const Error&) {
+      // not a date: refused below
+    }
+  }
+  throw Error(ErrorCategory::Validation,
+              std::string(kOperacao) + "pfDataProcessamento '" + texto +
+                  "' is not a date (dd/mm/yyyy, YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS)");
+}
+
+}  // namespace
 
 bool TddmVeiculoCompartilhadoBDImpl::GravaDiferencaAvaliacaoSaida(
     const std::string& pfBancoDados, const std::string& pfDataProcessamento, int32_t pfEmpresa,
     int32_t pfRevenda, int32_t pfProposta, int32_t pfNegociacao, int32_t pfDifAvaliacaoSaida) {
+  if (maker::DialectFromName(pfBancoDados) == maker::SqlDialect::Unknown)
+    throw Error(ErrorCategory::Validation,
+                std::string(kOperacao) + "pfBancoDados '" + pfBancoDados +
+                    "' is not a database kind (ORACLE, INTERBASE or SQLSERVER)");
+  const std::string data = maker::DataPSql(DataProcessamento(pfDataProcessamento), pfBancoDados);
   try {
-    const DateTime data = platform::StrToDate(pfDataProcessamento);
     const std::string e = std::to_string(pfEmpresa);
     const std::string p = std::to_string(pfProposta);
 
@@ -56,21 +94,26 @@ bool TddmVeiculoCompartilhadoBDImpl::GravaDiferencaAvaliacaoSaida(
     }
     sdsAux->Close();
 
+    // Every statement is written out first: nothing is deleted for a booking
+    // whose insert could not be built.
+    std::vector<std::pair<std::string, std::string>> lancamentos;  // delete, insert
     for (const auto& [veiculo, diferenca] : diferencas) {
       const std::string chave = proposal::Quoted(veiculo);
-      proposal::Executa(*sdsExecuta, "delete from VEI_DESPESA_VEICULO where EMPRESA = " + e +
-                                         " and VEICULO = " + chave + " and DOCUMENTO = " + p +
-                                         " and CONTADOR = 0 and DESPESA = " +
-                                         std::to_string(pfDifAvaliacaoSaida));
       std::string valor = platform::FormatFloat("########0.00", diferenca);
       for (char& c : valor)
         if (c == ',') c = '.';
-      proposal::Executa(
-          *sdsExecuta,
+      lancamentos.emplace_back(
+          "delete from VEI_DESPESA_VEICULO where EMPRESA = " + e + " and VEICULO = " + chave +
+              " and DOCUMENTO = " + p +
+              " and CONTADOR = 0 and DESPESA = " + std::to_string(pfDifAvaliacaoSaida),
           "insert into VEI_DESPESA_VEICULO (EMPRESA, VEICULO, DOCUMENTO, CONTADOR, DESPESA, TIPO, "
           "DTA_DESPESA_VEICULO, VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL) values (" +
               e + ", " + chave + ", " + p + ", 0, " + std::to_string(pfDifAvaliacaoSaida) +
-              ", 'NF', " + maker::DataPSql(data, pfBancoDados) + ", " + valor + ", 'N')");
+              ", 'NF', " + data + ", " + valor + ", 'N')");
+    }
+    for (const auto& [apaga, insere] : lancamentos) {
+      proposal::Executa(*sdsExecuta, apaga);
+      proposal::Executa(*sdsExecuta, insere);
     }
     return true;
   } catch (const std::exception&) {

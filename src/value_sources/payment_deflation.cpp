@@ -7,7 +7,9 @@
 // ordinary payments at their own due date, and financed payments split into
 // their instalments (the condition's days, counted from its first one, and
 // its amortisation percentages). A proposal without a final negotiation
-// answers the deflation the host stored in the module.
+// answers the deflation the host stored in the module. A payment is deflated
+// only when the index has a value both at its due date and at the reference
+// date (a monthly index has values on few days).
 
 #include <cmath>
 #include <string>
@@ -100,6 +102,9 @@ double TddmVeiculoCompartilhadoBDImpl::BuscaValorDeflacaoPagamento(
       indice_referencia = BuscaIndice(pfEmpresa, pfIndice, pfDataReferencia);
       have_reference = true;
     }
+    // Nor can one without a value at the reference date: an index of 0 there
+    // would count the payment's whole value as deflation.
+    if (std::fabs(indice_referencia) <= 0.001) continue;
     deflacao += p.valor - p.valor / indice_vencimento * indice_referencia;
   }
   return deflacao;

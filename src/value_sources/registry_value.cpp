@@ -7,37 +7,10 @@
 
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
+#include "platform/text.h"
 #include "value_sources/current_vehicle.h"
 
 namespace veiculo {
-namespace {
-
-bool HoldsDealer(platform::ClientDataSet& parameters, int32_t empresa, int32_t revenda) {
-  if (!parameters.Active()) return false;
-  const Value& e = parameters.ParamByName("Empresa").value;
-  const Value& r = parameters.ParamByName("Revenda").value;
-  return !e.IsNull() && !r.IsNull() && e.AsInteger() == empresa && r.AsInteger() == revenda;
-}
-
-// IMPRIME_VALOR_OPCIONAIS_REL of the dealer's parameters ("S": optionals count).
-// Read from cdsParametro when it holds this dealer; otherwise the dealer's
-// parameters are read first (LerParametro, or a direct reopen when its cache
-// believes them loaded). A dealer without parameters counts no optionals.
-std::string ImprimeValorOpcionais(TddmVeiculoCompartilhadoBDImpl& dm, int32_t empresa,
-                                  int32_t revenda) {
-  platform::ClientDataSet& parameters = *dm.cdsParametro;
-  if (!HoldsDealer(parameters, empresa, revenda)) dm.LerParametro(empresa, revenda);
-  if (!HoldsDealer(parameters, empresa, revenda)) {
-    parameters.Close();
-    parameters.ParamByName("Empresa").SetAsInteger(empresa);
-    parameters.ParamByName("Revenda").SetAsInteger(revenda);
-    parameters.Open();
-  }
-  if (parameters.IsEmpty()) return std::string();
-  return parameters.FieldByName("IMPRIME_VALOR_OPCIONAIS_REL").AsText();
-}
-
-}  // namespace
 
 double TddmVeiculoCompartilhadoBDImpl::BuscaValorCadastroModelos(int32_t PEmpresa,
                                                                  bool PUsaPrecoEdicao,
@@ -67,8 +40,12 @@ double TddmVeiculoCompartilhadoBDImpl::BuscaValorCadastroModelos(int32_t PEmpres
     if (base == 0) base = preco_publico;  // no edition price for the model year
   }
 
+  // IMPRIME_VALOR_OPCIONAIS_REL of the dealer's parameters ("S": optionals
+  // count); a dealer without parameters counts none.
+  const std::string opcionais =
+      platform::Trim(ColunaParametro(PEmpresa, PRevenda, "IMPRIME_VALOR_OPCIONAIS_REL"));
   double value = base + vehicle("FRETE_VENDA").AsFloat() + vehicle("VAL_SEGURO").AsFloat() +
-                 SomaOpcionais(PEmpresa, ImprimeValorOpcionais(*this, PEmpresa, PRevenda), "");
+                 SomaOpcionais(PEmpresa, opcionais, "");
   if (PUsaPrecoPacote)
     value += BuscaValorPacote(PEmpresa, vehicle("PACOTE").AsText(), ano_modelo, tipo_pintura);
   return value;

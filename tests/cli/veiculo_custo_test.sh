@@ -149,7 +149,7 @@ sql "delete from VEI_VEICULO_CUSTEIO"
 custo --todos --data 2025-03-14
 check "a vehicle that fails fails the command" 1 "$rc"
 check "the failure names the vehicle" \
-  "vehicle V9999 not costed: not found error: CalculoCustoVeiculo: vehicle 'V9999' of company 1 not found" \
+  "vehicle V9999 not costed: not found error: CalculoCustoVeiculo: vehicle 'V9999' of company 1 cannot be read: its chassis 'SEMFICHA' has no follow-up record in OFI_FICHA_SEGUIMENTO" \
   "$(printf '%s\n' "$err" | grep 'V9999 not costed')"
 check "and how many failed" "veiculo: database error: 1 of 105 vehicles could not be costed" \
   "$(printf '%s\n' "$err" | tail -1)"

@@ -196,12 +196,12 @@ TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   auto grava = [&](double processamento) {
     module().GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
   };
-  grava(Moment(2025, 3, 13));  // an earlier processing date: still after, 09:30:18 on the 14th
+  grava(Moment(2025, 3, 13));  // an earlier processing date keeps its day: 09:30:15 on the 13th
   relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
   relogio(Moment(2025, 3, 10, 9, 30, 58)), grava(dia);  // one that went back: after 09:31:02
   relogio(Moment(2025, 3, 10, 23, 59, 59)), grava(dia), grava(dia);  // midnight: to the 15th
   EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
-            (TextRows{{"2025-03-14T09:30:18"},
+            (TextRows{{"2025-03-13T09:30:15"},
                       {"2025-03-14T09:31:02"},
                       {"2025-03-14T09:31:03"},
                       {"2025-03-14T23:59:59"},
@@ -212,7 +212,8 @@ TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   other.AtribuiConexao(&connection());
   other.SetClock([] { return Moment(2025, 3, 10, 8, 0, 0); });
   other.GravaMensagem(dia, 1, 1, 1, 5, 0, "Outra", "b");
-  EXPECT_EQ(One("select min(DTA_MENSAGEM) from GER_MENSAGEM"), "2025-03-14T08:00:00");
+  EXPECT_EQ(One("select min(DTA_MENSAGEM) from GER_MENSAGEM where DTA_MENSAGEM >= '2025-03-14'"),
+            "2025-03-14T08:00:00");
 }
 
 }  // namespace

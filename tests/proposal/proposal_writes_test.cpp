@@ -98,11 +98,15 @@ TEST_F(ProposalWritesTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce
             (TextRows{{"V40", "40", "0", "77", "NF", "2025-03-14T00:00:00", "1500.00", "N"},
                       {"V40", "41", "0", "77", "NF", "2025-03-14T00:00:00", "2250.00", "N"},
                       {"V'43", "43", "0", "77", "NF", "2025-03-14T00:00:00", "100.50", "N"}}));
-  // Failures come back as false and book nothing.
+  // Bad input raises before anything is written; database failures come
+  // back as false. Neither books anything.
   Exec("delete from VEI_DESPESA_VEICULO");
-  EXPECT_FALSE(grava(40, "31/02/2025"));  // no such date
-  EXPECT_FALSE(grava(40, "ontem"));
-  EXPECT_FALSE(grava(40, "14/03/2025", "DBASE"));  // no such database kind
+  EXPECT_VEICULO_ERROR(grava(40, "31/02/2025"), ErrorCategory::Validation,
+                       "pfDataProcessamento '31/02/2025'");  // no such date
+  EXPECT_VEICULO_ERROR(grava(40, "ontem"), ErrorCategory::Validation,
+                       "pfDataProcessamento 'ontem'");
+  EXPECT_VEICULO_ERROR(grava(40, "14/03/2025", "DBASE"), ErrorCategory::Validation,
+                       "pfBancoDados 'DBASE'");  // no such database kind
   EXPECT_TRUE(Rows(despesas).empty());
   EXPECT_FALSE(module().sdsAux->Active());
   pagamentos(41, {{"AV.ABC", 25000}});  // a malformed appraisal number

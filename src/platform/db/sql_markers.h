@@ -25,6 +25,12 @@ struct MarkedSql {
 // quoted identifiers ("...") and comments (-- to end of line, /* ... */).
 MarkedSql ParseMarkers(std::string_view sql);
 
+// The text with every ":Name" marker of `name` (compared without regard to
+// case, found as ParseMarkers finds markers) replaced by `replacement`;
+// everything else, comments included, as it stands.
+std::string ReplaceMarker(std::string_view sql, std::string_view name,
+                          std::string_view replacement);
+
 // Names of the distinct markers of a text in order of first appearance,
 // compared without regard to case (as the platform builds a parameter list
 // from a command text).
