@@ -105,19 +105,19 @@ constexpr bool kIsVar =
 
 template <class A>
 ParamSpec SpecOf(const Param& p) {
-  ParamSpec spec{p.name, TypeOf<A>(), Direction::In, p.format};
+  ParamSpec declared{p.name, TypeOf<A>(), Direction::In, p.format};
   if (p.date) {
-    if (spec.type != ParamType::Double || kIsVar<A>)
+    if (declared.type != ParamType::Double || kIsVar<A>)
       throw std::logic_error(p.name + ": only an in double can be declared a date");
-    spec.type = ParamType::DateTime;
+    declared.type = ParamType::DateTime;
   }
   if constexpr (kIsVar<A>)
-    spec.direction = p.out ? Direction::Out : Direction::Var;
+    declared.direction = p.out ? Direction::Out : Direction::Var;
   else if (p.out)
     throw std::logic_error(p.name + ": only a reference can be an out parameter");
-  if (!p.format.empty() && spec.type != ParamType::Text)
+  if (!p.format.empty() && declared.type != ParamType::Text)
     throw std::logic_error(p.name + ": only a text has a format");
-  return spec;
+  return declared;
 }
 
 // The argument the function receives for the i-th parameter.
