@@ -21,9 +21,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::StatusFIB(int32_t pfEmpresa, int32_t
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TStatusFi comando;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoStatus);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoStatus);
     if (comando.Status()) return "OK";
     return TextoRecusa(comando) + " - Tempo: " + std::to_string(comando.Tempo) + "s";
   } catch (const std::exception& e) {
@@ -35,9 +33,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::VendasAndamentoFIB(int32_t pfEmpresa
                                                                int32_t pfRevenda) {
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TVendasEmAndamento comando;
-  std::string idLoja, key, url;
-  BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-  fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+  CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
   std::string lista;
   if (!comando.Executar()) return lista;
   for (const fi_brasil::VeiculoOut& venda : comando.Resultado().vendas)
@@ -51,9 +47,7 @@ int32_t TddmVeiculoCompartilhadoBDImpl::StatusVendaFIB(int32_t pfEmpresa, int32_
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TStatusVenda comando;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.NumeroPedidoDMS = pfProposta;
     return comando.Executar() ? comando.StatusVenda : -1;
   } catch (const std::exception&) {
@@ -67,9 +61,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::ReabrirVendaFIB(int32_t pfEmpresa, i
   fi_brasil::TReabrirVenda comando;
   fi_brasil::ListaResultado lista;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.PropostaID = pfPropostaFIB;
     if (!comando.Executar()) lista.Adiciona(TextoRecusa(comando));
   } catch (const std::exception& e) {
@@ -83,9 +75,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::FaturaPedido(int32_t pfEmpresa, int3
                                                          DateTime pfDataProcessamento) {
   fi_brasil::TFaturaPedido comando;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.NumeroPedidoDMS = pfProposta;
     comando.NumeroNotaFiscal = pfNota;
     comando.DataFaturamento = pfDataProcessamento;
@@ -99,9 +89,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::CancelaFaturamento(int32_t pfEmpresa
                                                                int32_t pfProposta, int32_t pfNota) {
   fi_brasil::TCancelaFaturamento comando;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.NumeroPedidoDMS = pfProposta;
     comando.NumeroNotaFiscal = pfNota;
     return comando.Executar() ? "OK" : TextoRecusa(comando);
@@ -117,9 +105,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::FechaVendaConfirmadaFIB(
   fi_brasil::TFechaVendaConfirma comando;
   fi_brasil::ListaResultado lista;
   try {
-    std::string idLoja, key, url;
-    BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-    fi_brasil::Credencia(comando, idLoja, key, url, kSufixoVenda);
+    CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.NumeroPedidoDMS = pfProposta;
     comando.Status = pfStatus;
     comando.MensagemEnvio =

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "fi_brasil/fi_credentials.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
@@ -70,6 +71,13 @@ bool TddmVeiculoCompartilhadoBDImpl::BuscaParametrosFIA(int32_t pfEmpresa, int32
   }
   sdsAux->Close();
   return usa;
+}
+
+void TddmVeiculoCompartilhadoBDImpl::CredenciaFIB(fi_brasil::TFIBase& pfComando, int32_t pfEmpresa,
+                                                  int32_t pfRevenda, const char* pfSufixo) {
+  std::string idLoja, key, url;
+  BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
+  fi_brasil::Credencia(pfComando, idLoja, key, url, pfSufixo);
 }
 
 }  // namespace veiculo

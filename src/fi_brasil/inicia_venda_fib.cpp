@@ -231,9 +231,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::IniciaVendaFIB(int32_t pfEmpresa, in
   fi_brasil::TIniciaVenda comando;
   ListaResultado faltas;
   faltas.Adiciona("Informações Obrigatórias:");
-  std::string idLoja, key, url;
-  BuscaIdLojaKeyFIB(idLoja, key, url, pfEmpresa, pfRevenda);
-  fi_brasil::Credencia(comando, idLoja, key, url, fi_brasil::kSufixoVenda);
+  CredenciaFIB(comando, pfEmpresa, pfRevenda, fi_brasil::kSufixoVenda);
 
   Veiculo(ds, comando.Veiculo(), pfProposta, pfValor);
   const std::string cliente = Num(ds.FieldByName("CLIENTE").AsInteger());

@@ -41,6 +41,10 @@ namespace pricing {
 struct SolucaoLucro;
 }  // namespace pricing
 
+namespace fi_brasil {
+class TFIBase;
+}  // namespace fi_brasil
+
 class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
  public:
   TddmVeiculoCompartilhadoBDImpl();
@@ -463,6 +467,10 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // import reads; empty and 0 without a settings row.
   void BuscaIdLojaKeyFIB(std::string& pfIdLoja, std::string& pfKey, std::string& pfUrl,
                          int32_t pfEmpresa, int32_t pfRevenda);
+  // Puts the dealer's store id, key and endpoint (base URL + pfSufixo) on an
+  // F&I Brasil command; raises as fi_brasil::Credencia does for missing settings.
+  void CredenciaFIB(fi_brasil::TFIBase& pfComando, int32_t pfEmpresa, int32_t pfRevenda,
+                    const char* pfSufixo);
   // The dealer's CNPJ and Avonale URL; true when the Avonale integration is on.
   bool BuscaParametrosFIA(int32_t pfEmpresa, int32_t pfRevenda, std::string& pfCNPJ,
                           std::string& pfUrl);
