@@ -20,77 +20,18 @@
 #include <string>
 #include <vector>
 
-#include "bench_database.h"
 #include "demo/demo_dealer.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
+#include "synthetic_fleet.h"
 
 namespace veiculo::bench {
 namespace {
 
-constexpr int kVehicles = 5000;
 constexpr int kPriced = 400;
 constexpr int kFloorSamples = 2000;
 constexpr double kDesiredPercentage = 10;
-
-struct Vehicle {
-  std::string code;
-  int32_t revenda = 0;
-};
-
-struct Fleet {
-  BenchDatabase database;
-  std::vector<Vehicle> vehicles;
-};
-
-Fleet& SyntheticFleet() {
-  static Fleet* fleet = [] {
-    auto* created = new Fleet();
-    Connection& connection = created->database.connection();
-    demo::LoadDemoDealer(connection);
-    demo::LoadSyntheticVehicles(connection, kVehicles);
-    connection.Commit();
-    platform::SqlDataSet codes("sdsAux", &connection);
-    codes.SetCommandText(
-        "select VEICULO, REVENDA_ORIGEM from VEI_VEICULO where EMPRESA = 1 and VEICULO "
-        "starting with 'S' order by VEICULO");
-    for (codes.Open(); !codes.Eof(); codes.Next())
-      created->vehicles.push_back(
-          {codes.FieldByName("VEICULO").AsText(),
-           static_cast<int32_t>(codes.FieldByName("REVENDA_ORIGEM").AsInteger())});
-    connection.Commit();
-    return created;
-  }();
-  return *fleet;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-std::vector<double> FloorSamples(Connection& connection, int samples) {
-  platform::SqlDataSet select("sdsPiso", &connection);
-  select.SetCommandText(
-      "select * from VEI_PARAMETRO where EMPRESA = :Empresa and REVENDA = :Revenda");
-  select.ParamByName("Empresa").SetAsInteger(demo::kEmpresa);
-  select.ParamByName("Revenda").SetAsInteger(demo::kRevendaMatriz);
-  select.Open();
-  std::vector<double> us;
-  us.reserve(static_cast<size_t>(samples));
-  for (int i = 0; i < samples; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    select.Close();
-    select.Open();
-    benchmark::DoNotOptimize(select.FieldByName("UB_PADRAO").AsInteger());
-    us.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-                     .count());
-  }
-  select.Close();
-  return us;
-}
 
 void PerVehicle(benchmark::State& state) {
   Fleet& fleet = SyntheticFleet();
