@@ -3,15 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "fi_brasil/commands/fi_comandos.h"
 #include "fi_brasil/commands/inicia_venda.h"
 #include "fi_brasil/fi_test_support.h"
 #include "platform/format/date_time.h"
 #include "platform/format/format_settings.h"
+#include "support/expect_error.h"
 #include "veiculo/error.h"
 
 namespace veiculo::fi_brasil {
@@ -45,8 +44,21 @@ struct EnvelopeCase {
   std::string id_loja = "L1";
 };
 
+// A case that prepares a command of type C on the Venda endpoint, fills it and runs it.
+template <class C>
+std::function<void(FiCommands&)> Command(std::function<void(C&)> fill = [](C&) {}) {
+  return [fill](FiCommands& t) {
+    C c;
+    t.Prepare(c, "Venda.VendaHttpSoap11Endpoint/");
+    fill(c);
+    c.Executar();
+  };
+}
+
 TEST_F(FiCommands, EachCommandSendsItsEnvelopeWithItsSoapAction) {
   const std::string venda = "Venda.VendaHttpSoap11Endpoint/";
+  const std::string pedido = "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS>";
+  const std::string nota = pedido + "<q0:numeroNotaFiscal>678</q0:numeroNotaFiscal>";
   const std::vector<EnvelopeCase> cases = {
       {"status",
        [&](FiCommands& t) {
@@ -55,85 +67,33 @@ TEST_F(FiCommands, EachCommandSendsItsEnvelopeWithItsSoapAction) {
          c.Status();
        },
        "", "L&amp;1"},
-      {"vendasEmAndamento",
-       [&](FiCommands& t) {
-         TVendasEmAndamento c;
-         t.Prepare(c, venda);
-         c.Executar();
-       },
-       ""},
-      {"cancelaPedido",
-       [&](FiCommands& t) {
-         TCancelaPedido c;
-         t.Prepare(c, venda);
-         c.NumeroPedidoDMS = 12;
-         c.Executar();
-       },
-       "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS>"},
-      {"cancelaVenda",
-       [&](FiCommands& t) {
-         TCancelaVenda c;
-         t.Prepare(c, venda);
-         c.NumeroPedidoDMS = 12;
-         c.Executar();
-       },
-       "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS>"},
-      {"statusVenda",
-       [&](FiCommands& t) {
-         TStatusVenda c;
-         t.Prepare(c, venda);
-         c.NumeroPedidoDMS = 12;
-         c.Executar();
-       },
-       "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS>"},
-      {"fechaVenda",
-       [&](FiCommands& t) {
-         TFechaVenda c;
-         t.Prepare(c, venda);
-         c.NumeroPedidoDMS = -3;
-         c.Executar();
-       },
+      {"vendasEmAndamento", Command<TVendasEmAndamento>(), ""},
+      {"cancelaPedido", Command<TCancelaPedido>([](auto& c) { c.NumeroPedidoDMS = 12; }), pedido},
+      {"cancelaVenda", Command<TCancelaVenda>([](auto& c) { c.NumeroPedidoDMS = 12; }), pedido},
+      {"statusVenda", Command<TStatusVenda>([](auto& c) { c.NumeroPedidoDMS = 12; }), pedido},
+      {"fechaVenda", Command<TFechaVenda>([](auto& c) { c.NumeroPedidoDMS = -3; }),
        "<q0:numeroPedidoDMS>-3</q0:numeroPedidoDMS>"},
-      {"reabrirVenda",
-       [&](FiCommands& t) {
-         TReabrirVenda c;
-         t.Prepare(c, venda);
-         c.PropostaID = 345;
-         c.Executar();
-       },
+      {"reabrirVenda", Command<TReabrirVenda>([](auto& c) { c.PropostaID = 345; }),
        "<q0:propostaID>345</q0:propostaID>"},
-      {"cancelaFaturamento",
-       [&](FiCommands& t) {
-         TCancelaFaturamento c;
-         t.Prepare(c, venda);
+      {"cancelaFaturamento", Command<TCancelaFaturamento>([](auto& c) {
          c.NumeroPedidoDMS = 12;
          c.NumeroNotaFiscal = 678;
-         c.Executar();
-       },
-       "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS><q0:numeroNotaFiscal>678</q0:numeroNotaFiscal>"},
-      {"faturaPedido",
-       [&](FiCommands& t) {
-         TFaturaPedido c;
-         t.Prepare(c, venda);
+       }),
+       nota},
+      {"faturaPedido", Command<TFaturaPedido>([](auto& c) {
          c.NumeroPedidoDMS = 12;
          c.NumeroNotaFiscal = 678;
          c.DataFaturamento = platform::EncodeDateTime(2025, 3, 14, 16, 45, 0);
-         c.Executar();
-       },
-       "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS><q0:numeroNotaFiscal>678</q0:numeroNotaFiscal>"
-       "<q0:dataFaturamento>2025-03-14</q0:dataFaturamento>"},
+       }),
+       nota + "<q0:dataFaturamento>2025-03-14</q0:dataFaturamento>"},
       // The message and the chassis are sent as given, escaped.
-      {"fechaVendaConfirma",
-       [&](FiCommands& t) {
-         TFechaVendaConfirma c;
-         t.Prepare(c, venda);
+      {"fechaVendaConfirma", Command<TFechaVendaConfirma>([](auto& c) {
          c.Status = 3;
          c.MensagemEnvio = " a<b & c ";
          c.propostaID = 345;
          c.NumeroPedidoDMS = 12;
          c.Chassi = "";
-         c.Executar();
-       },
+       }),
        "<q0:status>3</q0:status><q0:mensagem> a&lt;b &amp; c "
        "</q0:mensagem><q0:propostaID>345</q0:propostaID>"
        "<q0:numeroPedidoDMS>12</q0:numeroPedidoDMS><q0:chassi></q0:chassi>"},
@@ -200,8 +160,7 @@ TEST_F(FiCommands, ASlowServiceRaisesInTimeAndLeavesTheStatusAlone) {
     return SoapAnswer{200, "", std::chrono::milliseconds(1300)};
   });
   TStatusFi c;
-  c.Usuario().SetidLoja("L1");
-  c.Usuario().Setkey("K1");
+  Prepare(c, "");
   c.SetUrl(slow.Url());
   c.SetTimeouts(0, 300);
   EXPECT_THROW(c.Status(), Error);
@@ -213,20 +172,7 @@ TEST_F(FiCommands, ASlowServiceRaisesInTimeAndLeavesTheStatusAlone) {
 
 TEST_F(FiCommands, EmptyUrlIsRefusedBeforeAnythingIsSent) {
   TStatusFi c;
-  EXPECT_THROW(c.SetUrl(""), Error);
-  try {
-    c.SetUrl("");
-  } catch (const Error& e) {
-    EXPECT_EQ(e.message(), "Url do Webservice inválido!");
-    EXPECT_EQ(e.category(), ErrorCategory::Validation);
-  }
-}
-
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  EXPECT_VEICULO_ERROR(c.SetUrl(""), ErrorCategory::Validation, "Url do Webservice inválido!");
 }
 
 TEST_F(FiCommands, SaleStartOfAPersonSendsEveryPresentElementInOrder) {
@@ -306,7 +252,7 @@ TEST_F(FiCommands, SaleStartOfAPersonSendsEveryPresentElementInOrder) {
   ASSERT_EQ(server_.Requests().size(), 1u);
   EXPECT_EQ(server_.Requests()[0].soap_action, "\"urn:iniciaVenda\"");
   EXPECT_EQ(server_.Requests()[0].body, expected);
-  EXPECT_EQ(ReadFile("FiBrasil.xml"), expected);  // the file: the envelope as one line
+  EXPECT_EQ(test::ReadFile("FiBrasil.xml"), expected);  // the file: the envelope as one line
 }
 
 TEST_F(FiCommands, SaleStartOfACompanyMarksThePersonNullAndLeavesOutAbsentValues) {

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "fi_brasil/contracts/fi_settings.h"
@@ -45,6 +47,14 @@ inline testing::SoapAnswer Reply(const std::string& content) {
       testing::SoapEnvelope("<ns:resposta xmlns:ns=\"urn:svc\"><ns:return xmlns:ax=\"urn:res\">" +
                             content + "</ns:return></ns:resposta>"),
       std::chrono::milliseconds(0)};
+}
+
+// The whole content of a file, as bytes.
+inline std::string ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
 // Runs the test in a fresh working folder and returns to the previous one.

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "fi_brasil/commands/fi_format.h"
 #include "fi_brasil/commands/fi_objetos.h"
 #include "fi_brasil/fi_test_support.h"
@@ -94,12 +91,7 @@ TEST(ValorMonetario, FourIntegerDigitsGroupedInTheProcessFormat) {
 
 TEST(SalvaArq, ReplacesOrAppendsWholeLines) {
   test::InTemporaryFolder pasta;
-  const auto ler = [] {
-    std::ifstream in("saida.xml", std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
+  const auto ler = [] { return test::ReadFile("saida.xml"); };
   SalvaArq("saida.xml", "<a/>", "N");
   EXPECT_EQ(ler(), "<a/>\r\n");
   SalvaArq("saida.xml", "<b/>", "A");
