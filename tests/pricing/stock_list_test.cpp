@@ -18,9 +18,9 @@ using ::testing::UnorderedElementsAre;
 using ::testing::UnorderedElementsAreArray;
 
 struct Pedido {
-  std::string chassi, veiculo, ano_modelo, revenda, familia, situacao, modelo, departamento;
-  std::string revenda_vendas, trans_devolucao, pacotes;
-  int32_t novo_usado = 2;
+  std::string chassi{}, veiculo{}, ano_modelo{}, revenda{}, familia{}, situacao{}, modelo{};
+  std::string departamento{}, revenda_vendas{}, trans_devolucao{}, pacotes{};
+  int32_t novo_usado = 2, considerar_revenda = 0;
   bool venda = false, pedido = false, icarros = false;
   bool valorizar = false, est_medio = false;
   std::string data_ref = "10/03/2025 12:00:00";
@@ -37,8 +37,8 @@ class StockListTest : public ModuleTest {
     return module().BuscaEstoqueIntermediario(
         &connection(), "INTERBASE", p.data_ref, "01/03/2025", "31/03/2025", p.chassi, p.veiculo,
         p.ano_modelo, p.revenda, p.familia, p.trans_devolucao, p.pacotes, p.departamento,
-        p.situacao, p.revenda_vendas, p.modelo, p.novo_usado, 0, nullptr, p.venda, false, false,
-        false, p.est_medio, p.pedido, p.valorizar, p.icarros);
+        p.situacao, p.revenda_vendas, p.modelo, p.novo_usado, p.considerar_revenda, nullptr,
+        p.venda, false, false, false, p.est_medio, p.pedido, p.valorizar, p.icarros);
   }
 
   // Row key: the vehicle code, or "order CHASSI" for an order without vehicle.
@@ -73,15 +73,11 @@ TEST_F(StockListTest, NewUsedOrAllSelectTheStockOfThatKind) {
   std::vector<std::string> todos = novos;
   todos.push_back("U1");
   for (const Case& c : {Case{0, novos}, Case{1, {"U1"}}, Case{2, todos}, Case{7, todos}}) {
-    Pedido p;
-    p.novo_usado = c.novo_usado;
-    EXPECT_THAT(Keys(List(p)), UnorderedElementsAreArray(c.veiculos)) << c.novo_usado;
+    EXPECT_THAT(Keys(List({.novo_usado = c.novo_usado})), UnorderedElementsAreArray(c.veiculos))
+        << c.novo_usado;
   }
   // Used vehicles only: the maker orders stay out even when asked for.
-  Pedido usados;
-  usados.novo_usado = 1;
-  usados.pedido = true;
-  EXPECT_THAT(Keys(List(usados)), ElementsAre("U1"));
+  EXPECT_THAT(Keys(List({.novo_usado = 1, .pedido = true})), ElementsAre("U1"));
 }
 
 TEST_F(StockListTest, WithoutTheListFlagsOnlyTheStockBranchRuns) {
@@ -114,11 +110,10 @@ TEST_F(StockListTest, StatusFlagsOfTheStockRows) {
 }
 
 TEST_F(StockListTest, AnEmptySituationFilterTakesPreReservedVehiclesInTransit) {
-  Pedido caminho;
-  caminho.situacao = "CAMINHO";
-  EXPECT_THAT(Keys(List(caminho)), UnorderedElementsAre("P1", "P2"));
-  caminho.situacao = "'EST', TRANS";  // quoted or bare codes
-  EXPECT_THAT(Keys(List(caminho)), UnorderedElementsAre("N1", "N2", "U1", "R1", "R2", "G1", "DV1"));
+  EXPECT_THAT(Keys(List({.situacao = "CAMINHO"})), UnorderedElementsAre("P1", "P2"));
+  // Quoted or bare codes.
+  EXPECT_THAT(Keys(List({.situacao = "'EST', TRANS"})),
+              UnorderedElementsAre("N1", "N2", "U1", "R1", "R2", "G1", "DV1"));
 }
 
 TEST_F(StockListTest, ReservationAndProposalColumns) {
@@ -153,10 +148,7 @@ TEST_F(StockListTest, ReservationAndProposalColumns) {
 }
 
 TEST_F(StockListTest, SoldDirectSaleReturnedAndOrderedRows) {
-  Pedido p;
-  p.venda = true;
-  p.pedido = true;
-  const DataPacket data = List(p);
+  const DataPacket data = List({.venda = true, .pedido = true});
   const auto val_venda = Column(data, "VAL_VENDA"), vcr = Column(data, "VCR");
   struct Case {
     const char* chave;
@@ -193,16 +185,11 @@ TEST_F(StockListTest, SoldDirectSaleReturnedAndOrderedRows) {
 }
 
 TEST_F(StockListTest, SellingDealerRestrictsSalesByInvoicingOrOriginDealer) {
-  Pedido p;
-  p.venda = true;
-  p.revenda_vendas = "1.2";
   // S1 was invoiced by dealer 1 for origin dealer 2; D1 belongs to dealer 2.
   auto sold = [&](int32_t considerar) {
+    const DataPacket data =
+        List({.revenda_vendas = "1.2", .considerar_revenda = considerar, .venda = true});
     std::set<std::string> keys;
-    const DataPacket data = module().BuscaEstoqueIntermediario(
-        &connection(), "INTERBASE", p.data_ref, "01/03/2025", "31/03/2025", "", "", "", "", "", "",
-        "", "", "", p.revenda_vendas, "", 2, considerar, nullptr, true, false, false, false, false,
-        false, false, false);
     for (const auto& row : data.rows)
       if (row[static_cast<size_t>(data.FieldIndex("VENDIDO"))].AsInteger() == 1)
         keys.insert(Key(data, row));
@@ -228,10 +215,7 @@ TEST_F(StockListTest, AListWithoutValuationShowsTheValuesOfTheLastValuedOne) {
   Exec(
       "update VEI_VEICULO set PRECO_CONCESSIONARIA = 61900, DTA_ENTRADA = '2025-02-08' "
       "where EMPRESA = 1 and VEICULO = 'U1'");
-  Pedido usados;
-  usados.novo_usado = 1;
-  usados.valorizar = true;
-  const DataPacket valorizada = List(usados);
+  const DataPacket valorizada = List({.novo_usado = 1, .valorizar = true});
   const char* const kValores[] = {"PRECO_TABELA", "VENDA", "EST_MEDIO"};
   EXPECT_EQ(Column(valorizada, "PRECO_TABELA").at("U1"), "61900");
   EXPECT_EQ(Column(valorizada, "VENDA").at("U1"), "61900");
@@ -251,9 +235,7 @@ TEST_F(StockListTest, AListWithoutValuationShowsTheValuesOfTheLastValuedOne) {
   }
   // Days in stock on request, without valuing: U2 entered on 01/03/2025.
   Exec("update VEI_VEICULO set DTA_ENTRADA = '2025-03-01' where EMPRESA = 1 and VEICULO = 'U2'");
-  Pedido dias;
-  dias.est_medio = true;
-  EXPECT_EQ(Column(List(dias), "EST_MEDIO").at("U2"), "9");  // 01/03 to 10/03
+  EXPECT_EQ(Column(List({.est_medio = true}), "EST_MEDIO").at("U2"), "9");  // 01/03 to 10/03
 }
 
 TEST_F(StockListTest, EntryInvoiceColumns) {
@@ -269,77 +251,44 @@ TEST_F(StockListTest, EntryInvoiceColumns) {
 }
 
 TEST_F(StockListTest, QuotesInCallerTextsStayInsideTheirLiterals) {
-  struct Case {
-    Pedido pedido;
-    std::vector<std::string> veiculos;
+  const std::pair<Pedido, std::vector<std::string>> cases[] = {
+      {{.chassi = "'G"}, {"G1"}},
+      {{.chassi = "x' OR 1=1 OR V.CHASSI LIKE '"}, {}},
+      {{.veiculo = "G1' OR '1'='1"}, {}},
+      {{.modelo = "1.M'2"}, {"G1"}},
+      {{.ano_modelo = "2025", .modelo = "1.'M''2', 1.M1", .novo_usado = 0},
+       {"N1", "N2", "P1", "R1", "R2", "G1", "DV1"}},
   };
-  Pedido chassi;
-  chassi.chassi = "'G";
-  Pedido injecao;
-  injecao.chassi = "x' OR 1=1 OR V.CHASSI LIKE '";
-  Pedido codigo;
-  codigo.veiculo = "G1' OR '1'='1";
-  Pedido modelo;
-  modelo.modelo = "1.M'2";
-  Pedido modelo_literal;
-  modelo_literal.modelo = "1.'M''2', 1.M1";
-  modelo_literal.ano_modelo = "2025";
-  modelo_literal.novo_usado = 0;
-  for (const Case& c :
-       {Case{chassi, {"G1"}}, Case{injecao, {}}, Case{codigo, {}}, Case{modelo, {"G1"}},
-        Case{modelo_literal, {"N1", "N2", "P1", "R1", "R2", "G1", "DV1"}}}) {
-    EXPECT_THAT(Keys(List(c.pedido)), UnorderedElementsAreArray(c.veiculos))
-        << c.pedido.chassi << c.pedido.veiculo << c.pedido.modelo;
-  }
+  for (const auto& [pedido, veiculos] : cases)
+    EXPECT_THAT(Keys(List(pedido)), UnorderedElementsAreArray(veiculos))
+        << pedido.chassi << pedido.veiculo << pedido.modelo;
 }
 
 TEST_F(StockListTest, EachFilterPieceRestrictsTheStock) {
   const std::vector<std::string> todos = {"N1", "N2", "U1", "P1", "R1", "R2", "G1", "DV1"};
-  struct Case {
-    Pedido pedido;
-    std::vector<std::string> veiculos;
+  const std::pair<Pedido, std::vector<std::string>> cases[] = {
+      {{.revenda = "1.2"}, {"U1", "G1"}}, {{.revenda = "2.1"}, {}},  // another company's dealer
+      {{.familia = "1.10"}, todos},       {{.familia = "1.99"}, {}},
+      {{.departamento = "3, 4"}, {"N1"}}, {{.pacotes = "PK1"}, {"N2"}},
+      {{.icarros = true}, {"R1"}},        {{.ano_modelo = "2024"}, {}},
+      {{.veiculo = "DV1"}, {"DV1"}},
   };
-  std::vector<Case> cases(9);
-  cases[0].pedido.revenda = "1.2";
-  cases[0].veiculos = {"U1", "G1"};
-  cases[1].pedido.revenda = "2.1";  // another company's dealer
-  cases[2].pedido.familia = "1.10";
-  cases[2].veiculos = todos;
-  cases[3].pedido.familia = "1.99";
-  cases[4].pedido.departamento = "3, 4";
-  cases[4].veiculos = {"N1"};
-  cases[5].pedido.pacotes = "PK1";
-  cases[5].veiculos = {"N2"};
-  cases[6].pedido.icarros = true;
-  cases[6].veiculos = {"R1"};
-  cases[7].pedido.ano_modelo = "2024";
-  cases[8].pedido.veiculo = "DV1";
-  cases[8].veiculos = {"DV1"};
-  for (const Case& c : cases)
-    EXPECT_THAT(Keys(List(c.pedido)), UnorderedElementsAreArray(c.veiculos)) << &c - cases.data();
+  for (const auto& [pedido, veiculos] : cases)
+    EXPECT_THAT(Keys(List(pedido)), UnorderedElementsAreArray(veiculos))
+        << &pedido - &cases[0].first;
 }
 
 TEST_F(StockListTest, BadListsAndDatesAreRefusedNamingTheParameter) {
-  struct Case {
-    Pedido pedido;
-    const char* texto;
+  const std::pair<Pedido, const char*> cases[] = {
+      {{.departamento = "1, 2) OR (1=1"}, "pfDepartamento"},
+      {{.ano_modelo = "2025 OR 1=1"}, "pfAnoModelo"},
+      {{.revenda = "1.x"}, "pfRevenda"},
+      {{.familia = "1.10.3"}, "pfFamilia"},
+      {{.data_ref = "32/13/2025"}, "pfDataRef"},
+      {{.situacao = "'EST"}, "pfSituacao"},  // a literal never closed
   };
-  Pedido departamento;
-  departamento.departamento = "1, 2) OR (1=1";
-  Pedido ano;
-  ano.ano_modelo = "2025 OR 1=1";
-  Pedido revenda;
-  revenda.revenda = "1.x";
-  Pedido familia;
-  familia.familia = "1.10.3";
-  Pedido data;
-  data.data_ref = "32/13/2025";
-  Pedido situacao;
-  situacao.situacao = "'EST";  // a literal never closed
-  for (const Case& c :
-       {Case{departamento, "pfDepartamento"}, Case{ano, "pfAnoModelo"}, Case{revenda, "pfRevenda"},
-        Case{familia, "pfFamilia"}, Case{data, "pfDataRef"}, Case{situacao, "pfSituacao"}})
-    EXPECT_VEICULO_ERROR(List(c.pedido), ErrorCategory::Validation, c.texto);
+  for (const auto& [pedido, texto] : cases)
+    EXPECT_VEICULO_ERROR(List(pedido), ErrorCategory::Validation, texto);
 }
 
 }  // namespace
