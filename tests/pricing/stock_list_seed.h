@@ -23,8 +23,8 @@
 namespace veiculo::testing {
 
 inline void SeedStockDealer(Connection& c) {
-  Insert(c, "GER_REVENDA", "EMPRESA REVENDA NOME_FANTASIA", {I(1), I(1), T("Matriz")});
-  Insert(c, "GER_REVENDA", "EMPRESA REVENDA NOME_FANTASIA", {I(1), I(2), T("Filial")});
+  InsertRows(c, "GER_REVENDA", "EMPRESA REVENDA NOME_FANTASIA",
+             {{I(1), I(1), T("Matriz")}, {I(1), I(2), T("Filial")}});
   AddParameters(c, 1, Cols("VAL_VEICULO_C_R SITUACAO", {T("1"), T("TRANS")}));
   AddParameters(c, 2, Cols("VAL_VEICULO_C_R SITUACAO", {T("3"), T("TRANS")}));
   for (const auto& [situacao, localizacao, disp] : {std::tuple{"EST", "E", "S"},
@@ -75,27 +75,26 @@ inline void SeedStockDealer(Connection& c) {
   vehicle("DV1", "CHDV1", 1, "EST");
 
   // People: the pre-reservation's and the reservations' sellers and customers.
-  Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR NOME", {I(1), I(1), I(21), T("Bruno")});
-  Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR NOME", {I(1), I(1), I(23), T("Carla")});
-  Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR NOME", {I(1), I(2), I(24), T("Diego")});
-  Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR NOME", {I(1), I(2), I(25), T("Elisa")});
-  Insert(c, "FAT_CLIENTE", "CLIENTE NOME", {I(501), T("Ana Reis")});
-  Insert(c, "FAT_CLIENTE", "CLIENTE NOME", {I(502), T("Paulo Lima")});
+  InsertRows(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR NOME",
+             {{I(1), I(1), I(21), T("Bruno")},
+              {I(1), I(1), I(23), T("Carla")},
+              {I(1), I(2), I(24), T("Diego")},
+              {I(1), I(2), I(25), T("Elisa")}});
+  InsertRows(c, "FAT_CLIENTE", "CLIENTE NOME",
+             {{I(501), T("Ana Reis")}, {I(502), T("Paulo Lima")}});
   Insert(c, "VEI_PRE_RESERVA",
          "EMPRESA COD_VEICULO TIPO SITUACAO SITUACAO_VEICULO REVENDA VENDEDOR CLIENTE",
          {I(1), T("P1"), T("R"), T("O"), T("T"), I(1), I(23), I(502)});
 
   // G1: an older proposal sold by Diego, two of 20/03/2025 (Elisa, Diego):
   // the latest issue date's highest name is Elisa's.
-  AddProposal(c, 2, 700,
-              Cols("VEICULO SITUACAO NEGOCIACAO_FINAL VENDEDOR DTA_EMISSAO",
-                   {T("G1"), T("5"), I(2), I(25), D(Moment(2025, 3, 2, 10))}));
-  AddProposal(c, 2, 650,
-              Cols("VEICULO SITUACAO NEGOCIACAO_FINAL VENDEDOR DTA_EMISSAO",
-                   {T("G1"), T("2"), I(1), I(24), D(Moment(2025, 3, 2, 10))}));
-  AddProposal(c, 2, 600,
-              Cols("VEICULO SITUACAO NEGOCIACAO_FINAL VENDEDOR DTA_EMISSAO",
-                   {T("G1"), T("1"), I(1), I(24), D(Moment(2025, 2, 1, 10))}));
+  for (const auto& [proposta, situacao, negociacao, vendedor, emissao] :
+       {std::tuple{700, "5", 2, 25, Moment(2025, 3, 2, 10)},
+        {650, "2", 1, 24, Moment(2025, 3, 2, 10)},
+        {600, "1", 1, 24, Moment(2025, 2, 1, 10)}})
+    AddProposal(c, 2, proposta,
+                Cols("VEICULO SITUACAO NEGOCIACAO_FINAL VENDEDOR DTA_EMISSAO",
+                     {T("G1"), T(situacao), I(negociacao), I(vendedor), D(emissao)}));
 
   // N1's stored costing: lines 1 (+) and 3 (a base line) add, 2 (-)
   // subtracts, 4 (inactive) and 5 (no sign) take no part.
@@ -112,10 +111,8 @@ inline void SeedStockDealer(Connection& c) {
            {I(1), T("N1"), T("F1"), I(l), F(custeio[l - 1][0]), F(custeio[l - 1][1])});
 
   // Sales and returns of March 2025.
-  Insert(c, "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO SUBTIPO_TRANSACAO",
-         {T("S51"), T("S"), T("N")});
-  Insert(c, "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO SUBTIPO_TRANSACAO",
-         {T("E21"), T("E"), T("D")});
+  InsertRows(c, "FAT_TIPO_TRANSACAO", "TIPO_TRANSACAO TIPO SUBTIPO_TRANSACAO",
+             {{T("S51"), T("S"), T("N")}, {T("E21"), T("E"), T("D")}});
   const Invoice venda{1, 5001, "S51"}, cancelada{1, 5002, "S51"}, devolucao{1, 3001, "E21"};
   AddInvoice(c, venda,
              Cols("DTA_ENTRADA_SAIDA STATUS TOT_NOTA_FISCAL EMPRESA_ORIGEM REVENDA_ORIGEM",
