@@ -99,9 +99,9 @@ class TSalesForce {
   // integration, one per vehicle invoiced or returned since
   // REN_PARAMETRO.DTA_ULT_FATURAMENTO, which then moves to the latest invoice
   // processed). Sale values by the dealer's source, with the edition and
-  // package prices when asked.
-  void GeraCargaEstoqueOnline(Connection* pConexao, bool pUsaPrecoEdicao, bool pUsaPrecoPacote,
-                              int32_t pEmpresa, int32_t pRevenda);
+  // package prices when asked. Returns the rows written.
+  int GeraCargaEstoqueOnline(Connection* pConexao, bool pUsaPrecoEdicao, bool pUsaPrecoPacote,
+                             int32_t pEmpresa, int32_t pRevenda);
   // The same stock as a file: a header line of the record's property names
   // joined by ",", then one record a vehicle. Returns the records written.
   int GeraCargaEstoque(const std::string& pArquivo, Connection* pConexao, bool pUsaPrecoEdicao,
@@ -176,7 +176,7 @@ class TSalesForce {
   void PrecificaCarga(std::vector<salesforce::LinhaCarga>& pLinhas, int32_t pEmpresa,
                       int32_t pRevenda, bool pUsaPrecoEdicao, bool pUsaPrecoPacote);
   // Full integration: the vehicles invoiced or returned since the last pass.
-  void CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::string& pNumeroDN);
+  int CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::string& pNumeroDN);
   void GravaDadosVenda(int32_t pEmpresa, int32_t pRevenda, int32_t pProposta,
                        const std::string& pNumeroDN, int32_t pCliente);
   double Now() const;

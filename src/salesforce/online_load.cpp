@@ -16,16 +16,18 @@ using salesforce::Data;
 using salesforce::Inteiro;
 using salesforce::Texto;
 
-void TSalesForce::GeraCargaEstoqueOnline(Connection* pConexao, bool pUsaPrecoEdicao,
-                                         bool pUsaPrecoPacote, int32_t pEmpresa, int32_t pRevenda) {
+int TSalesForce::GeraCargaEstoqueOnline(Connection* pConexao, bool pUsaPrecoEdicao,
+                                        bool pUsaPrecoPacote, int32_t pEmpresa, int32_t pRevenda) {
   CriaDataSets(pConexao);
   salesforce::ParametrosCarga par;
   LeParametrosCarga(pEmpresa, pRevenda, par);
   const std::string dn = BuscaNumeroDN(pEmpresa, pRevenda);
   std::vector<salesforce::LinhaCarga> linhas = LeEstoqueCarga(pEmpresa, pRevenda, par);
   PrecificaCarga(linhas, pEmpresa, pRevenda, pUsaPrecoEdicao, pUsaPrecoPacote);
+  int escritas = 0;
   for (const auto& l : linhas) {
     if (l.NOME_MARCA != "RENA") continue;
+    ++escritas;
     const TOperacaoEstoque operacao = salesforce::OperacaoDoStatus(
         MontaStatusVeiculo(l.DTA_FIM_RESERVA, l.SITUACAO, par.situacao_transito, par.bloq_qualidade,
                            par.bloq_comercial, l.PROPOSTA));
@@ -34,7 +36,8 @@ void TSalesForce::GeraCargaEstoqueOnline(Connection* pConexao, bool pUsaPrecoEdi
     else
       AtualizaEstoqueCargaInicial(operacao, l, dn);
   }
-  if (par.full) CargaFaturados(pEmpresa, pRevenda, dn);
+  if (par.full) escritas += CargaFaturados(pEmpresa, pRevenda, dn);
+  return escritas;
 }
 
 void TSalesForce::AtualizaEstoqueCargaInicial(TOperacaoEstoque pOperacao,
@@ -81,7 +84,7 @@ void TSalesForce::AtualizaEstoqueFullCargaInicial(TOperacaoEstoque pOperacao,
   IncluirEstoqueFull(e);
 }
 
-void TSalesForce::CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::string& pNumeroDN) {
+int TSalesForce::CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::string& pNumeroDN) {
   auto& q = c_->sdsCarga;
   q.Close();
   q.SetCommandText(
@@ -139,11 +142,13 @@ void TSalesForce::CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::
     faturados.push_back(std::move(f));
   }
   q.Close();
+  int escritas = 0;
   for (const auto& f : faturados) {
-    if (f.subtipo == "N")
-      AtualizaEstoqueFullCargaInicial(TOperacaoEstoque::Faturado, f.linha, pNumeroDN);
-    else if (f.subtipo == "D")
-      AtualizaEstoqueFullCargaInicial(TOperacaoEstoque::Devolvido, f.linha, pNumeroDN);
+    if (f.subtipo != "N" && f.subtipo != "D") continue;
+    AtualizaEstoqueFullCargaInicial(
+        f.subtipo == "N" ? TOperacaoEstoque::Faturado : TOperacaoEstoque::Devolvido, f.linha,
+        pNumeroDN);
+    ++escritas;
   }
   // The next pass starts after the latest invoice this one saw, so that an
   // invoice is sent once and none is skipped for the clock of this machine.
@@ -159,6 +164,7 @@ void TSalesForce::CargaFaturados(int32_t pEmpresa, int32_t pRevenda, const std::
     x.ExecSQL();
     x.Close();
   }
+  return escritas;
 }
 
 }  // namespace veiculo

@@ -102,10 +102,8 @@ std::string TSalesForce::MontaStatusVeiculo(double pFimReserva, const std::strin
 
 std::string TSalesForce::DataSql(double pData, bool pComHora) const {
   if (pData == 0) return "0";
-  double serial = pData;
-  // A time within half a second of midnight counts as the next day.
-  const platform::TimeOfDay hora = platform::DecodeTime(serial);
-  const platform::CivilDate dia = platform::DecodeDate(serial);
+  const platform::TimeOfDay hora = platform::DecodeTime(pData);
+  const platform::CivilDate dia = platform::DecodeDate(pData);
   if (dia.year < 1 || dia.year > 9999)
     throw Error(ErrorCategory::Validation, "TSalesForce: date out of range");
   const std::string ymd = fmt::format("{:04}-{:02}-{:02}", dia.year, dia.month, dia.day);
