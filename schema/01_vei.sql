@@ -41,6 +41,8 @@ CREATE TABLE VEI_AVALIACAO (
   VAL_AVALIACAO  NUMERIC(15,2),
   ANO_FABRICACAO INTEGER,
   PLACA          VARCHAR(10),
+  -- CRM staging
+  DES_VEICULO    VARCHAR(60),
   CONSTRAINT PK_VEI_AVALIACAO PRIMARY KEY (EMPRESA, AVALIACAO)
 );
 
@@ -367,7 +369,10 @@ CREATE TABLE VEI_NEGOCIACAO (
 
 -- Optionals.
 CREATE TABLE VEI_OPCIONAL (
-  DES_OPCIONAL VARCHAR(60)
+  DES_OPCIONAL VARCHAR(60),
+  -- CRM staging
+  EMPRESA      INTEGER,
+  OPCIONAL     VARCHAR(20)
 );
 
 -- Optionals of a model and their value.
@@ -565,7 +570,11 @@ CREATE TABLE VEI_PROPOSTA_OPCIONAL (
 
 -- Optionals chosen for a proposal without a stock vehicle.
 CREATE TABLE VEI_PROPOSTA_OPC_VEIC (
-  VAL_OPCIONAL NUMERIC(15,2)
+  VAL_OPCIONAL NUMERIC(15,2),
+  -- CRM staging
+  EMPRESA      INTEGER,
+  REVENDA      INTEGER,
+  PROPOSTA     INTEGER
 );
 
 -- The vehicle wanted in a proposal without a stock vehicle.

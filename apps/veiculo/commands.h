@@ -14,5 +14,7 @@ void AddRunCommand(CLI::App& app);
 void AddDemoCommand(CLI::App& app);
 void AddCustoCommand(CLI::App& app);
 void AddEstoqueCommand(CLI::App& app);
+// CRM staging
+void AddSalesforceCommand(CLI::App& app);
 
 }  // namespace veiculo::cli

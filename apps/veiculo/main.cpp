@@ -66,6 +66,7 @@ int Run(int argc, char** argv) {
   AddDemoCommand(app);
   AddCustoCommand(app);
   AddEstoqueCommand(app);
+  AddSalesforceCommand(app);  // CRM staging
   for (int i = 1; i < argc; ++i)
     if (!IsValidUtf8(argv[i]))
       return Fail(kExitBadInput, "argument " + std::to_string(i) +

@@ -443,6 +443,51 @@ class TddmVeiculoCompartilhadoBD {
       bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
       bool pfListarPedido, bool pCalcEstoque, bool pICarros) = 0;
 
+  // ---- CRM staging (the makers' integrations; see veiculo/sales_force.h) ----
+  // Each creates one TSalesForce with the processing date and the module's
+  // database kind, makes its calls on the connection bound to the module
+  // (veiculo::Error (validation) when none is) and releases it. Vehicles that
+  // are not new vehicles of the CRM brand write nothing. Processing dates
+  // given as text are local date(-time) texts (empty: now); another text
+  // raises veiculo::Error (validation) naming the parameter. Database errors
+  // raise, except where ProcessaSalesForce falls back to a stock event.
+  //
+  // A returned vehicle (sPfSubTipo "D") of a "RENA" dealer: its latest
+  // invoiced or closed proposal's order cancelled, or without one a stock
+  // event. Any other brand or subtype does nothing.
+  virtual void AtualizaSalesforce(int32_t iPfEmpresa, int32_t iPfRevenda,
+                                  const std::string& sPfVeiculo, const std::string& sPfSubTipo,
+                                  const std::string& pMarca,
+                                  const std::string& pDataProcessamento) = 0;
+  // An invoice was issued: pTipo "E" entry / "S" exit, pSub_Tipo "N" normal,
+  // "T" transfer, "D" return. Updates the orders of both makers' integrations
+  // and writes the stock event the invoice means.
+  virtual void ProcessaSalesForce(const std::string& pDataProcessamento, const std::string& pTipo,
+                                  const std::string& pSub_Tipo, const std::string& pVeiculo,
+                                  int32_t pEmpresa, int32_t pRevenda, int32_t pProposta) = 0;
+  // An invoice was cancelled (same codes).
+  virtual void ProcCanSalesForce(const std::string& pDataProcessamento, const std::string& pTipo,
+                                 const std::string& pSubTipo, const std::string& pVeiculo,
+                                 int32_t pEmpresa, int32_t pRevenda) = 0;
+  // One stock event by name ("Transito", "Transferencia", "Faturado",
+  // "Reservado", "Alocado", "Inclusao", "BloqQualidade", "BloqComercial",
+  // "Devolvido", "Imobilizado"; any other text: the vehicle is in stock).
+  virtual void SalesAtualizaEstoque(int32_t Empresa, int32_t Revenda, const std::string& Veiculo,
+                                    const std::string& Operacao, DateTime DataProcessamento) = 0;
+  // The proposal's order: "Faturar", "Enviado" or "Cancelar"; another text
+  // raises veiculo::Error (validation) before anything is written.
+  virtual void SalesAtualizaPedido(int32_t Empresa, int32_t Revenda, int32_t Proposta,
+                                   const std::string& Operacao) = 0;
+  // A reservation event: "Reserva" reserved, any other text released.
+  virtual void SalesAtualizaReserva(int32_t Empresa, int32_t Revenda, const std::string& Veiculo,
+                                    const std::string& Operacao) = 0;
+  // The online stock load of a dealer (pfBancoDados: the database kind of
+  // the load queries' date literals).
+  virtual void SalesGeraCargaEstoqueOnline(bool UsaPrecoEdicao, bool UsaPrecoPacote,
+                                           int32_t Empresa, int32_t Revenda,
+                                           const std::string& pfBancoDados,
+                                           DateTime DataProcessamento) = 0;
+
   // ---- Value holders: Get<field> / Set<field> ----
   // Named fields through which the host passes inputs to operations and reads
   // their results (the list is in veiculo/value_holders.inc).

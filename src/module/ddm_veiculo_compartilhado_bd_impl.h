@@ -45,6 +45,8 @@ namespace fi_brasil {
 class TFIBase;
 }  // namespace fi_brasil
 
+class TSalesForce;
+
 class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
  public:
   TddmVeiculoCompartilhadoBDImpl();
@@ -253,6 +255,26 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
       int32_t pfConsiderarRevenda, const CallbackMensagem& cbPfMensagem, bool pfListarVenda,
       bool pfListarBonus, bool pfUsaPrecoEdicao, bool pfUsaPrecoPacote, bool pfAtualizaEstMedio,
       bool pfListarPedido, bool pCalcEstoque, bool pICarros) override;
+
+  // ---- CRM staging ----
+  void AtualizaSalesforce(int32_t iPfEmpresa, int32_t iPfRevenda, const std::string& sPfVeiculo,
+                          const std::string& sPfSubTipo, const std::string& pMarca,
+                          const std::string& pDataProcessamento) override;
+  void ProcessaSalesForce(const std::string& pDataProcessamento, const std::string& pTipo,
+                          const std::string& pSub_Tipo, const std::string& pVeiculo,
+                          int32_t pEmpresa, int32_t pRevenda, int32_t pProposta) override;
+  void ProcCanSalesForce(const std::string& pDataProcessamento, const std::string& pTipo,
+                         const std::string& pSubTipo, const std::string& pVeiculo,
+                         int32_t pEmpresa, int32_t pRevenda) override;
+  void SalesAtualizaEstoque(int32_t Empresa, int32_t Revenda, const std::string& Veiculo,
+                            const std::string& Operacao, DateTime DataProcessamento) override;
+  void SalesAtualizaPedido(int32_t Empresa, int32_t Revenda, int32_t Proposta,
+                           const std::string& Operacao) override;
+  void SalesAtualizaReserva(int32_t Empresa, int32_t Revenda, const std::string& Veiculo,
+                            const std::string& Operacao) override;
+  void SalesGeraCargaEstoqueOnline(bool UsaPrecoEdicao, bool UsaPrecoPacote, int32_t Empresa,
+                                   int32_t Revenda, const std::string& pfBancoDados,
+                                   DateTime DataProcessamento) override;
 
   // ---- Value holders ----
 #define HOLDER(type, field)                     \
@@ -502,6 +524,13 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // that was not valued.
   void GuardaEstoqueValorizado(const DataPacket& pData);
   void CopiaEstoqueValorizado(DataPacket& pData);
+
+  // CRM staging used inside the module only: a staging object for one call,
+  // and the latest invoiced or closed proposal of a vehicle (0: none).
+  std::unique_ptr<TSalesForce> NovoSalesForce(DateTime pDataProcessamento,
+                                              const std::string& pBancoDados);
+  int32_t PropostaFaturadaVeiculo(int32_t pfEmpresa, int32_t pfRevenda,
+                                  const std::string& pfVeiculo);
 
   Connection* Conexao = nullptr;
   std::string sPvBancoDados;

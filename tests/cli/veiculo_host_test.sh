@@ -21,7 +21,7 @@ bad_input() {  # bad_input NAME EXPECTED-STDERR ARGS... : status 2, one line, no
 run --version
 check "--version names the program and its version" "0 veiculo 0.1.0" "$rc $out"
 bad_input "an unknown command is named" \
-  "veiculo: unknown command 'custos'; did you mean custo? (the commands are init-db, sql, call, run, demo, custo, estoque)" \
+  "veiculo: unknown command 'custos'; did you mean custo? (the commands are init-db, sql, call, run, demo, custo, estoque, salesforce)" \
   custos --todos
 run --help
 contains "--help lists the exit statuses" "3 the operation reported failure (rolled back)" "$out"

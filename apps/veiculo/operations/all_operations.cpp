@@ -20,6 +20,8 @@ const Registry& HostOperations() {
     RegisterStockListOperations(r);
     RegisterProposalOperations(r);
     RegisterFiBrasilOperations(r);
+    // CRM staging
+    RegisterSalesforceOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();
