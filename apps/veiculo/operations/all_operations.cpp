@@ -20,6 +20,8 @@ const Registry& HostOperations() {
     RegisterStockListOperations(r);
     RegisterProposalOperations(r);
     RegisterFiBrasilOperations(r);
+    // F&I Brasil closing import.
+    RegisterClosingOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();
