@@ -1,5 +1,5 @@
 // How the closing import reads the service's texts: amounts in either
-// decimal form, phones split at "-", and the registry code maps.
+// decimal form and phones split at "-".
 
 #include <gtest/gtest.h>
 
@@ -42,15 +42,6 @@ TEST(ClosingValues, PhonesSplitAtTheHyphenWithinTheirLimits) {
     EXPECT_EQ(t.ddd, c.ddd) << c.texto;
     EXPECT_EQ(t.numero, c.numero) << c.texto;
   }
-}
-
-TEST(ClosingValues, RegistryCodesMapToTheDealersOrLeaveItAlone) {
-  const int estado[][2] = {{1, 1}, {2, 2}, {3, 6}, {4, 7}, {5, 5}, {7, 9}};
-  for (const auto& [servico, dealer] : estado) EXPECT_EQ(EstadoCivilDealer(servico), dealer);
-  for (int sem : {0, 6, 8}) EXPECT_FALSE(EstadoCivilDealer(sem).has_value()) << sem;
-  const int formacao[][2] = {{1, 1}, {2, 2}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}};
-  for (const auto& [servico, dealer] : formacao) EXPECT_EQ(FormacaoDealer(servico), dealer);
-  for (int sem : {0, 8, -1}) EXPECT_FALSE(FormacaoDealer(sem).has_value()) << sem;
 }
 
 }  // namespace
