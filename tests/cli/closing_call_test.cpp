@@ -34,10 +34,11 @@ class ClosingCallTest : public ::testing::Test {
     c->Commit();
   }
   HostRun Import() {
-    return RunVeiculo("", "call FechaVendaFIB pfEmpresa=1 pfRevenda=1 pfProposta=10 "
-                          "pfNegociacao=1 pfPropostaFIB=0 pfChassi=CH1 "
-                          "pfDataProcessamento=2026-12-07 -d '" +
-                              database_ + "'");
+    return RunVeiculo("",
+                      "call FechaVendaFIB pfEmpresa=1 pfRevenda=1 pfProposta=10 "
+                      "pfNegociacao=1 pfPropostaFIB=0 pfChassi=CH1 "
+                      "pfDataProcessamento=2026-12-07 -d '" +
+                          database_ + "'");
   }
   std::string Value(const std::string& sql) {
     auto c = Connection::OpenFirebird(database_);
@@ -53,11 +54,10 @@ class ClosingCallTest : public ::testing::Test {
   std::string database_;
   std::string sale_;
   SoapTestServer server_{[this](const SoapRequestSeen& seen) {
-    return SoapAnswer{200,
-                      ReplyWith(seen.soap_action == "\"urn:fechaVenda\""
-                                    ? sale_
-                                    : "<statusCode>0</statusCode>"),
-                      std::chrono::milliseconds(0)};
+    return SoapAnswer{
+        200,
+        ReplyWith(seen.soap_action == "\"urn:fechaVenda\"" ? sale_ : "<statusCode>0</statusCode>"),
+        std::chrono::milliseconds(0)};
   }};
 };
 

@@ -329,5 +329,31 @@ TEST_F(ClosingImportTest, AnErrorStopsTheImportAndTellsTheServiceItFailed) {
   }
 }
 
+TEST_F(ClosingImportTest, AReturnOrANegotiationThatCannotBeWrittenFailsTheImport) {
+  AddClosingDealer(connection(), server_.Url());
+  sale_ = VendaFechada(VendaFinanciada(Receita(1, "5.00")));
+  const std::pair<const char*, std::string> cases[] = {
+      {"delete from VEI_CONTA_FI",
+       "Conta FI 101 sem tipo de retorno cadastrado (VEI_CONTA_FI). - while executing: SELECT "
+       "TIPO_RETORNO"},
+      {"delete from VEI_NEGOCIACAO", "Negociação 1 da proposta 10 não encontrada."},
+  };
+  for (const auto& [mutation, expected] : cases) {
+    Exec(mutation);
+    const std::string result = Import();
+    EXPECT_NE(result.find(expected), std::string::npos) << result;
+    EXPECT_EQ(module().StatusFechaVendaFIB(), 1);
+  }
+}
+
+TEST_F(ClosingImportTest, AProposalWithoutCustomerGetsNoRegistryRows) {
+  AddClosingDealer(connection(), server_.Url());
+  Exec("delete from CAC_CONTATO");
+  sale_ = VendaFechada(VendaFinanciada(kFichaPF));
+  EXPECT_EQ(Import(), "OK");
+  EXPECT_EQ(One("select count(*) from FAT_CLIENTE_BANCO"), "0");
+  EXPECT_EQ(One("select count(*) from FAT_CLIENTE_REFERENCIA"), "0");
+}
+
 }  // namespace
 }  // namespace veiculo::testing
