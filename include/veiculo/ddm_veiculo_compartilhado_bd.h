@@ -323,6 +323,45 @@ class TddmVeiculoCompartilhadoBD {
                                               int32_t pfProposta, int32_t pfPropostaFIB,
                                               int32_t pfStatus, const std::string& pfChassi) = 0;
 
+  // ---- F&I Brasil closing import and financial returns ----
+  // Imports the sale the F&I desk closed for proposal pfProposta into its
+  // negotiation pfNegociacao: the proposal is linked to the service's sale
+  // (PROPOSTA_FIB), and the customer registry, the accessories (with
+  // IMPORTAR_AGREGADOS_FIB), the negotiation with its financing approval,
+  // the payments (with ATUALIZAR_CONDPAGTO_FIB / SOBREPOR_CONDPAGTO_FIB) and
+  // the financial returns take what the desk negotiated. Rows the import
+  // writes are marked as its own, so a repeated import replaces them instead
+  // of adding to them. The service is then told whether the import worked
+  // ("Venda Confirmada." or "Erro na integracao com o Mivo DMS.").
+  // "OK", or one line (each followed by CR LF) per notice (missing payment
+  // condition, unknown finance company or product codes), refusal or error.
+  // A database or conversion error stops the import where it happened; the
+  // statements before it stay in the caller's transaction, which the caller
+  // should roll back (StatusFechaVendaFIB tells).
+  virtual std::string FechaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                    int32_t pfNegociacao, int32_t pfPropostaFIB,
+                                    const std::string& pfChassi,
+                                    DateTime pfDataProcessamento) = 0;
+  // How the last FechaVendaFIB of this instance ended: 0 the sale was
+  // imported (notices aside), 1 the import failed after it began writing,
+  // 9 no sale was fetched (refusal, no sale, missing settings) and nothing
+  // was written.
+  virtual int32_t StatusFechaVendaFIB() const = 0;
+  // Writes one financial return line of a negotiation: pfValorFI (a credit
+  // when 0 or more, a debit when negative, stored as its absolute value) on
+  // account pfContaFI's entry of a return of the account's type
+  // (VEI_CONTA_FI) and customer pfFinanceira (-1: none), found or created
+  // with description pfDescricaoFI, whose value becomes its credits minus
+  // its debits. pfSQLText "FI_INTEGRACAO" marks a new return as the F&I
+  // integration's own; on return it holds the last statement run (the one
+  // that failed, on failure) and pfSQLEMessage the error text. False on any
+  // error, including an account without a return type.
+  virtual bool GravaRetornoFin(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                               int32_t pfNegociacao, int32_t pfFinanceira, int32_t pfContaFI,
+                               const std::string& pfDescricaoFI, double pfValorFI,
+                               double pfComissao, DateTime pfDataProcessamento,
+                               std::string& pfSQLText, std::string& pfSQLEMessage) = 0;
+
   // ---- Sale pricing and stock valuation ----
   // The progress callback of the pricing and stock operations: receives a
   // message text; an error message begins with "mtError#$#". An empty

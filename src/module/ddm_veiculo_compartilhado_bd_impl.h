@@ -43,6 +43,7 @@ struct SolucaoLucro;
 
 namespace fi_brasil {
 class TFIBase;
+class ImportacaoFechamento;
 }  // namespace fi_brasil
 
 class TSalesForce;
@@ -208,6 +209,17 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   std::string FechaVendaConfirmadaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
                                       int32_t pfPropostaFIB, int32_t pfStatus,
                                       const std::string& pfChassi) override;
+
+  // ---- F&I Brasil closing import and financial returns ----
+  std::string FechaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                            int32_t pfNegociacao, int32_t pfPropostaFIB,
+                            const std::string& pfChassi, DateTime pfDataProcessamento) override;
+  int32_t StatusFechaVendaFIB() const override { return iPvStatusFechaVendaFIB; }
+  bool GravaRetornoFin(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                       int32_t pfNegociacao, int32_t pfFinanceira, int32_t pfContaFI,
+                       const std::string& pfDescricaoFI, double pfValorFI, double pfComissao,
+                       DateTime pfDataProcessamento, std::string& pfSQLText,
+                       std::string& pfSQLEMessage) override;
 
   // ---- Sale pricing and stock valuation ----
   double CalculoValorVenda(int32_t PEmpresa, int32_t PRevenda, const std::string& PValorCR,
@@ -386,6 +398,9 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
 
  private:
   friend class ModuleTestPeer;  // tests reach private state and helpers through it
+  // The F&I closing import works with the module's datasets, settings and helpers.
+  friend class fi_brasil::ImportacaoFechamento;
+  int32_t iPvStatusFechaVendaFIB = 9;  // how the last FechaVendaFIB ended
 
   void CriaComponentes();
 

@@ -22,6 +22,8 @@ const Registry& HostOperations() {
     RegisterFiBrasilOperations(r);
     // CRM staging
     RegisterSalesforceOperations(r);
+    // F&I Brasil closing import.
+    RegisterClosingOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();

@@ -93,6 +93,8 @@ void RegisterPricingOperations(Registry& registry);
 void RegisterStockListOperations(Registry& registry);
 // CRM staging
 void RegisterSalesforceOperations(Registry& registry);
+// F&I Brasil closing import.
+void RegisterClosingOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
