@@ -20,6 +20,9 @@ const Registry& HostOperations() {
     RegisterStockListOperations(r);
     RegisterProposalOperations(r);
     RegisterFiBrasilOperations(r);
+    // Proposal rejection and FI Manager.
+    RegisterRejectionOperations(r);
+    RegisterFiManagerOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();

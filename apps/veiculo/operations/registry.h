@@ -91,6 +91,9 @@ void RegisterVehicleCostOperations(Registry& registry);
 void RegisterFiBrasilOperations(Registry& registry);
 void RegisterPricingOperations(Registry& registry);
 void RegisterStockListOperations(Registry& registry);
+// Proposal rejection and FI Manager.
+void RegisterRejectionOperations(Registry& registry);
+void RegisterFiManagerOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
