@@ -24,8 +24,7 @@ snapshot() {
     "select * from VEI_PAGAMENTO where PROPOSTA = 5201" \
     "select * from CAC_CONTATO where CONTATO = 8201" \
     "select * from CAC_PROVIDENCIA where CONTATO = 8201" \
-    "select count(*) N from GER_MENSAGEM" "select count(*) N from VEI_MENSAGEM_PROPOSTA" \
-    "select * from VEI_VEICULO where VEICULO = 'V1006'"; do
+    "select count(*) N from GER_MENSAGEM" "select count(*) N from VEI_MENSAGEM_PROPOSTA"; do
     sql "$q"
   done
 }

@@ -1,9 +1,10 @@
-// A proposal of the demo dealer for the salesperson to reject: 5201 for the
-// used V1006, pending, with one negotiation, its down payment, the contact's
-// first action (a showroom visit) and the delivery booked.
+// A proposal of the demo dealer for the salesperson to reject: 5201, pending,
+// for a vehicle still to be chosen (none of the stock vehicles, whose
+// listings stay as they are), with one negotiation, its payment, the
+// contact's first action (a showroom visit) and the delivery booked.
 //
 //   proposal  dealer  vehicle  situation     contact  customer  salesperson
-//   5201      1       V1006    "1" pending   8201     30201     11 (user 2)
+//   5201      1       (none)   "1" pending   8201     30201     11 (user 2)
 
 #include "demo/demo_dealer.h"
 #include "demo/demo_rows.h"
@@ -34,8 +35,8 @@ void LoadRejectionDemo(Connection& connection) {
   TableWriter(connection, "VEI_PROPOSTA",
               {"EMPRESA", "REVENDA", "PROPOSTA", "SITUACAO", "VENDEDOR", "VEICULO",
                "EMPRESA_VEICULO", "CONTATO", "TIPO_VENDA", "DTA_EMISSAO"})
-      .Insert({Int(kEmpresa), Int(kRevendaMatriz), Int(5201), Txt("1"), Int(11), Txt("V1006"),
-               Int(kEmpresa), Int(8201), Txt("N"), Moment(2025, 3, 12, 9, 40)});
+      .Insert({Int(kEmpresa), Int(kRevendaMatriz), Int(5201), Txt("1"), Int(11), Null(), Null(),
+               Int(8201), Txt("N"), Moment(2025, 3, 12, 9, 40)});
   TableWriter(connection, "VEI_NEGOCIACAO",
               {"EMPRESA", "REVENDA", "PROPOSTA", "NEGOCIACAO", "VAL_VEICULO", "VAL_DESCONTO",
                "STATUS", "DTA_NEGOCIACAO"})
@@ -49,8 +50,7 @@ void LoadRejectionDemo(Connection& connection) {
                Date(2025, 3, 20), Txt("N"), Txt("DINHEIRO"), Txt("À vista na entrega")});
   TableWriter(connection, "VEI_AGENDA_ENTREGA",
               {"EMPRESA", "REVENDA", "PROPOSTA", "VEICULO", "DTA_ENTREGA_REAL"})
-      .Insert({Int(kEmpresa), Int(kRevendaMatriz), Int(5201), Txt("V1006"),
-               Moment(2025, 3, 20, 10, 0)});
+      .Insert({Int(kEmpresa), Int(kRevendaMatriz), Int(5201), Null(), Moment(2025, 3, 20, 10, 0)});
 }
 
 }  // namespace veiculo::demo
