@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "proposal/rejection_seed.h"
@@ -22,145 +22,104 @@ const std::string kBloqueio =
 const std::string kAdiantamento =
     "NOK|Para cancelar proposta com Titulo a Receber vinculado, o Adiantamento deve estar "
     "totalmente pago.;";
-const std::string kTituloAberto =
+const std::string kAberto =
     "NOK|Proposta com Título a Receber vinculado. Para cancelar a proposta o mesmo deve ser "
     "baixado contra o adiantamento.;";
 const std::string kKCommerce =
     "NOK|O cancelamento de propostas do K-Commerce deve ser realizado via SAC Renault.;";
 
-class RejectionRefusalTest : public RejectionTest {
- public:
-  using RejectionTest::Titulo;
-  void Sql(const std::string& sql) { Exec(sql); }
-  void FrenteCaixa() {
-    Insert(connection(), "FAT_FRENTE_CAIXA", "EMPRESA REVENDA CONTATO SITUACAO",
-           {I(1), I(1), I(701), T("P")});
-  }
-  void Isencao() { Exec("update VEI_PARAMETRO set DEVOLVER_PROPOSTA_COM_TITULOS = 'S'"); }
-  void PedidoOnline(const std::string& fase, const std::string& origem,
-                    const std::string& integra) {
-    Insert(connection(), "REN_PARAMETRO", "EMPRESA REVENDA NUMERO_DN INTEGRA_KCOMMERCE",
-           {I(1), I(1), I(1234), T(integra)});
-    // The maker's dealer number is 7600000 + the dealer's own: 7601234.
-    Insert(connection(), "REN_SALES_PEDIDO",
-           "NUMERO_DN NUMERO_PEDIDO_DMS FASE_OPORTUNIDADE SUB_ORIGEM_OPORTUNIDADE",
-           {I(7601234), I(100), T(fase), T(origem)});
-  }
-};
-
 struct Case {
   std::string nome;
-  std::function<void(RejectionRefusalTest&)> seed;
-  bool gerar_providencia;
-  std::string resultado;  // "OK|" or the refusal
+  std::string sql;                                           // a change to the seeded proposal
+  std::vector<std::pair<std::string, std::string>> titulos;  // type, status
+  bool isencao;  // DEVOLVER_PROPOSTA_COM_TITULOS 'S' and no action logged
+  std::string resultado;
 };
 
-TEST_F(RejectionRefusalTest, EachCaseIsRefusedOrPassesAsTheRulesSay) {
-  using T_ = RejectionRefusalTest;
+TEST_F(RejectionTest, EachCaseIsRefusedOrPassesAsTheRulesSay) {
+  // The maker's order of proposal 100: its dealer number is 7600000 + 1234.
+  const auto online = [](const std::string& fase, const std::string& origem,
+                         const std::string& integra) {
+    return "insert into REN_PARAMETRO (EMPRESA, REVENDA, NUMERO_DN, INTEGRA_KCOMMERCE) values "
+           "(1, 1, 1234, '" +
+           integra +
+           "'); insert into REN_SALES_PEDIDO (NUMERO_DN, "
+           "NUMERO_PEDIDO_DMS, FASE_OPORTUNIDADE, SUB_ORIGEM_OPORTUNIDADE) values (7601234, 100, "
+           "'" +
+           fase + "', '" + origem + "')";
+  };
   const std::vector<Case> cases = {
-      // Situations.
-      {"front cashier pending", [](T_& t) { t.FrenteCaixa(); }, true,
+      {"front cashier pending",
+       "insert into FAT_FRENTE_CAIXA (EMPRESA, REVENDA, CONTATO, SITUACAO) values (1, 1, 701, 'P')",
+       {},
+       false,
        "NOK|Proposta com situação [Frente Caixa] " + kBloqueio},
-      {"financially approved", [](T_& t) { t.Sql("update VEI_PROPOSTA set SITUACAO = '5'"); }, true,
+      {"financially approved",
+       "update VEI_PROPOSTA set SITUACAO = '5'",
+       {},
+       false,
        "NOK|Proposta com situação [Aprovada (Financeiro)] " + kBloqueio},
-      {"no such proposal", [](T_& t) { t.Sql("update VEI_PROPOSTA set PROPOSTA = 101"); }, true,
+      {"no such proposal",
+       "update VEI_PROPOSTA set PROPOSTA = 101",
+       {},
+       false,
        "NOK|Proposta [100] não encontrada.;"},
-      // The maker's online sale.
-      {"online order live", [](T_& t) { t.PedidoOnline("Em negociação", "kCommerce", "S"); }, true,
-       kKCommerce},
-      {"online order cancelled", [](T_& t) { t.PedidoOnline("Canceled", "KCOMMERCE", "S"); }, true,
-       "OK|"},
-      {"online order in Portuguese", [](T_& t) { t.PedidoOnline("cancelado", "KCOMMERCE", "S"); },
-       true, "OK|"},
-      {"another origin", [](T_& t) { t.PedidoOnline("Aberta", "SITE", "S"); }, true, "OK|"},
-      {"dealer not integrated", [](T_& t) { t.PedidoOnline("Aberta", "KCOMMERCE", "N"); }, true,
-       "OK|"},
-      // Titles: the first status of each type counts.
-      {"no titles", [](T_&) {}, true, "OK|"},
-      {"receivable paid, no advance", [](T_& t) { t.Titulo(1, "CR", "PT"); }, true, "OK|"},
-      {"receivable and advance paid",
-       [](T_& t) {
-         t.Titulo(1, "CR", "PT");
-         t.Titulo(2, "AD", "PT");
-       },
-       true, "OK|"},
-      {"receivable paid, advance open",
-       [](T_& t) {
-         t.Titulo(1, "CR", "PT");
-         t.Titulo(2, "AD", "AB");
-       },
-       true, kAdiantamento},
-      {"receivable open", [](T_& t) { t.Titulo(1, "CR", "AB"); }, true, kTituloAberto},
-      {"receivable cancelled, no advance", [](T_& t) { t.Titulo(1, "CR", "CA"); }, true, "OK|"},
-      {"receivable and advance cancelled",
-       [](T_& t) {
-         t.Titulo(1, "CR", "CA");
-         t.Titulo(2, "AD", "CA");
-       },
-       true, "OK|"},
-      {"receivable cancelled, advance open",
-       [](T_& t) {
-         t.Titulo(1, "CR", "CA");
-         t.Titulo(2, "AD", "AB");
-       },
-       true, kAdiantamento},
+      {"online order live", online("Em negociação", "kCommerce", "S"), {}, false, kKCommerce},
+      {"online order cancelled", online("Canceled", "KCOMMERCE", "S"), {}, false, "OK|"},
+      {"online order cancelado", online("cancelado", "KCOMMERCE", "S"), {}, false, "OK|"},
+      {"another origin", online("Aberta", "SITE", "S"), {}, false, "OK|"},
+      {"dealer not integrated", online("Aberta", "KCOMMERCE", "N"), {}, false, "OK|"},
+      // Titles: the first status of each type, in order, counts.
+      {"no titles", "", {}, false, "OK|"},
+      {"receivable paid", "", {{"CR", "PT"}}, false, "OK|"},
+      {"receivable and advance paid", "", {{"CR", "PT"}, {"AD", "PT"}}, false, "OK|"},
+      {"advance open", "", {{"CR", "PT"}, {"AD", "AB"}}, false, kAdiantamento},
+      {"receivable open", "", {{"CR", "AB"}}, false, kAberto},
+      {"receivable cancelled", "", {{"CR", "CA"}}, false, "OK|"},
+      {"both cancelled", "", {{"CR", "CA"}, {"AD", "CA"}}, false, "OK|"},
+      {"cancelled, advance open", "", {{"CR", "CA"}, {"AD", "AB"}}, false, kAdiantamento},
       // "AB" sorts before "PT": an open receivable beside a paid one blocks.
-      {"one receivable open of two",
-       [](T_& t) {
-         t.Titulo(1, "CR", "PT");
-         t.Titulo(2, "CR", "AB");
-       },
-       true, kTituloAberto},
-      // The exemption: parameter 'S', contact active, no action logged.
-      {"exempt: receivable open",
-       [](T_& t) {
-         t.Isencao();
-         t.Titulo(1, "CR", "AB");
-       },
-       false, "OK|"},
-      {"exempt: advance open",
-       [](T_& t) {
-         t.Isencao();
-         t.Titulo(1, "CR", "PT");
-         t.Titulo(2, "AD", "AB");
-       },
-       false, "OK|"},
-      {"exempt: receivable cancelled, advance open",
-       [](T_& t) {
-         t.Isencao();
-         t.Titulo(1, "CR", "CA");
-         t.Titulo(2, "AD", "AB");
-       },
-       false, "OK|"},
-      {"not exempt when an action is logged",
-       [](T_& t) {
-         t.Isencao();
-         t.Titulo(1, "CR", "AB");
-       },
-       true, kTituloAberto},
-      {"not exempt for a closed contact",
-       [](T_& t) {
-         t.Isencao();
-         t.Sql("update CAC_CONTATO set SITUACAO = 'F'");
-         t.Titulo(1, "CR", "AB");
-       },
-       false, kTituloAberto},
-      {"not exempt without the parameter", [](T_& t) { t.Titulo(1, "CR", "AB"); }, false,
-       kTituloAberto},
+      {"one receivable open of two", "", {{"CR", "PT"}, {"CR", "AB"}}, false, kAberto},
+      // The exemption lets every title case through...
+      {"exempt: receivable open", "", {{"CR", "AB"}}, true, "OK|"},
+      {"exempt: advance open", "", {{"CR", "PT"}, {"AD", "AB"}}, true, "OK|"},
+      {"exempt: cancelled, advance open", "", {{"CR", "CA"}, {"AD", "AB"}}, true, "OK|"},
+      // ... but only for a live contact.
+      {"exempt, contact closed",
+       "update CAC_CONTATO set SITUACAO = 'F'",
+       {{"CR", "AB"}},
+       true,
+       kAberto},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nome);
     Exec("savepoint caso");
-    c.seed(*this);
-    const std::string antes = One("select count(*) from GER_MENSAGEM") + Situacao();
+    size_t inicio = 0;  // the statements of c.sql, one by one
+    for (size_t fim; inicio < c.sql.size(); inicio = fim + 2) {
+      fim = std::min(c.sql.find("; ", inicio), c.sql.size());
+      Exec(c.sql.substr(inicio, fim - inicio));
+    }
+    int numero = 0;
+    for (const auto& [tipo, status] : c.titulos) Titulo(++numero, tipo, status);
     Chamada chamada;
-    chamada.gerar_providencia = c.gerar_providencia;
+    if (c.isencao) Exec("update VEI_PARAMETRO set DEVOLVER_PROPOSTA_COM_TITULOS = 'S'");
+    chamada.gerar_providencia = !c.isencao;
+    const std::string antes = One("select count(*) from GER_MENSAGEM") + Situacao();
     EXPECT_EQ(Rejeita(chamada), c.resultado);
-    if (c.resultado != "OK|")
-      EXPECT_EQ(One("select count(*) from GER_MENSAGEM") + Situacao(), antes)
-          << "a refusal writes nothing";
-    else
+    if (c.resultado == "OK|")
       EXPECT_EQ(Situacao(), "8");
+    else
+      EXPECT_EQ(One("select count(*) from GER_MENSAGEM") + Situacao(), antes) << "wrote something";
+    Exec("rollback to savepoint caso");
+  }
+  // The exemption needs the parameter, and no cancellation logged.
+  for (const bool parametro : {false, true}) {
+    Exec("savepoint caso");
+    Titulo(1, "CR", "AB");
+    Chamada chamada;
+    if (parametro) Exec("update VEI_PARAMETRO set DEVOLVER_PROPOSTA_COM_TITULOS = 'S'");
+    chamada.gerar_providencia = parametro;
+    EXPECT_EQ(Rejeita(chamada), kAberto) << parametro;
     Exec("rollback to savepoint caso");
   }
 }
