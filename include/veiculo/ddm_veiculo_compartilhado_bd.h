@@ -155,6 +155,57 @@ class TddmVeiculoCompartilhadoBD {
   virtual int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
                                    int32_t pfStatusAtual, DateTime pfDataReferencia) = 0;
 
+  // ---- Proposal and negotiation rejection ----
+  // Workflow operations: each returns "OK|" or "NOK|" + a text ending with
+  // ";", and never raises. A refusal (a situation or titles that forbid the
+  // cancellation, an order of the maker's online sale, a proposal that does
+  // not exist) writes nothing. Any error returns "NOK|Erro no cancelamento da
+  // proposta;" (RejeitarNegociacao: "NOK|Erro na rejeição da negociação;")
+  // with the statements executed before it still in the host's transaction:
+  // a host must roll back its transaction whenever the result starts with
+  // "NOK|", and may commit only on "OK|". An F&I provider that could not be
+  // told ("NOK|1-..." / "NOK|2-Não foi possível cancelar a proposta no F&I
+  // System.;", "NOK|[Erro Integração F&I Avonale] ...;") comes after the
+  // database work: rolling back keeps the proposal live, to be rejected again.
+  //
+  // Cancels (or, with pfAcaoRejeicao "DEVOLVER", returns) a proposal: its
+  // negotiations, payments and the customer's reservation of the vehicle
+  // (kept for brand "TOYO", which also keeps the maker's order), a message
+  // to the salesperson, the reason (NULL when empty) and dealership on the
+  // contact's latest action, a cancellation logged on the contact when
+  // pGerarProvidencia, the trade-in over-allowance expense, the delivery
+  // schedule when the dealer's EXCLUIR_AGENDA_ENTREGA is 'S'; the F&I sale
+  // at F&I Brasil (pfIntegracaoFI 2) or Avonale (4) when a negotiation was
+  // sent for analysis; and the vehicle with every row that hangs on it when
+  // it was created for this direct sale (type 'D' or 'F', no entry invoice).
+  // Reads the clock for the Avonale cancellation date.
+  virtual std::string RejeitarProposta(Connection* pfConexao, const std::string& pfBancoDados,
+                                       int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                       int32_t pfUsuario, DateTime pfDataProcessamento,
+                                       int32_t pfIntegracaoFI, const std::string& pfMotivo,
+                                       const std::string& pfConcessionaria,
+                                       const std::string& pfFormaContato, bool pGerarProvidencia,
+                                       const std::string& pfAcaoRejeicao) = 0;
+  // RejeitarProposta with the date as local text ("dd/mm/yyyy [hh:mm:ss]";
+  // another text raises veiculo::Error (validation) before anything runs).
+  // pAgenda comes back as the removed delivery schedule rows, or unchanged
+  // when the schedule is not removed.
+  virtual std::string RejeitarPropostaStr(Connection* pfConexao, const std::string& pfBancoDados,
+                                          int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                          int32_t pfUsuario, const std::string& pfDataProcessamento,
+                                          DataPacket& pAgenda, int32_t pfIntegracaoFI,
+                                          const std::string& pfMotivo,
+                                          const std::string& pfConcessionaria,
+                                          const std::string& pfFormaContato, bool pGerarProvidencia,
+                                          const std::string& pfAcaoRejeicao) = 0;
+  // Rejects one negotiation (pending or approved) and tells the salesperson;
+  // the proposal stays open. Refused for a proposal with a sale pending at
+  // the front cashier. pfIntegracaoFI is not used.
+  virtual std::string RejeitarNegociacao(Connection* pfConexao, const std::string& pfBancoDados,
+                                         int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                         int32_t pfNegociacao, int32_t pfUsuario,
+                                         DateTime pfDataProcessamento, int32_t pfIntegracaoFI) = 0;
+
   // ---- Incidence resolution ----
   // The amount of one line of a costing formula: the value its incidence code
   // draws on (sale value, entry or exit invoice, expenses, bonuses, returns,

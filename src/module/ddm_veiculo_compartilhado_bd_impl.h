@@ -127,6 +127,25 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
                        const std::string& pfSituacao, const std::string& pfFormaContato) override;
   int32_t BuscaStatusLeads(int32_t pfEmpresa, int32_t pfRevenda, DateTime pfDataContato,
                            int32_t pfStatusAtual, DateTime pfDataReferencia) override;
+  // ---- Proposal and negotiation rejection ----
+  std::string RejeitarProposta(Connection* pfConexao, const std::string& pfBancoDados,
+                               int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                               int32_t pfUsuario, DateTime pfDataProcessamento,
+                               int32_t pfIntegracaoFI, const std::string& pfMotivo,
+                               const std::string& pfConcessionaria,
+                               const std::string& pfFormaContato, bool pGerarProvidencia,
+                               const std::string& pfAcaoRejeicao) override;
+  std::string RejeitarPropostaStr(Connection* pfConexao, const std::string& pfBancoDados,
+                                  int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                  int32_t pfUsuario, const std::string& pfDataProcessamento,
+                                  DataPacket& pAgenda, int32_t pfIntegracaoFI,
+                                  const std::string& pfMotivo, const std::string& pfConcessionaria,
+                                  const std::string& pfFormaContato, bool pGerarProvidencia,
+                                  const std::string& pfAcaoRejeicao) override;
+  std::string RejeitarNegociacao(Connection* pfConexao, const std::string& pfBancoDados,
+                                 int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                 int32_t pfNegociacao, int32_t pfUsuario,
+                                 DateTime pfDataProcessamento, int32_t pfIntegracaoFI) override;
   // ---- Incidence resolution ----
   double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
                          int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha, double pfPercentual,
@@ -425,6 +444,19 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   void InstalaEventosProposta();
   // Time stamp of the last message this instance wrote (0: none yet).
   DateTime tPvUltimaMensagem = 0;
+
+  // Proposal rejection used inside the module only (the state of one
+  // rejection is defined in src/proposal/rejection.h).
+  struct RejeicaoProposta;
+  // The checks and the reads they need; "" when the rejection may go on,
+  // else the refusal's "NOK|" text.
+  std::string RecusaRejeicao(RejeicaoProposta& pRejeicao);
+  // The database work of a rejection whose checks passed.
+  void GravaRejeicao(const RejeicaoProposta& pRejeicao);
+  // The F&I provider's cancellation; "" when done or not needed, else the "NOK|" text.
+  std::string CancelaFIRejeicao(const RejeicaoProposta& pRejeicao);
+  // Deletes a vehicle created for a direct sale and every row that hangs on it.
+  void ExcluiVeiculoDaVenda(int32_t pfEmpresa, const std::string& pfVeiculo);
 
   // Incidence resolution used inside the module only.
   // The what-if amount of a line from the current row of a client's packet

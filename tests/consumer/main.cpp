@@ -15,6 +15,7 @@
 #include <veiculo/connection.h>
 #include <veiculo/data_packet.h>
 #include <veiculo/ddm_veiculo_compartilhado_bd.h>
+#include <veiculo/dm_fi_avonale.h>
 #include <veiculo/error.h>
 
 namespace {
@@ -111,6 +112,17 @@ int main(int argc, char** argv) {
               "Lucro Bruto;98,00 ;49.000,00 ;98,00 ;49.000,00 |"
               "Lucro Gerencial;98,00 ;49.000,00 ;98,00 ;49.000,00 |",
               summary);
+
+    // The rejection of a negotiation, and FI Manager on a closed port.
+    CheckText("RejeitarNegociacao of the branch's 5003/1", "OK|",
+              module->RejeitarNegociacao(connection.get(), "INTERBASE", 1, 2, 5003, 1, 1,
+                                         kMarch14th2025, 0));
+    std::string mensagem;
+    Check("TdmFIAvonale reports an unreachable service as false",
+          !veiculo::TdmFIAvonale().AtualizarFaturamentoTipado(
+              "12345678000195", 1, 1, 5001, 10, kMarch14th2025, "http://127.0.0.1:1/", mensagem,
+              ""));
+    Check("  ... and says why", mensagem.find("could not reach the service") == 0, mensagem);
 
     // Bad input comes back as the public error type with its category.
     try {

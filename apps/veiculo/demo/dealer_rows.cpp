@@ -77,6 +77,7 @@ void LoadDemoDealer(Connection& connection) {
   LoadBonuses(connection);
   LoadValueSources(connection);
   LoadProposals(connection);
+  LoadRejectionDemo(connection);
   LoadReturnsAndCommissions(connection);
   LoadIncidences(connection);
   LoadStockList(connection);

@@ -22,6 +22,8 @@ void LoadIncidences(Connection& connection);
 // Customers, contacts, salespeople and proposals with their negotiations and
 // payments (proposal_rows.cpp); needs the dealers and the fixed vehicles.
 void LoadProposals(Connection& connection);
+// The proposal the demo rejects (rejection_rows.cpp); needs the proposals.
+void LoadRejectionDemo(Connection& connection);
 // The maker's bonus catalogue with its criteria and the financing subsidies
 // (bonus_rows.cpp); needs the fixed vehicles.
 void LoadBonuses(Connection& connection);

@@ -24,6 +24,9 @@ const Registry& HostOperations() {
     RegisterSalesforceOperations(r);
     // F&I Brasil closing import.
     RegisterClosingOperations(r);
+    // Proposal rejection and FI Manager.
+    RegisterRejectionOperations(r);
+    RegisterFiManagerOperations(r);
     RegisterHolderOperations(r);
     return r;
   }();

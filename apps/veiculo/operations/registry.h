@@ -95,6 +95,9 @@ void RegisterStockListOperations(Registry& registry);
 void RegisterSalesforceOperations(Registry& registry);
 // F&I Brasil closing import.
 void RegisterClosingOperations(Registry& registry);
+// Proposal rejection and FI Manager.
+void RegisterRejectionOperations(Registry& registry);
+void RegisterFiManagerOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
