@@ -95,8 +95,12 @@ CREATE TABLE FAT_FRENTE_CAIXA (
   SITUACAO CHAR(1)
 );
 
--- Approximate tax rates by tax classification.
+-- Approximate tax rates by tax classification (NCM/NBS code), per state
+-- and rate table.
 CREATE TABLE FAT_IMPOSTO_NCM_NBS (
+  UF                 VARCHAR(2),
+  TABELA             INTEGER,
+  CODIGO             CHAR(10),
   PCT_ALIQ_IMPORTA   NUMERIC(9,4),
   PCT_ALIQ_NACIONAL  NUMERIC(9,4),
   PCT_ALIQ_ESTADUAL  NUMERIC(9,4),

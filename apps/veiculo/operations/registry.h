@@ -91,6 +91,8 @@ void RegisterVehicleCostOperations(Registry& registry);
 void RegisterFiBrasilOperations(Registry& registry);
 void RegisterPricingOperations(Registry& registry);
 void RegisterStockListOperations(Registry& registry);
+// The managerial approval.
+void RegisterApprovalOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
