@@ -87,10 +87,9 @@ std::string TddmVeiculoCompartilhadoBDImpl::VerificaPrecoMinimo(Aprovacao& a) {
                                                     : "valor total do veículo na proposta";
   const bool permitido = PermissaoFuncao(a.usuario, kFuncaoPrecoMinimo);
   const std::string nao = permitido ? "" : " não";
-  const std::string texto_minimo = "Veículo [" + a.veiculo +
-                                   "] possui preço mínimo superior ao " + rotulo +
-                                   ".\r\nA proposta" + nao + " pode ser aprovada, pois o usuário" +
-                                   nao + " tem a função 322.;";
+  const std::string texto_minimo =
+      "Veículo [" + a.veiculo + "] possui preço mínimo superior ao " + rotulo + ".\r\nA proposta" +
+      nao + " pode ser aprovada, pois o usuário" + nao + " tem a função 322.;";
   if (!permitido) return "NOK|" + texto_minimo;
   a.avisos += texto_minimo;
   return "";
@@ -103,8 +102,8 @@ std::string TddmVeiculoCompartilhadoBDImpl::VerificaAvaliacoes(Aprovacao& a) {
       "select A.AVALIACAO, A.SITUACAO, A.DTA_VALIDADE from VEI_AVALIACAO_PROPOSTA AP inner join "
       "VEI_AVALIACAO A on (A.EMPRESA = AP.EMPRESA and A.AVALIACAO = AP.AVALIACAO) where "
       "AP.EMPRESA = " +
-      Num(a.empresa) + " and AP.REVENDA = " + Num(a.revenda) + " and AP.PROPOSTA = " +
-      Num(a.proposta) + " order by A.AVALIACAO");
+      Num(a.empresa) + " and AP.REVENDA = " + Num(a.revenda) +
+      " and AP.PROPOSTA = " + Num(a.proposta) + " order by A.AVALIACAO");
   ds.Open();
   std::string lista;
   const double dia = platform::DateOf(a.data);

@@ -91,8 +91,9 @@ std::string ChaveNegociacao(const LinhaEscopo& l) {
 }  // namespace
 
 void TddmVeiculoCompartilhadoBDImpl::AprovaERejeitaPropostas(Aprovacao& a) {
-  const std::vector<LinhaEscopo> linhas = LeEscopo(
-      *sdsConsulta, a.empresa, proposal::EscopoProposta(a.veiculo, a.pedido, a.revenda, a.proposta));
+  const std::vector<LinhaEscopo> linhas =
+      LeEscopo(*sdsConsulta, a.empresa,
+               proposal::EscopoProposta(a.veiculo, a.pedido, a.revenda, a.proposta));
   const DateTime agora = proposal::AgoraNoDia(a.data, Agora());
   bool aprovada = false;
   std::set<std::pair<int32_t, int32_t>> rejeitadas;  // (dealer, proposal) already handled
@@ -104,9 +105,9 @@ void TddmVeiculoCompartilhadoBDImpl::AprovaERejeitaPropostas(Aprovacao& a) {
                                ", APR_GERENCIAL = 'A', DTA_APR_GERENCIAL = " +
                                maker::DataHoraPSql(agora, sPvBancoDados) + ChaveNegociacao(l));
       if (!a.dif_avaliacao_saida.empty())
-        GravaDiferencaAvaliacaoSaida(sPvBancoDados, platform::DateToStr(a.data), l.empresa,
-                                     l.revenda, l.proposta, l.negociacao,
-                                     static_cast<int32_t>(platform::StrToInt(a.dif_avaliacao_saida)));
+        GravaDiferencaAvaliacaoSaida(
+            sPvBancoDados, platform::DateToStr(a.data), l.empresa, l.revenda, l.proposta,
+            l.negociacao, static_cast<int32_t>(platform::StrToInt(a.dif_avaliacao_saida)));
 
       platform::ClientDataSet& proposta = *cdsProposta;
       proposta.Close();
@@ -132,19 +133,19 @@ void TddmVeiculoCompartilhadoBDImpl::AprovaERejeitaPropostas(Aprovacao& a) {
       if (l.usuario_vendedor > 0)
         GravaMensagem(a.data, l.empresa, l.revenda, a.usuario, Mens_UsuarioDestino, Mens_Proposta,
                       Mens_Assunto, Mens_Mensagem);
-      if (l.tem_contato) AtualizaContato(l.empresa, l.revenda, l.contato, l.proposta, "APROVAR", "");
+      if (l.tem_contato)
+        AtualizaContato(l.empresa, l.revenda, l.contato, l.proposta, "APROVAR", "");
 
       if (!a.veiculo.empty()) {
         const DateTime fim = agora + a.tempo_maximo_reserva / 24.0;
-        Executa(*sdsExecuta,
-                "update VEI_VEICULO set CLIENTE_RESERVA = " + l.cliente +
-                    ", EMPRESA_VENDEDOR_RESERVA = " + Num(l.empresa) +
-                    ", REVENDA_VENDEDOR_RESERVA = " + Num(l.revenda) +
-                    ", VENDEDOR_RESERVA = " + l.vendedor +
-                    ", DTA_RESERVA = " + maker::DataPSql(a.data, sPvBancoDados) +
-                    ", DTA_FIM_RESERVA = " + maker::DataHoraPSql(fim, sPvBancoDados) +
-                    ", OBSERVACAO_RESERVA = NULL, RESERVADO = 'S' where EMPRESA = " +
-                    Num(a.empresa) + " and VEICULO = " + Quoted(a.veiculo));
+        Executa(*sdsExecuta, "update VEI_VEICULO set CLIENTE_RESERVA = " + l.cliente +
+                                 ", EMPRESA_VENDEDOR_RESERVA = " + Num(l.empresa) +
+                                 ", REVENDA_VENDEDOR_RESERVA = " + Num(l.revenda) +
+                                 ", VENDEDOR_RESERVA = " + l.vendedor +
+                                 ", DTA_RESERVA = " + maker::DataPSql(a.data, sPvBancoDados) +
+                                 ", DTA_FIM_RESERVA = " + maker::DataHoraPSql(fim, sPvBancoDados) +
+                                 ", OBSERVACAO_RESERVA = NULL, RESERVADO = 'S' where EMPRESA = " +
+                                 Num(a.empresa) + " and VEICULO = " + Quoted(a.veiculo));
         // Without a chassis there is nothing to freeze, and the proposal's
         // frozen list stays as it is.
         if (!a.chassi.empty()) CongelaValoresDaProposta(a.chassi, l.empresa, l.revenda, l.proposta);
@@ -161,10 +162,11 @@ void TddmVeiculoCompartilhadoBDImpl::AprovaERejeitaPropostas(Aprovacao& a) {
                                " and (APR_GERENCIAL is null or APR_GERENCIAL <> 'R')");
     if (esta || !rejeitadas.insert({l.revenda, l.proposta}).second) continue;
 
-    Executa(*sdsExecuta, "update VEI_PROPOSTA set NEGOCIACAO_FINAL = NULL, SITUACAO = '8' "
-                         "where EMPRESA = " +
-                             Num(l.empresa) + " and REVENDA = " + Num(l.revenda) +
-                             " and PROPOSTA = " + Num(l.proposta));
+    Executa(*sdsExecuta,
+            "update VEI_PROPOSTA set NEGOCIACAO_FINAL = NULL, SITUACAO = '8' "
+            "where EMPRESA = " +
+                Num(l.empresa) + " and REVENDA = " + Num(l.revenda) +
+                " and PROPOSTA = " + Num(l.proposta));
     Mens_Proposta = l.proposta;
     Mens_UsuarioDestino = l.usuario_vendedor;
     Mens_Assunto = "Proposta Nr.[" + Num(l.proposta) + "] Rejeitada";
@@ -172,18 +174,17 @@ void TddmVeiculoCompartilhadoBDImpl::AprovaERejeitaPropostas(Aprovacao& a) {
     if (l.usuario_vendedor > 0)
       GravaMensagem(a.data, l.empresa, l.revenda, a.usuario, Mens_UsuarioDestino, Mens_Proposta,
                     Mens_Assunto, Mens_Mensagem);
-    if (l.tem_contato)
-      AtualizaContato(l.empresa, l.revenda, l.contato, l.proposta, "CANCELAR", "");
+    if (l.tem_contato) AtualizaContato(l.empresa, l.revenda, l.contato, l.proposta, "CANCELAR", "");
     if (a.integracao_fi == 2 && l.proposta_fib > 0 && !CancelaVendaRival(a, l.proposta))
-      a.avisos_fi += "Não foi possível cancelar a proposta [" + Num(l.proposta) +
-                     "] no F&I System.;";
+      a.avisos_fi +=
+          "Não foi possível cancelar a proposta [" + Num(l.proposta) + "] no F&I System.;";
   }
   // The proposal was read live before; not finding it now means it changed
   // under the approval.
   if (!aprovada)
     throw Error(ErrorCategory::NotFound, "AprovacaoGerencialProposta: negotiation " +
-                                             Num(a.negociacao) + " of proposal " +
-                                             Num(a.proposta) + " is no longer live");
+                                             Num(a.negociacao) + " of proposal " + Num(a.proposta) +
+                                             " is no longer live");
 }
 
 }  // namespace veiculo

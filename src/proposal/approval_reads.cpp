@@ -65,7 +65,8 @@ std::string TddmVeiculoCompartilhadoBDImpl::LeDadosAprovacao(Aprovacao& a) {
     a.valida_valor_veiculo = Texto(ds, "VALIDA_VALVEICULO_PRECO_MINIMO") == "S";
     a.usa_preco_pacote = Texto(ds, "UTILIZA_PRECO_PACOTE") == "S";
     a.usa_preco_edicao = Texto(ds, "UTILIZA_PRECO_EDICAO") == "S";
-    a.tempo_maximo_reserva = static_cast<int32_t>(ds.FieldByName("TEMPO_MAXIMO_RESERVA").AsInteger());
+    a.tempo_maximo_reserva =
+        static_cast<int32_t>(ds.FieldByName("TEMPO_MAXIMO_RESERVA").AsInteger());
     a.dif_avaliacao_saida = Texto(ds, "DIF_AVALIACAO_SAIDA");
     a.calculo_tributos = Texto(ds, "CALCULO_TRIBUTOS");
   }
@@ -108,7 +109,8 @@ std::string TddmVeiculoCompartilhadoBDImpl::VerificaUnicidade(Aprovacao& a) {
       "VV on (VV.EMPRESA = P.EMPRESA_VEICULO and VV.VEICULO = P.VEICULO) left join "
       "GER_CODIGO_TRIBUTACAO TRIB on (TRIB.EMPRESA = P.EMPRESA and TRIB.CODIGO_TRIBUTACAO = "
       "VV.TRIBUTA_VEICULO) where P.EMPRESA = " +
-      Num(a.empresa) + " and " + proposal::EscopoProposta(a.veiculo, a.pedido, a.revenda, a.proposta) +
+      Num(a.empresa) + " and " +
+      proposal::EscopoProposta(a.veiculo, a.pedido, a.revenda, a.proposta) +
       " order by P.REVENDA, P.PROPOSTA, N.NEGOCIACAO");
   ds.Open();
   int32_t conflito = 0;
@@ -160,8 +162,8 @@ std::string TddmVeiculoCompartilhadoBDImpl::LeNegociacaoAprovacao(Aprovacao& a) 
       " from VEI_PROPOSTA P inner join VEI_NEGOCIACAO N on (N.EMPRESA = P.EMPRESA and "
       "N.REVENDA = P.REVENDA and N.PROPOSTA = P.PROPOSTA) left join VEI_VEICULO V on "
       "(V.EMPRESA = P.EMPRESA and V.VEICULO = P.VEICULO) where P.EMPRESA = " +
-      Num(a.empresa) + " and P.REVENDA = " + Num(a.revenda) + " and P.PROPOSTA = " +
-      Num(a.proposta) + " and N.NEGOCIACAO = " + Num(a.negociacao));
+      Num(a.empresa) + " and P.REVENDA = " + Num(a.revenda) +
+      " and P.PROPOSTA = " + Num(a.proposta) + " and N.NEGOCIACAO = " + Num(a.negociacao));
   ds.Open();
   if (ds.IsEmpty()) {
     ds.Close();

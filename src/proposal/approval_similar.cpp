@@ -82,8 +82,7 @@ void TddmVeiculoCompartilhadoBDImpl::AvisaVeiculosSemelhantes(Aprovacao& a) {
   // Paid to the maker: a payable of its latest entry invoice's operation is paid.
   for (const Semelhante& s : semelhantes) {
     ds.SetCommandText(
-        "select count(*) PAGOS from FIN_TITULO T where T.EMPRESA = " + e + " and T.REVENDA = " +
-        r +
+        "select count(*) PAGOS from FIN_TITULO T where T.EMPRESA = " + e + " and T.REVENDA = " + r +
         " and T.TIPO = 'CP' and T.STATUS = 'PT' and T.OPERACAO > 0 and T.OPERACAO = (select "
         "max(MC.OPERACAO) from FAT_MOVIMENTO_VEICULO MV inner join FAT_MOVIMENTO_CAPA MC on "
         "(MC.EMPRESA = MV.EMPRESA and MC.REVENDA = MV.REVENDA and MC.NUMERO_NOTA_FISCAL = "

@@ -11,9 +11,9 @@ void RegisterApprovalOperations(Registry& r) {
            "OK| with warnings or NOK| with the refusal")
             .Writes()
             .Calls(&Module::AprovacaoGerencialProposta, "pfConexao",
-                   Text("pfBancoDados", "SQLSERVER, ORACLE or INTERBASE"), "pfEmpresa",
-                   "pfRevenda", "pfProposta", "pfNegociacao", "pfUsuario",
-                   Date("pfDataProcessamento"), "pfIntegracaoFI"));
+                   Text("pfBancoDados", "SQLSERVER, ORACLE or INTERBASE"), "pfEmpresa", "pfRevenda",
+                   "pfProposta", "pfNegociacao", "pfUsuario", Date("pfDataProcessamento"),
+                   "pfIntegracaoFI"));
 }
 
 }  // namespace veiculo::cli
