@@ -151,5 +151,30 @@ TEST_F(ApprovalRowsTest, ApprovingRejectsEveryRivalAndReservesTheVehicle) {
   EXPECT_EQ(module().GetiPvUsuario(), 9);
 }
 
+TEST_F(ApprovalRowsTest, WithoutVehicleTheOrderOrTheProposalItselfIsTheScope) {
+  // Proposal 30 without a vehicle: another proposal without vehicle (33) is
+  // no rival; with factory order 77, a proposal of the same order (34) is.
+  // Proposal 30 also names no contact and no known salesperson: it is
+  // approved all the same, without message or contact action.
+  Exec("update VEI_PROPOSTA set VEICULO = NULL, CONTATO = NULL, VENDEDOR = 99");
+  AddProposal(connection(), 1, 33, Cols("SITUACAO", {T("1")}));
+  AddNegotiation(connection(), 1, 33, 1);
+  AddProposal(connection(), 1, 34, Cols("SITUACAO PEDIDO", {T("1"), I(77)}));
+  AddNegotiation(connection(), 1, 34, 1);
+  const char* situacoes =
+      "select list(SITUACAO, '') from (select SITUACAO from VEI_PROPOSTA "
+      "order by PROPOSTA)";
+  Exec("savepoint sem_pedido");
+  EXPECT_EQ(Aprova(1), "OK|");
+  EXPECT_EQ(One(situacoes), "211");
+  EXPECT_EQ(One("select RESERVADO from VEI_VEICULO"), "NULL");  // no vehicle reserved
+  EXPECT_EQ(One("select count(*) from GER_MENSAGEM") + One("select count(*) from CAC_PROVIDENCIA"),
+            "00");
+  Exec("rollback to savepoint sem_pedido");
+  Exec("update VEI_PROPOSTA set PEDIDO = 77 where PROPOSTA = 30");
+  EXPECT_EQ(Aprova(1), "OK|");
+  EXPECT_EQ(One(situacoes), "218");
+}
+
 }  // namespace
 }  // namespace veiculo::testing
