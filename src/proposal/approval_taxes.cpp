@@ -62,10 +62,8 @@ std::string ObservacaoAprovada(const std::string& observacao, double federal, do
 void TddmVeiculoCompartilhadoBDImpl::CalculaTributosAproximados(Aprovacao& a) {
   double base = a.val_venda + a.val_frete + a.val_seguro + a.val_opcional - a.val_desconto;
   // A used vehicle may be taxed on its margin only.
-  if (a.novo_usado == "U" && a.calculo_tributos == "D") {
-    LerVeiculo(a.empresa, a.veiculo, true);
+  if (a.novo_usado == "U" && a.calculo_tributos == "D" && LerVeiculo(a.empresa, a.veiculo, true))
     base -= CalculaCustoContabil(a.empresa, a.revenda, a.veiculo, a.formula, a.data, "I");
-  }
   const auto tributo = [base](double aliquota) {
     if (aliquota > kTolerancia && base > kTolerancia)
       return maker::RoundToBrel(aliquota / 100 * base, -2);

@@ -22,8 +22,8 @@ class ApprovalRowsTest : public ModuleTest {
     module().SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
     AddApprovalWorld(connection());
   }
-  std::string Aprova(int negociacao) {
-    return module().AprovacaoGerencialProposta(&connection(), "INTERBASE", 1, 1, 30, negociacao, 9,
+  std::string Aprova(int negociacao, const std::string& banco = "INTERBASE") {
+    return module().AprovacaoGerencialProposta(&connection(), banco, 1, 1, 30, negociacao, 9,
                                                Day(2025, 3, 12), 0);
   }
 };
@@ -44,6 +44,7 @@ TEST_F(ApprovalRowsTest, TaxTextByTheRatesOfTheCustomersState) {
     int origem;
     Value estadual, municipal;
     std::string observacao;
+    const char* banco = "INTERBASE";
   } const casos[] = {
       {"all three", 0, F(12), F(2.5),
        "Trib Aprox R$ 13283,95 Federal, 11851,85 Estadual  e 2469,14 Municipal " + fonte},
@@ -52,6 +53,10 @@ TEST_F(ApprovalRowsTest, TaxTextByTheRatesOfTheCustomersState) {
       {"federal and municipal", 0, F(0), F(2.5),
        "Trib Aprox R$ 13283,95 Federal e 2469,14 Municipal " + fonte},
       {"imported goods", 1, Null(), Null(), "Trib Aprox R$ 19753,09 Federal" + fonte},
+      // SUBSTRING instead of SUBSTR, adapted to the engine bound.
+      {"all three, SQL Server's form", 0, F(12), F(2.5),
+       "Trib Aprox R$ 13283,95 Federal, 11851,85 Estadual  e 2469,14 Municipal " + fonte,
+       "SQLSERVER"},
   };
   for (const auto& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -64,7 +69,7 @@ TEST_F(ApprovalRowsTest, TaxTextByTheRatesOfTheCustomersState) {
                {{T("SP"), I(0), T("87032310"), F(20), F(13.45), c.estadual, c.municipal},
                 {T("RJ"), I(0), T("87032310"), F(1), F(1), F(1), F(1)},
                 {T("SP"), I(1), T("87032310"), F(1), F(1), F(1), F(1)}});
-    EXPECT_EQ(Aprova(1), "OK|");
+    EXPECT_EQ(Aprova(1, c.banco), "OK|");
     EXPECT_EQ(One("select OBSERVACAO from VEI_PROPOSTA where PROPOSTA = 30"), c.observacao);
     Exec("rollback to savepoint caso");
   }
