@@ -102,8 +102,12 @@ CREATE TABLE FAT_FRENTE_CAIXA (
   SITUACAO CHAR(1)
 );
 
--- Approximate tax rates by tax classification.
+-- Approximate tax rates by tax classification (NCM/NBS code), per state
+-- and rate table.
 CREATE TABLE FAT_IMPOSTO_NCM_NBS (
+  UF                 VARCHAR(2),
+  TABELA             INTEGER,
+  CODIGO             CHAR(10),
   PCT_ALIQ_IMPORTA   NUMERIC(9,4),
   PCT_ALIQ_NACIONAL  NUMERIC(9,4),
   PCT_ALIQ_ESTADUAL  NUMERIC(9,4),
@@ -274,3 +278,6 @@ CREATE TABLE FAT_VENDEDOR (
   CPF      BIGINT,  -- same type as FAT_PESSOA_FISICA.CPF
   CONSTRAINT PK_FAT_VENDEDOR PRIMARY KEY (EMPRESA, REVENDA, VENDEDOR)
 );
+
+-- The invoice lines of one vehicle.
+CREATE INDEX IX_FAT_MOV_VEICULO_VEICULO ON FAT_MOVIMENTO_VEICULO (VEICULO);

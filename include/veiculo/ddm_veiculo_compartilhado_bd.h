@@ -205,6 +205,30 @@ class TddmVeiculoCompartilhadoBD {
                                          int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
                                          int32_t pfNegociacao, int32_t pfUsuario,
                                          DateTime pfDataProcessamento, int32_t pfIntegracaoFI) = 0;
+  // ---- Managerial approval ----
+  // The manager pfUsuario approves negotiation pfNegociacao of a proposal on
+  // pfDataProcessamento: checks the proposal against the dealer's rules, then
+  // approves the negotiation, writes the approximate tax text into the
+  // proposal's observation, reserves the vehicle for the customer, freezes
+  // the optional values, tells the salesperson and logs it on the contact,
+  // and rejects every other live proposal and negotiation of the same vehicle
+  // (or factory order), telling their salespeople. pfBancoDados is the
+  // database kind ("SQLSERVER", "ORACLE", "INTERBASE"); pfIntegracaoFI 0 =
+  // no F&I, any other value requires an approved financing, 2 = F&I Brasil,
+  // whose sales of the rejected proposals are cancelled.
+  // Returns "OK|" followed by warnings (each ending in ";"), among them
+  // "Não foi possível cancelar a proposta [n] no F&I System.;" for a rival
+  // whose F&I sale could not be cancelled; or "NOK|" and the refusal. A
+  // refusal changes nothing. Any other failure returns "NOK|Erro durante a
+  // aprovação da proposta;" and leaves the statements already executed in
+  // the host's transaction: a host must roll back whenever the result starts
+  // with "NOK|" (and may commit on "OK|").
+  virtual std::string AprovacaoGerencialProposta(Connection* pfConexao,
+                                                 const std::string& pfBancoDados,
+                                                 int32_t pfEmpresa, int32_t pfRevenda,
+                                                 int32_t pfProposta, int32_t pfNegociacao,
+                                                 int32_t pfUsuario, DateTime pfDataProcessamento,
+                                                 int32_t pfIntegracaoFI) = 0;
 
   // ---- Incidence resolution ----
   // The amount of one line of a costing formula: the value its incidence code

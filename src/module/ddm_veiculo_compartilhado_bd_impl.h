@@ -146,6 +146,12 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
                                  int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
                                  int32_t pfNegociacao, int32_t pfUsuario,
                                  DateTime pfDataProcessamento, int32_t pfIntegracaoFI) override;
+  // ---- Managerial approval ----
+  std::string AprovacaoGerencialProposta(Connection* pfConexao, const std::string& pfBancoDados,
+                                         int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
+                                         int32_t pfNegociacao, int32_t pfUsuario,
+                                         DateTime pfDataProcessamento,
+                                         int32_t pfIntegracaoFI) override;
   // ---- Incidence resolution ----
   double BuscaIncidencia(const std::string& pfVeiculo, const std::string& pfFormula,
                          int32_t pfEmpresa, int32_t pfRevenda, int32_t pfLinha, double pfPercentual,
@@ -457,6 +463,22 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   std::string CancelaFIRejeicao(const RejeicaoProposta& pRejeicao);
   // Deletes a vehicle created for a direct sale and every row that hangs on it.
   void ExcluiVeiculoDaVenda(int32_t pfEmpresa, const std::string& pfVeiculo);
+  // Managerial approval used inside the module only: one approval's state
+  // (src/proposal/approval.h) and its steps, each in its own file. A step
+  // that refuses returns the "NOK|" text; "" lets the approval go on.
+  struct Aprovacao;
+  std::string LeDadosAprovacao(Aprovacao& pfAprovacao);
+  std::string VerificaUnicidade(Aprovacao& pfAprovacao);
+  std::string LeNegociacaoAprovacao(Aprovacao& pfAprovacao);
+  void CalculaTributosAproximados(Aprovacao& pfAprovacao);
+  std::string VerificaCondicoesAprovacao(Aprovacao& pfAprovacao);
+  std::string VerificaPrecoMinimo(Aprovacao& pfAprovacao);
+  void AvisaVeiculosSemelhantes(Aprovacao& pfAprovacao);
+  std::string VerificaAvaliacoes(Aprovacao& pfAprovacao);
+  std::string VerificaDesconto(Aprovacao& pfAprovacao);
+  void AprovaERejeitaPropostas(Aprovacao& pfAprovacao);
+  // Cancels the F&I Brasil sale of a rejected proposal; false when it could not.
+  bool CancelaVendaRival(const Aprovacao& pfAprovacao, int32_t pfProposta);
 
   // Incidence resolution used inside the module only.
   // The what-if amount of a line from the current row of a client's packet

@@ -9,6 +9,10 @@
 //   5003      2       V1003    "1" pending                803      30003
 //   5004      1       V1004    "0" open, front cashier    804      30004
 //   5005      2       V1005    "5" approved by F&I        805      30005 (vehicle reserved)
+//   5006      2       V1004    "1" pending (rival of 5004) 806     30006
+//
+// 5004 and 5006 want the same vehicle: approving one rejects the other. The
+// sales manager (user 1) may approve below the minimum price (function 322).
 //
 // Salespeople: 11 Carlos Eduardo Souza (user 2, head office), 12 Mariana
 // Costa Lima (user 3, branch). No payment carries a payment condition and no
@@ -51,6 +55,8 @@ void LoadCustomers(Connection& connection) {
                    Int(11), Int(987650004), Null()});
   clientes.Insert({Int(30005), Txt("Beatriz Souza Carvalho"), Txt("F"), Txt("SP"), Txt("SP"),
                    Int(1), Int(19), Int(987650005), Txt("beatriz.carvalho@example.com")});
+  clientes.Insert({Int(30006), Txt("Rafael Teixeira Gomes"), Txt("F"), Txt("SP"), Txt("SP"),
+                   Int(1), Int(19), Int(987650006), Null()});
   // The head office is a customer of its own (courtesies it supplies) and so
   // is salesperson Carlos, found through his CPF.
   clientes.Insert({Int(30090), Txt("Centro Automotivo Paulista"), Txt("J"), Txt("SP"), Txt("SP"),
@@ -87,6 +93,8 @@ void LoadContacts(Connection& connection) {
                    Moment(2025, 3, 11, 10, 15), Txt("A"), Null(), Int(1), Null(), Int(2)});
   contatos.Insert({Int(kEmpresa), Int(kRevendaFilial), Int(805), Int(30005),
                    Moment(2025, 3, 6, 15, 20), Txt("A"), Null(), Int(2), Null(), Int(3)});
+  contatos.Insert({Int(kEmpresa), Int(kRevendaFilial), Int(806), Int(30006),
+                   Moment(2025, 3, 10, 16, 0), Txt("A"), Null(), Int(1), Null(), Int(3)});
   // The contact of the open proposal has a sale pending at the front cashier.
   TableWriter caixa(connection, "FAT_FRENTE_CAIXA", {"EMPRESA", "REVENDA", "CONTATO", "SITUACAO"});
   caixa.Insert({Int(kEmpresa), Int(kRevendaMatriz), Int(804), Txt("P")});
@@ -112,6 +120,9 @@ void LoadProposalRows(Connection& connection) {
   proposta(kRevendaMatriz, 5004, Null(), "0", Null(), 11, "V1004", 804,
            Moment(2025, 3, 11, 10, 45));
   proposta(kRevendaFilial, 5005, Int(1), "5", Null(), 12, "V1005", 805, Moment(2025, 3, 6, 16, 0));
+  // Issued before 5004, so that 5004 stays the proposal that holds V1004.
+  proposta(kRevendaFilial, 5006, Null(), "1", Txt("Cliente quer a cor vermelha"), 12, "V1004", 806,
+           Moment(2025, 3, 10, 16, 30));
 }
 
 void LoadNegotiations(Connection& connection) {
@@ -136,6 +147,7 @@ void LoadNegotiations(Connection& connection) {
   negociacao(kRevendaMatriz, 5002, 1, 151990, 0, Txt("R"), Int(1), Null(), "N", 0, Null(), 4);
   negociacao(kRevendaFilial, 5003, 1, 99900, 2400, Null(), Null(), Null(), "N", 0, Null(), 10);
   negociacao(kRevendaMatriz, 5004, 1, 86900, 0, Null(), Null(), Null(), "N", 0, Null(), 11);
+  negociacao(kRevendaFilial, 5006, 1, 86900, 1500, Null(), Null(), Null(), "N", 0, Null(), 10);
   negociacao(kRevendaFilial, 5005, 1, 242900, 4900, Txt("A"), Int(1), Moment(2025, 3, 7, 9, 30),
              "S", 150000, Txt("A"), 6);
 }
@@ -157,6 +169,8 @@ void LoadPayments(Connection& connection) {
   pagamento(kRevendaMatriz, 5001, 3, 85000, 20, "FINANCIAMENTO", "Financiamento 48x");
   // 5003: 99.900,00 - 2.400,00 = 97.500,00 by bank transfer.
   pagamento(kRevendaFilial, 5003, 1, 97500, 20, "TED", "Transferência bancária");
+  // 5004: 86.900,00 in cash.
+  pagamento(kRevendaMatriz, 5004, 1, 86900, 14, "DINHEIRO", "À vista");
   // 5005: 242.900,00 - 4.900,00 = 238.000,00 = 88.000,00 + 150.000,00.
   pagamento(kRevendaFilial, 5005, 1, 88000, 7, "DINHEIRO", "Entrada");
   pagamento(kRevendaFilial, 5005, 2, 150000, 21, "FINANCIAMENTO", "Financiamento 60x");
@@ -209,6 +223,8 @@ void LoadWorkflowSettings(Connection& connection) {
           "EMPRESA_VENDEDOR_RESERVA = 1, REVENDA_VENDEDOR_RESERVA = 2, VENDEDOR_RESERVA = 12, "
           "DTA_RESERVA = '2025-03-07', DTA_FIM_RESERVA = '2025-03-10 09:30:00' "
           "where EMPRESA = 1 and VEICULO = 'V1005'");
+  TableWriter direitos(connection, "GER_FUNCAO_USUARIO", {"USUARIO", "FUNCAO"});
+  direitos.Insert({Int(1), Int(322)});
 }
 
 }  // namespace

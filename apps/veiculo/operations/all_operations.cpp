@@ -19,6 +19,7 @@ const Registry& HostOperations() {
     RegisterCalculationQueryOperations(r);
     RegisterStockListOperations(r);
     RegisterProposalOperations(r);
+    RegisterApprovalOperations(r);
     RegisterFiBrasilOperations(r);
     // CRM staging
     RegisterSalesforceOperations(r);

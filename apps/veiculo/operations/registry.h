@@ -98,6 +98,8 @@ void RegisterClosingOperations(Registry& registry);
 // Proposal rejection and FI Manager.
 void RegisterRejectionOperations(Registry& registry);
 void RegisterFiManagerOperations(Registry& registry);
+// The managerial approval.
+void RegisterApprovalOperations(Registry& registry);
 
 // One line of `veiculo call --list`:
 //   "LerVeiculo(pfEmpresa: integer, pfVeiculo: text, pfUtilizaFindKey: boolean): boolean"
