@@ -46,8 +46,15 @@ class ConnectionImpl {
   virtual void Rollback() = 0;
   virtual bool InTransaction() const = 0;
 
+  // Whether Run binds literals in place of the text's own (sql_parameterize.h);
+  // on unless the environment says VEICULO_SQL_PARAMETERIZE=0.
+  void SetParameterizeLiterals(bool on) { parameterize_ = on; }
+  bool ParameterizesLiterals() const { return parameterize_; }
+
   void SetStatementLog(Connection::StatementLog log) { log_ = std::move(log); }
   long StatementCount() const { return statement_count_; }
+  // Number of texts prepared so far (a text kept prepared is not counted again).
+  long PrepareCount() const { return prepare_count_; }
 
  protected:
   void Log(const std::string& sql) {
@@ -56,8 +63,14 @@ class ConnectionImpl {
   }
 
  private:
+  static bool ParameterizeByDefault();
+
   Connection::StatementLog log_;
+  bool parameterize_ = ParameterizeByDefault();
   long statement_count_ = 0;
+
+ protected:
+  long prepare_count_ = 0;
 };
 
 // The engine side of a host's connection, for the platform's datasets and
