@@ -40,6 +40,10 @@ class ConnectionImpl {
                           const std::string& log_text) = 0;
   // Runs a text as it stands, not prepared for re-use (DDL, one-off statements).
   virtual void RunDirect(const std::string& sql) = 0;
+  // Runs a transaction-control text (a savepoint, a rollback to one) as it
+  // stands: like Commit and Rollback it is neither logged nor counted, so a
+  // host's statement log hook (which may stop the work) never sees it.
+  virtual void RunControl(const std::string& sql) = 0;
 
   virtual void Begin() = 0;
   virtual void Commit() = 0;

@@ -89,6 +89,10 @@ class SociConnection final : public ConnectionImpl {
     }
   }
 
+  void RunControl(const std::string& sql) override {
+    Guard(("run " + sql).c_str(), [&] { session_ << sql; });
+  }
+
   void Begin() override {
     Guard("begin a transaction", [&] { session_.begin(); });
     in_transaction_ = true;
