@@ -261,3 +261,8 @@ CREATE TABLE FAT_VENDEDOR (
   CPF      BIGINT,  -- same type as FAT_PESSOA_FISICA.CPF
   CONSTRAINT PK_FAT_VENDEDOR PRIMARY KEY (EMPRESA, REVENDA, VENDEDOR)
 );
+
+-- Indexes the costing reads by: a vehicle's invoice items by vehicle (the
+-- purchase invoices and cost adjustments of one vehicle; without it each read
+-- scans every item of the dealer).
+CREATE INDEX IX_FAT_MOVIMENTO_VEICULO_VEIC ON FAT_MOVIMENTO_VEICULO (VEICULO);
