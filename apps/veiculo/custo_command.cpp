@@ -30,6 +30,7 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "vehicle_batch.h"
@@ -175,6 +176,9 @@ void RunCusto(const CustoArgs& args) {
   Progress progress(vehicles.size());
   const long statements_before = connection.StatementCount();
   const auto started = std::chrono::steady_clock::now();
+  // The formula lines, indices and invoices every vehicle reads are kept
+  // for each batch's transaction.
+  platform::ImplOf(connection).Rows().SetEnabled(args.todos);
   VehicleBatch batch;
   batch.dialect = module.BancoDados();
   batch.commit_every = args.todos ? kVehiclesPerCommit : 1;

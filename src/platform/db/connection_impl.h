@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/db/query_rows.h"
+#include "platform/db/row_cache.h"
 #include "veiculo/connection.h"
 #include "veiculo/data_packet.h"
 #include "veiculo/value.h"
@@ -55,6 +56,9 @@ class ConnectionImpl {
   void SetParameterizeLiterals(bool on) { parameterize_ = on; }
   bool ParameterizesLiterals() const { return parameterize_; }
 
+  // Rows of selects kept for the datasets that ask for it (row_cache.h).
+  RowCache& Rows() { return rows_; }
+
   void SetStatementLog(Connection::StatementLog log) { log_ = std::move(log); }
   long StatementCount() const { return statement_count_; }
   // Number of texts prepared so far (a text kept prepared is not counted again).
@@ -69,6 +73,7 @@ class ConnectionImpl {
  private:
   static bool ParameterizeByDefault();
 
+  RowCache rows_;
   Connection::StatementLog log_;
   bool parameterize_ = ParameterizeByDefault();
   long statement_count_ = 0;

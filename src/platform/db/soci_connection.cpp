@@ -60,6 +60,7 @@ class SociConnection final : public ConnectionImpl {
   QueryResult Run(const std::string& positional_sql, const std::vector<Value>& params,
                   const std::string& log_text) override {
     Log(log_text);
+    Rows().Ran(positional_sql);
     if (ParameterizesLiterals() && kind_ == SqlDialectKind::Firebird) {
       std::optional<QueryResult> result = RunParameterized(positional_sql, params);
       if (result) return std::move(*result);
@@ -80,6 +81,7 @@ class SociConnection final : public ConnectionImpl {
 
   void RunDirect(const std::string& sql) override {
     Log(sql);
+    Rows().Clear();
     try {
       session_ << sql;
     } catch (const soci::soci_error& e) {
@@ -90,19 +92,23 @@ class SociConnection final : public ConnectionImpl {
   }
 
   void RunControl(const std::string& sql) override {
+    Rows().Clear();
     Guard(("run " + sql).c_str(), [&] { session_ << sql; });
   }
 
   void Begin() override {
+    Rows().Clear();
     Guard("begin a transaction", [&] { session_.begin(); });
     in_transaction_ = true;
   }
   void Commit() override {
+    Rows().Clear();
     Guard("commit", [&] { session_.commit(); });
     in_transaction_ = false;
     AfterTransaction();
   }
   void Rollback() override {
+    Rows().Clear();
     Guard("roll back", [&] { session_.rollback(); });
     in_transaction_ = false;
     AfterTransaction();
