@@ -1,15 +1,15 @@
 #include "bench_database.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "platform/db/schema_loader.h"
 
 namespace veiculo::bench {
 
-BenchDatabase::BenchDatabase() {
+BenchDatabase::BenchDatabase(bool forced_writes) {
   std::string pattern = (std::filesystem::temp_directory_path() / "veiculo-bench-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temp folder");
   folder_ = pattern;
@@ -18,7 +18,7 @@ BenchDatabase::BenchDatabase() {
   path_ = folder_ + "/dealer.fdb";
   FirebirdOptions options;
   options.create = true;
-  options.forced_writes = false;
+  options.forced_writes = forced_writes;
   connection_ = Connection::OpenFirebird(path_, options);
   platform::LoadDealerSchema(*connection_);
 }

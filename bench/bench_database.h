@@ -11,7 +11,9 @@ namespace veiculo::bench {
 
 class BenchDatabase {
  public:
-  BenchDatabase();
+  // `forced_writes`: each commit waits for the disk, as on a dealer's own
+  // database (off by default: most benchmarks measure statements, not commits).
+  explicit BenchDatabase(bool forced_writes = false);
   ~BenchDatabase();
   Connection& connection() { return *connection_; }
   const std::string& path() const { return path_; }

@@ -279,5 +279,7 @@ CREATE TABLE FAT_VENDEDOR (
   CONSTRAINT PK_FAT_VENDEDOR PRIMARY KEY (EMPRESA, REVENDA, VENDEDOR)
 );
 
--- The invoice lines of one vehicle.
-CREATE INDEX IX_FAT_MOV_VEICULO_VEICULO ON FAT_MOVIMENTO_VEICULO (VEICULO);
+-- A vehicle's invoice items by vehicle (the purchase invoices and cost
+-- adjustments the costing reads, the entry invoices of the vehicles an
+-- approval compares); without it each read scans every item of the dealer.
+CREATE INDEX IX_FAT_MOVIMENTO_VEICULO_VEIC ON FAT_MOVIMENTO_VEICULO (VEICULO);

@@ -6,9 +6,10 @@
 // then shows the stored costing of one vehicle (the one costed, or with
 // --todos the one --mostra names, else the first) with its summary.
 //
-// Each vehicle is costed in a transaction of its own: committed once it is
-// costed, rolled back when it fails, and the next one goes on; the command
-// then fails (status 1) naming how many could not be costed. SIGINT or
+// Each vehicle is costed under a savepoint of its own (vehicle_batch.h): a
+// vehicle that fails is undone alone and the next one goes on; the work is
+// committed every kVehiclesPerCommit (100) vehicles. The command then fails
+// (status 1) naming how many could not be costed. SIGINT or
 // SIGTERM rolls back the vehicle in progress, keeps the ones costed, prints
 // the summary so far and exits 130 / 143. Bad options, an
 // unknown dealer or vehicle are refused before anything is costed (status 2).
@@ -29,8 +30,10 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
+#include "vehicle_batch.h"
 #include "vehicle_costing.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
@@ -169,40 +172,33 @@ void RunCusto(const CustoArgs& args) {
 
   std::string shown = args.todos ? args.mostra : args.veiculo;
   std::optional<double> shown_sale;
-  size_t failed = 0;
+  size_t failures = 0;
   Progress progress(vehicles.size());
   const long statements_before = connection.StatementCount();
   const auto started = std::chrono::steady_clock::now();
-  size_t done = 0;
-  int interrupted = 0;
-  for (size_t i = 0; i < vehicles.size() && !interrupted; ++i) {
+  // The formula lines, indices and invoices every vehicle reads are kept
+  // for each batch's transaction.
+  platform::ImplOf(connection).Rows().SetEnabled(args.todos);
+  VehicleBatch batch;
+  batch.dialect = module.BancoDados();
+  batch.commit_every = args.todos ? kVehiclesPerCommit : 1;
+  batch.work = [&](size_t i) {
     const VehicleToCost& v = vehicles[i];
-    try {
-      CheckInterrupt();
-      connection.Begin();
-      const double venda =
-          CostVehicle(module, connection, args.empresa, v.revenda, v.veiculo, data);
-      CheckInterrupt();  // a signal during the last statement keeps nothing of this vehicle
-      connection.Commit();
-      ++done;
-      if (shown.empty()) shown = v.veiculo;
-      if (v.veiculo == shown) shown_sale = venda;
-    } catch (const Interrupted& e) {
-      if (connection.InTransaction()) connection.Rollback();
-      interrupted = e.signal();
-      continue;
-    } catch (const Error& e) {
-      if (connection.InTransaction()) connection.Rollback();
-      // An error the interrupt caused is not a failure of the vehicle.
-      if ((interrupted = InterruptSignal()) != 0) continue;
-      ++done;
-      if (!args.todos) throw;
-      ++failed;
-      std::cerr << "\nvehicle " << v.veiculo << " not costed: " << ToString(e.category())
-                << " error: " << e.what() << '\n';
-    }
-    progress.Step(i + 1, failed);
-  }
+    const double venda = CostVehicle(module, connection, args.empresa, v.revenda, v.veiculo, data);
+    if (shown.empty()) shown = v.veiculo;
+    if (v.veiculo == shown) shown_sale = venda;
+  };
+  batch.failed = [&](size_t i, const Error& e) {
+    if (!args.todos) throw;  // the one vehicle asked for: its error is the command's
+    ++failures;
+    if (vehicles[i].veiculo == shown) shown_sale.reset();
+    std::cerr << "\nvehicle " << vehicles[i].veiculo << " not costed: " << ToString(e.category())
+              << " error: " << e.what() << '\n';
+  };
+  batch.step = [&](size_t i) { progress.Step(i + 1, failures); };
+  const BatchOutcome outcome = RunVehicleBatch(connection, vehicles.size(), batch);
+  const size_t done = outcome.done, failed = outcome.failed;
+  const int interrupted = outcome.interrupted;
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   const long statements = connection.StatementCount() - statements_before;

@@ -29,6 +29,7 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "stock_list_output.h"
@@ -172,6 +173,9 @@ void RunEstoque(const EstoqueArgs& args) {
       return row[static_cast<size_t>(indice)].AsInteger() != args.empresa;
     });
   }
+  // Valuing reads the same formula lines, indices and invoices for every
+  // row; the command writes nothing, so they are kept for its transaction.
+  platform::ImplOf(connection).Rows().SetEnabled(args.valorizar);
   if (args.valorizar) lista = Valoriza(module, lista, data, args.bonus);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

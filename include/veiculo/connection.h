@@ -73,6 +73,16 @@ class Connection {
   // Number of statements sent so far (re-executions of a kept statement count).
   long StatementCount() const;
 
+  // Literals bound as parameters: texts that differ only in their literal
+  // values (a vehicle's code, the amounts of an INSERT) share one prepared
+  // statement, where the engine reads the bound value exactly as it reads the
+  // literal; results, errors and the statement log are those of the text as
+  // written. On by default on Firebird connections; the environment variable
+  // VEICULO_SQL_PARAMETERIZE=0 turns it off for connections opened after it
+  // is set. ODBC connections always run texts as written.
+  void SetParameterizeLiterals(bool on);
+  bool ParameterizesLiterals() const;
+
  private:
   friend struct platform::ConnectionAccess;  // the platform's datasets reach the engine through it
   explicit Connection(std::unique_ptr<platform::ConnectionImpl> impl);

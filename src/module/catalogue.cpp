@@ -122,6 +122,13 @@ void TddmVeiculoCompartilhadoBDImpl::CriaComponentes() {
   sdsMovimento = sql("sdsMovimento", kSqlMovimento, invoice);
   dspMovimento = provider("dspMovimento", sdsMovimento);
   cdsMovimento = client("cdsMovimento", dspMovimento, invoice);
+
+  // Rows a costing reads again and again and never changes: a formula's
+  // lines, the index definitions and values, invoice headers. A batch
+  // command's connection keeps them for the transaction (row_cache.h); a
+  // write to their table drops them.
+  for (platform::SqlDataSet* kept : {sdsLinha, sdsIndice1, sdsValorIndice, sdsMovimento})
+    kept->SetRowsCacheable(true);
   sdsMovimentoVeiculo = sql("sdsMovimentoVeiculo", kSqlMovimentoVeiculo);
   dspMovimentoVeiculo =
       provider("dspMovimentoVeiculo", sdsMovimentoVeiculo, {}, UpdateMode::WhereChanged);

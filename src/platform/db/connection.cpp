@@ -1,9 +1,19 @@
 #include "veiculo/connection.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include "platform/db/connection_impl.h"
 #include "platform/db/soci_connection.h"
 
 namespace veiculo {
+
+namespace platform {
+bool ConnectionImpl::ParameterizeByDefault() {
+  const char* setting = std::getenv("VEICULO_SQL_PARAMETERIZE");
+  return setting == nullptr || std::string_view(setting) != "0";
+}
+}  // namespace platform
 
 std::unique_ptr<Connection> Connection::OpenFirebird(const std::string& database,
                                                      const FirebirdOptions& options) {
@@ -28,5 +38,7 @@ bool Connection::InTransaction() const { return impl_->InTransaction(); }
 void Connection::ExecuteDirect(const std::string& sql) { impl_->RunDirect(sql); }
 void Connection::SetStatementLog(StatementLog log) { impl_->SetStatementLog(std::move(log)); }
 long Connection::StatementCount() const { return impl_->StatementCount(); }
+void Connection::SetParameterizeLiterals(bool on) { impl_->SetParameterizeLiterals(on); }
+bool Connection::ParameterizesLiterals() const { return impl_->ParameterizesLiterals(); }
 
 }  // namespace veiculo

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/db/query_rows.h"
+#include "platform/db/row_cache.h"
 #include "veiculo/connection.h"
 #include "veiculo/data_packet.h"
 #include "veiculo/value.h"
@@ -40,14 +41,28 @@ class ConnectionImpl {
                           const std::string& log_text) = 0;
   // Runs a text as it stands, not prepared for re-use (DDL, one-off statements).
   virtual void RunDirect(const std::string& sql) = 0;
+  // Runs a transaction-control text (a savepoint, a rollback to one) as it
+  // stands: like Commit and Rollback it is neither logged nor counted, so a
+  // host's statement log hook (which may stop the work) never sees it.
+  virtual void RunControl(const std::string& sql) = 0;
 
   virtual void Begin() = 0;
   virtual void Commit() = 0;
   virtual void Rollback() = 0;
   virtual bool InTransaction() const = 0;
 
+  // Whether Run binds literals in place of the text's own (sql_parameterize.h);
+  // on unless the environment says VEICULO_SQL_PARAMETERIZE=0.
+  void SetParameterizeLiterals(bool on) { parameterize_ = on; }
+  bool ParameterizesLiterals() const { return parameterize_; }
+
+  // Rows of selects kept for the datasets that ask for it (row_cache.h).
+  RowCache& Rows() { return rows_; }
+
   void SetStatementLog(Connection::StatementLog log) { log_ = std::move(log); }
   long StatementCount() const { return statement_count_; }
+  // Number of texts prepared so far (a text kept prepared is not counted again).
+  long PrepareCount() const { return prepare_count_; }
 
  protected:
   void Log(const std::string& sql) {
@@ -56,8 +71,15 @@ class ConnectionImpl {
   }
 
  private:
+  static bool ParameterizeByDefault();
+
+  RowCache rows_;
   Connection::StatementLog log_;
+  bool parameterize_ = ParameterizeByDefault();
   long statement_count_ = 0;
+
+ protected:
+  long prepare_count_ = 0;
 };
 
 // The engine side of a host's connection, for the platform's datasets and

@@ -25,6 +25,44 @@ std::string DateTimeParameter(double serial, SqlDialectKind kind) {
                      t.hour, t.minute, t.second);
 }
 
+// Bytes a character takes at most in a text marker of the character set
+// `charset` (UTF8 4, UNICODE_FSS 3, NONE, OCTETS and ASCII 1); other sets
+// count as 4, which only keeps more literals in place.
+int BytesPerCharacter(int charset) {
+  switch (charset) {
+    case 0:
+    case 1:
+    case 2: return 1;
+    case 3: return 3;
+    default: return 4;
+  }
+}
+
+ParameterType DescribeParameter(const XSQLVAR& v) {
+  ParameterType type;
+  switch (v.sqltype & ~1) {
+    case SQL_SHORT:
+    case SQL_LONG:
+    case SQL_INT64:
+      type.kind = ParameterType::Kind::Exact;
+      type.scale = -v.sqlscale;
+      type.bytes = v.sqllen;
+      break;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT: type.kind = ParameterType::Kind::Float; break;
+    case SQL_TEXT:
+    case SQL_VARYING:
+      type.kind = ParameterType::Kind::Text;
+      type.max_chars = v.sqllen / BytesPerCharacter(v.sqlsubtype & 0xFF);
+      break;
+    case SQL_TYPE_DATE: type.kind = ParameterType::Kind::Date; break;
+    case SQL_TIMESTAMP: type.kind = ParameterType::Kind::Timestamp; break;
+    default: break;
+  }
+  return type;
+}
+
 double SerialFromTm(const std::tm& tm) {
   return EncodeDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) +
          EncodeTime(tm.tm_hour, tm.tm_min, tm.tm_sec);
@@ -123,6 +161,7 @@ void PreparedStatement::DescribeFirebird() {
   for (int i = 0; in != nullptr && i < in->sqld && i < static_cast<int>(parameters_.size()); ++i) {
     const int type = in->sqlvar[i].sqltype & ~1;
     parameters_[i].as_double = type == SQL_FLOAT || type == SQL_DOUBLE || type == SQL_D_FLOAT;
+    parameter_types_.push_back(DescribeParameter(in->sqlvar[i]));
   }
 }
 

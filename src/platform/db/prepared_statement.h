@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/db/connection_impl.h"
+#include "platform/db/literal_binding.h"
 
 namespace veiculo::platform {
 
@@ -24,6 +25,9 @@ class PreparedStatement {
   // Throws soci::soci_error from the driver and veiculo::Error for values
   // that cannot be bound.
   QueryResult Execute(const std::vector<Value>& params);
+
+  // The type the engine gave each marker (Firebird only; empty elsewhere).
+  const std::vector<ParameterType>& ParameterTypes() const { return parameter_types_; }
 
  private:
   enum class Buffer { Integer, Double, Date, Text, LongText };
@@ -51,6 +55,7 @@ class PreparedStatement {
   std::vector<Column> columns_;
   std::shared_ptr<const std::vector<FieldDef>> column_defs_;
   std::vector<Parameter> parameters_;
+  std::vector<ParameterType> parameter_types_;
   std::vector<long long> integers_;
   std::vector<double> doubles_;
   std::vector<std::tm> dates_;

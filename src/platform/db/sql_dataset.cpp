@@ -2,6 +2,7 @@
 
 #include "platform/db/connection_impl.h"
 #include "platform/db/sql_markers.h"
+#include "platform/db/update_sql.h"
 #include "veiculo/connection.h"
 #include "veiculo/error.h"
 
@@ -68,7 +69,14 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     values.push_back(param->value);
   }
   try {
-    return ImplOf(*connection_).Run(marked_.positional, values, command_text_);
+    ConnectionImpl& engine = ImplOf(*connection_);
+    if (!rows_cacheable_ || action != "open" || !engine.Rows().Enabled())
+      return engine.Run(marked_.positional, values, command_text_);
+    const std::string key = RowCache::Key(marked_.positional, values);
+    if (const QueryRows* kept = engine.Rows().Find(key)) return *kept;
+    QueryRows rows = engine.Run(marked_.positional, values, command_text_);
+    engine.Rows().Store(key, FirstTableOf(command_text_), rows);
+    return rows;
   } catch (Error& e) {
     e.AddContext("in dataset " + Name());
     throw;

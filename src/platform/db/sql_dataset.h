@@ -56,6 +56,11 @@ class SqlDataSet : public DataSet {
   // before-open handler: statements are sent as written.
   long long ExecSQL();
 
+  // Opens serve the rows kept on the connection for the same text and
+  // parameter values when its row cache is on (row_cache.h). Only for a
+  // select of one table whose rows the work does not change.
+  void SetRowsCacheable(bool on) { rows_cacheable_ = on; }
+
   // The rows of the last Open, for providers.
   const QueryRows& Rows() const { return rows_; }
   // Hands the rows over without copying them and closes the dataset.
@@ -77,6 +82,7 @@ class SqlDataSet : public DataSet {
   // Markers of the command text, parsed once per text.
   std::string marked_text_;
   MarkedSql marked_;
+  bool rows_cacheable_ = false;
 };
 
 }  // namespace veiculo::platform

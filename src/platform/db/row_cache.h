@@ -1,0 +1,56 @@
+#pragma once
+// Rows of selects kept on a connection while the transaction that read them
+// is open, for the datasets that read rows the work never changes (a costing
+// formula's lines, index definitions and values, an invoice's header): a
+// batch costing thousands of vehicles reads the same few rows for each one.
+//
+// An entry lives until the transaction ends (commit, rollback, a rollback to
+// a savepoint) or until a statement of this connection writes its table (or
+// any statement whose table the layer cannot tell: DDL, procedures). The
+// engine's snapshot keeps other connections' changes out of an open
+// transaction, so a kept row is the row the engine would return.
+//
+// Off unless a host turns it on (ConnectionImpl::Rows().SetEnabled): batch
+// commands do; an interactive call sends its statements as written.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/db/query_rows.h"
+#include "veiculo/value.h"
+
+namespace veiculo::platform {
+
+class RowCache {
+ public:
+  void SetEnabled(bool on) {
+    enabled_ = on;
+    Clear();
+  }
+  bool Enabled() const { return enabled_; }
+
+  // The key of a select: its text and its parameter values.
+  static std::string Key(const std::string& sql, const std::vector<Value>& params);
+
+  const QueryRows* Find(const std::string& key) const;
+  // Keeps the rows of a select of `table` (upper case).
+  void Store(const std::string& key, const std::string& table, const QueryRows& rows);
+
+  // A statement ran: forgets the rows of the table it writes (every row
+  // when it is not a plain INSERT, UPDATE or DELETE of one table); a select
+  // forgets nothing.
+  void Ran(std::string_view sql);
+  void Clear() { entries_.clear(); }
+
+ private:
+  struct Entry {
+    std::string table;
+    QueryRows rows;
+  };
+  bool enabled_ = false;
+  std::unordered_map<std::string, Entry> entries_;
+};
+
+}  // namespace veiculo::platform

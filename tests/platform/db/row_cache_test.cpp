@@ -1,0 +1,99 @@
+// Rows kept for the transaction: served again without a statement for the
+// same text and values, dropped when the connection writes their table or
+// the transaction ends, never served when the connection does not keep rows.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/db/connection_impl.h"
+#include "platform/db/sql_dataset.h"
+#include "support/test_database.h"
+
+namespace veiculo::platform {
+namespace {
+
+class RowCacheTest : public testing::DbTest {
+ protected:
+  void SetUp() override {
+    DbTest::SetUp();
+    Seed();
+  }
+  void Seed() {
+    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 2, 7)");
+    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 3, 8)");
+    ImplOf(connection()).Rows().SetEnabled(true);
+  }
+  void TearDown() override {
+    ImplOf(connection()).Rows().SetEnabled(false);
+    DbTest::TearDown();
+  }
+  void Exec(const std::string& sql) {
+    SqlDataSet ds("sdsExecuta", &connection());
+    ds.SetCommandText(sql);
+    ds.ExecSQL();
+  }
+  // UB_PADRAO of a dealer read through a dataset that keeps its rows, and
+  // whether reading it sent a statement.
+  std::pair<long long, bool> Read(int revenda, bool cacheable = true) {
+    SqlDataSet ds("sdsParametro", &connection());
+    ds.SetRowsCacheable(cacheable);
+    ds.SetCommandText(
+        "select UB_PADRAO from VEI_PARAMETRO where EMPRESA = 1 and REVENDA = :Revenda");
+    ds.ParamByName("Revenda").SetAsInteger(revenda);
+    const long before = connection().StatementCount();
+    ds.Open();
+    return {ds.FieldByName("UB_PADRAO").AsInteger(), connection().StatementCount() > before};
+  }
+};
+
+TEST_F(RowCacheTest, KeptRowsAreServedUntilTheirTableIsWrittenOrTheTransactionEnds) {
+  using Step = std::function<void()>;
+  struct Case {
+    const char* what;
+    Step between;     // what happens between two reads of dealer 2
+    bool read_again;  // the second read sends a statement
+    long long ub;     // and finds this UB_PADRAO
+  };
+  const Case cases[] = {
+      {"nothing", [] {}, false, 7},
+      {"another dealer read", [this] { Read(3); }, false, 7},
+      {"another table written",
+       [this] { Exec("update GER_REVENDA set MARCA = 'X' where EMPRESA = 1"); }, false, 7},
+      {"the table written",
+       [this] { Exec("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
+      {"the table written under a quoted name",
+       [this] { Exec("update \"VEI_PARAMETRO\" set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
+      {"rows inserted",
+       [this] { Exec("insert into VEI_PARAMETRO(EMPRESA, REVENDA) values (1, 4)"); }, true, 7},
+      {"a statement run as it stands",
+       [this] { connection().ExecuteDirect("update GER_REVENDA set MARCA = MARCA where 1 = 0"); },
+       true, 7},
+      {"a rollback",
+       [this] {
+         connection().Rollback();
+         connection().Begin();
+         Seed();
+       },
+       true, 7},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Read(2), std::make_pair(7LL, true)) << c.what;
+    c.between();
+    EXPECT_EQ(Read(2), std::make_pair(c.ub, c.read_again)) << c.what;
+    connection().Rollback();
+    connection().Begin();
+    Seed();
+  }
+}
+
+TEST_F(RowCacheTest, NothingIsKeptForOtherDatasetsNorWhenTheConnectionKeepsNoRows) {
+  Read(2);
+  EXPECT_EQ(Read(2, false), std::make_pair(7LL, true));
+  ImplOf(connection()).Rows().SetEnabled(false);
+  Read(2);
+  EXPECT_EQ(Read(2), std::make_pair(7LL, true));
+}
+
+}  // namespace
+}  // namespace veiculo::platform
