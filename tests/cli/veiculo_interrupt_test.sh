@@ -5,7 +5,7 @@
 # `gfix -v -full`.
 . "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
-"$VEICULO" init-db "$DB" --demo --vehicles 400 >/dev/null 2>&1 || { echo "FAIL init-db"; exit 1; }
+"$VEICULO" init-db "$DB" --demo --vehicles 2000 >/dev/null 2>&1 || { echo "FAIL init-db"; exit 1; }
 
 count() {  # count SQL : the N of a "select count(*) N ..."
   "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\[{"N":\([0-9]*\)}\].*/\1/p'
@@ -15,7 +15,7 @@ for signal in INT TERM; do
   "$VEICULO" sql -d "$DB" "delete from VEI_VEICULO_CUSTEIO" >/dev/null
   "$VEICULO" custo --todos --database "$DB" --data 2025-03-14 >"$WORK/out" 2>"$WORK/err" &
   pid=$!
-  # Somewhere between 1 and 3 seconds into the run (the whole run takes longer).
+  # Somewhere between 1 and 3 seconds into the run (the whole run of 1,004 vehicles takes several seconds).
   sleep "$(awk 'BEGIN { srand(); printf "%.2f", 1 + 2 * rand() }')"
   kill -"$signal" "$pid"
   wait "$pid"; rc=$?
@@ -24,7 +24,7 @@ for signal in INT TERM; do
   summary=$(grep '^Interrupted by' "$WORK/out")
   done=$(printf '%s\n' "$summary" | sed -n 's/^Interrupted by SIG[A-Z]* after \([0-9]*\) of .*/\1/p')
   contains "  ... prints the summary so far" \
-    "Interrupted by SIG$signal after $done of 204 vehicles; the vehicle in progress was rolled back" "$summary"
+    "Interrupted by SIG$signal after $done of 1004 vehicles; the vehicle in progress was rolled back" "$summary"
   contains "  ... and says what happened" \
     "veiculo: interrupted by SIG$signal; the work in flight was rolled back" "$(cat "$WORK/err")"
   lacks "  ... without a crash" "terminate" "$(cat "$WORK/err")"
