@@ -16,8 +16,6 @@
 // Progress goes to stderr: a bar on a terminal, otherwise a line per 100
 // vehicles.
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -30,9 +28,11 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "iso_date.h"
 #include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
+#include "progress_bar.h"
 #include "vehicle_batch.h"
 #include "vehicle_costing.h"
 #include "veiculo/connection.h"
@@ -53,51 +53,25 @@ struct CustoArgs {
   bool csv = false;
 };
 
-// "YYYY-MM-DD" as a date; anything else is refused.
-double ParseDate(const std::string& text) {
-  int year = 0, month = 0, day = 0;
-  char rest = 0;
-  double date = 0;
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
-      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3 ||
-      !platform::TryEncodeDate(year, month, day, date))
-    throw InputError(ErrorCategory::Validation, "--data '" + text + "' is not a date (YYYY-MM-DD)");
-  return date;
-}
-
-// Progress on stderr: a bar redrawn in place on a terminal, a plain line
-// every 100 vehicles done (and at the end) otherwise, naming how many were
-// costed and how many failed.
+// Progress of the costing: the bar also tells the failures and the time
+// left; the plain line counts as the summary counts (costed, then failed).
 class Progress {
  public:
-  explicit Progress(size_t total)
-      : total_(total),
-        terminal_(isatty(fileno(stderr)) != 0),
-        started_(std::chrono::steady_clock::now()) {}
+  explicit Progress(size_t total) : bar_(total), started_(std::chrono::steady_clock::now()) {}
 
   void Step(size_t done, size_t failed) {
     const std::string failures = failed ? fmt::format(", {} failed", failed) : "";
-    if (terminal_) {
-      const size_t width = 40;
-      const size_t filled = total_ == 0 ? width : done * width / total_;
-      const double seconds =
-          std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
-      const double left = seconds / static_cast<double>(done) * static_cast<double>(total_ - done);
-      std::cerr << fmt::format("\r[{}{}] {}/{} vehicles{}, {:.0f} s left  ",
-                               std::string(filled, '#'), std::string(width - filled, '.'), done,
-                               total_, failures, left)
-                << std::flush;
-      if (done == total_) std::cerr << '\n';
-    } else if (done % 100 == 0 || done == total_) {
-      // Counted as the summary counts: the vehicles costed, then the failures.
-      std::cerr << fmt::format("costed {} of {} vehicles{}\n", done - failed, total_,
-                               failed ? fmt::format(" ({} failed)", failed) : "");
-    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+    const double left =
+        seconds / static_cast<double>(done) * static_cast<double>(bar_.total() - done);
+    bar_.Show(done, fmt::format("vehicles{}, {:.0f} s left", failures, left),
+              fmt::format("costed {} of {} vehicles{}", done - failed, bar_.total(),
+                          failed ? fmt::format(" ({} failed)", failed) : ""));
   }
 
  private:
-  size_t total_;
-  bool terminal_;
+  ProgressBar bar_;
   std::chrono::steady_clock::time_point started_;
 };
 
@@ -162,7 +136,8 @@ void PrintForScripts(const CustoArgs& args, HostSession& session, const std::str
 void RunCusto(const CustoArgs& args) {
   if (!args.todos && args.veiculo.empty())
     throw InputError(ErrorCategory::Validation, "give --veiculo V or --todos");
-  const double data = args.data.empty() ? platform::DateOf(platform::Now()) : ParseDate(args.data);
+  const double data =
+      args.data.empty() ? platform::DateOf(platform::Now()) : ParseIsoDate("--data", args.data);
 
   HostSession session(args.session);
   Connection& connection = session.connection();

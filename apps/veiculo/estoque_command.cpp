@@ -29,9 +29,11 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "iso_date.h"
 #include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
+#include "progress_bar.h"
 #include "stock_list_output.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
@@ -54,18 +56,6 @@ struct EstoqueArgs {
   bool json = false;
 };
 
-double ParseDate(const std::string& option, const std::string& text) {
-  int year = 0, month = 0, day = 0;
-  char rest = 0;
-  double date = 0;
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
-      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3 ||
-      !platform::TryEncodeDate(year, month, day, date))
-    throw InputError(ErrorCategory::Validation,
-                     option + " '" + text + "' is not a date (YYYY-MM-DD)");
-  return date;
-}
-
 // "1,2" of company 1 as the key list "1.1,1.2"; every dealer a number.
 std::string DealerKeys(int32_t empresa, const std::string& revendas) {
   std::string keys;
@@ -85,32 +75,17 @@ std::string DealerKeys(int32_t empresa, const std::string& revendas) {
   return keys;
 }
 
-// Progress of the valuation on stderr: a bar redrawn in place on a terminal,
-// a plain line every 100 rows (and at the end) otherwise.
+// Progress of the valuation, in rows of the list.
 class Progress {
  public:
-  explicit Progress(size_t total) : total_(total), terminal_(isatty(fileno(stderr)) != 0) {}
-  void Step(size_t done) {
-    if (terminal_) {
-      const size_t width = 40;
-      const size_t filled = total_ == 0 ? width : done * width / total_;
-      std::cerr << fmt::format("\r[{}{}] {}/{} rows valued  ", std::string(filled, '#'),
-                               std::string(width - filled, '.'), done, total_)
-                << std::flush;
-      if (done == total_) std::cerr << '\n';
-    } else if (done % 100 == 0 || done == total_) {
-      std::cerr << fmt::format("valued {} of {} rows\n", done, total_);
-    }
+  explicit Progress(size_t total) : bar_(total) {}
+  void Step(size_t done) const {
+    bar_.Show(done, "rows valued", fmt::format("valued {} of {} rows", done, bar_.total()));
   }
-  // Ends the bar's line before the host says it was interrupted.
-  void CheckInterrupt() const {
-    if (terminal_ && InterruptSignal() != 0) std::cerr << '\n';
-    veiculo::cli::CheckInterrupt();
-  }
+  void CheckInterrupt() const { bar_.CheckInterrupt(); }
 
  private:
-  size_t total_;
-  bool terminal_;
+  ProgressBar bar_;
 };
 
 // Values the rows a few at a time so that the progress shows while it runs.
@@ -137,11 +112,11 @@ DataPacket Valoriza(TddmVeiculoCompartilhadoBD& module, const DataPacket& lista,
 void RunEstoque(const EstoqueArgs& args) {
   if (args.bonus && !args.valorizar)
     throw InputError(ErrorCategory::Validation, "--bonus needs --valorizar");
-  const double data = args.data.empty() ? platform::Now() : ParseDate("--data", args.data);
+  const double data = args.data.empty() ? platform::Now() : ParseIsoDate("--data", args.data);
   double inicio = 0, fim = 0;
   if (!args.vendidos.empty()) {
-    inicio = ParseDate("--vendidos", args.vendidos.at(0));
-    fim = ParseDate("--vendidos", args.vendidos.at(1));
+    inicio = ParseIsoDate("--vendidos", args.vendidos.at(0));
+    fim = ParseIsoDate("--vendidos", args.vendidos.at(1));
     if (fim < inicio)
       throw InputError(ErrorCategory::Validation, "--vendidos: the period ends before it starts");
   }

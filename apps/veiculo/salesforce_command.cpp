@@ -12,8 +12,6 @@
 // the database is touched (status 2); SIGINT or SIGTERM stops it between
 // vehicles and rolls back (130 / 143).
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -26,7 +24,9 @@
 #include "host_session.h"
 #include "input_error.h"
 #include "interrupts.h"
+#include "iso_date.h"
 #include "platform/format/date_time.h"
+#include "progress_bar.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 #include "veiculo/sales_force.h"
@@ -45,47 +45,19 @@ struct CargaArgs {
   bool preco_pacote = false;
 };
 
-double ParseDate(const std::string& text) {
-  int year = 0, month = 0, day = 0;
-  char rest = 0;
-  double date = 0;
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
-      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &year, &month, &day, &rest) != 3 ||
-      !platform::TryEncodeDate(year, month, day, date))
-    throw InputError(ErrorCategory::Validation, "--data '" + text + "' is not a date (YYYY-MM-DD)");
-  return date;
+// Progress of the pricing, in vehicles; an interrupt stops the load
+// between vehicles.
+void MostraProgresso(int feitos, int total) {
+  const ProgressBar barra(static_cast<size_t>(total));
+  const auto n = static_cast<size_t>(feitos);
+  barra.Show(n, "vehicles priced", fmt::format("priced {} of {} vehicles", feitos, total));
+  barra.CheckInterrupt();
 }
-
-// A bar redrawn in place on a terminal; a plain line every 100 vehicles (and
-// at the end) otherwise. An interrupt stops the load between vehicles.
-class BarraProgresso {
- public:
-  BarraProgresso() : terminal_(isatty(fileno(stderr)) != 0) {}
-  void operator()(int feitos, int total) {
-    if (terminal_) {
-      const int largura = 40;
-      const int cheio = total == 0 ? largura : feitos * largura / total;
-      std::cerr << fmt::format("\r[{}{}] {}/{} vehicles priced  ", std::string(cheio, '#'),
-                               std::string(largura - cheio, '.'), feitos, total)
-                << std::flush;
-      if (feitos == total) std::cerr << '\n';
-    } else if (feitos % 100 == 0 || feitos == total) {
-      std::cerr << fmt::format("priced {} of {} vehicles\n", feitos, total);
-    }
-    if (InterruptSignal() != 0) {
-      if (terminal_) std::cerr << '\n';
-      CheckInterrupt();
-    }
-  }
-
- private:
-  bool terminal_;
-};
 
 void RunCarga(const CargaArgs& args) {
   if (args.empresa <= 0 || args.revenda <= 0)
     throw InputError(ErrorCategory::Validation, "--empresa and --revenda must be positive numbers");
-  const double data = args.data.empty() ? platform::Now() : ParseDate(args.data);
+  const double data = args.data.empty() ? platform::Now() : ParseIsoDate("--data", args.data);
   const bool arquivos = !args.arquivo.empty() || !args.clientes.empty();
 
   HostSession session(args.session);
@@ -96,9 +68,9 @@ void RunCarga(const CargaArgs& args) {
   const long antes = connection.StatementCount();
   const auto inicio = std::chrono::steady_clock::now();
   int veiculos = 0;
-  sales.Progresso = [barra = BarraProgresso(), &veiculos](int feitos, int total) mutable {
+  sales.Progresso = [&veiculos](int feitos, int total) {
     veiculos = total;
-    barra(feitos, total);
+    MostraProgresso(feitos, total);
   };
 
   std::string resumo;
