@@ -224,10 +224,10 @@ class TddmVeiculoCompartilhadoBD {
   // the host's transaction: a host must roll back whenever the result starts
   // with "NOK|" (and may commit on "OK|").
   virtual std::string AprovacaoGerencialProposta(Connection* pfConexao,
-                                                 const std::string& pfBancoDados,
-                                                 int32_t pfEmpresa, int32_t pfRevenda,
-                                                 int32_t pfProposta, int32_t pfNegociacao,
-                                                 int32_t pfUsuario, DateTime pfDataProcessamento,
+                                                 const std::string& pfBancoDados, int32_t pfEmpresa,
+                                                 int32_t pfRevenda, int32_t pfProposta,
+                                                 int32_t pfNegociacao, int32_t pfUsuario,
+                                                 DateTime pfDataProcessamento,
                                                  int32_t pfIntegracaoFI) = 0;
 
   // ---- Incidence resolution ----
@@ -415,8 +415,7 @@ class TddmVeiculoCompartilhadoBD {
   // should roll back (StatusFechaVendaFIB tells).
   virtual std::string FechaVendaFIB(int32_t pfEmpresa, int32_t pfRevenda, int32_t pfProposta,
                                     int32_t pfNegociacao, int32_t pfPropostaFIB,
-                                    const std::string& pfChassi,
-                                    DateTime pfDataProcessamento) = 0;
+                                    const std::string& pfChassi, DateTime pfDataProcessamento) = 0;
   // How the last FechaVendaFIB of this instance ended: 0 the sale was
   // imported (notices aside), 1 the import failed after it began writing,
   // 9 no sale was fetched (refusal, no sale, missing settings) and nothing

@@ -301,8 +301,8 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
                           const std::string& pSub_Tipo, const std::string& pVeiculo,
                           int32_t pEmpresa, int32_t pRevenda, int32_t pProposta) override;
   void ProcCanSalesForce(const std::string& pDataProcessamento, const std::string& pTipo,
-                         const std::string& pSubTipo, const std::string& pVeiculo,
-                         int32_t pEmpresa, int32_t pRevenda) override;
+                         const std::string& pSubTipo, const std::string& pVeiculo, int32_t pEmpresa,
+                         int32_t pRevenda) override;
   void SalesAtualizaEstoque(int32_t Empresa, int32_t Revenda, const std::string& Veiculo,
                             const std::string& Operacao, DateTime DataProcessamento) override;
   void SalesAtualizaPedido(int32_t Empresa, int32_t Revenda, int32_t Proposta,

@@ -118,10 +118,10 @@ int main(int argc, char** argv) {
               module->RejeitarNegociacao(connection.get(), "INTERBASE", 1, 2, 5003, 1, 1,
                                          kMarch14th2025, 0));
     std::string mensagem;
-    Check("TdmFIAvonale reports an unreachable service as false",
-          !veiculo::TdmFIAvonale().AtualizarFaturamentoTipado(
-              "12345678000195", 1, 1, 5001, 10, kMarch14th2025, "http://127.0.0.1:1/", mensagem,
-              ""));
+    Check(
+        "TdmFIAvonale reports an unreachable service as false",
+        !veiculo::TdmFIAvonale().AtualizarFaturamentoTipado(
+            "12345678000195", 1, 1, 5001, 10, kMarch14th2025, "http://127.0.0.1:1/", mensagem, ""));
     Check("  ... and says why", mensagem.find("could not reach the service") == 0, mensagem);
 
     // Bad input comes back as the public error type with its category.

@@ -55,8 +55,8 @@ void LoadCustomers(Connection& connection) {
                    Int(11), Int(987650004), Null()});
   clientes.Insert({Int(30005), Txt("Beatriz Souza Carvalho"), Txt("F"), Txt("SP"), Txt("SP"),
                    Int(1), Int(19), Int(987650005), Txt("beatriz.carvalho@example.com")});
-  clientes.Insert({Int(30006), Txt("Rafael Teixeira Gomes"), Txt("F"), Txt("SP"), Txt("SP"),
-                   Int(1), Int(19), Int(987650006), Null()});
+  clientes.Insert({Int(30006), Txt("Rafael Teixeira Gomes"), Txt("F"), Txt("SP"), Txt("SP"), Int(1),
+                   Int(19), Int(987650006), Null()});
   // The head office is a customer of its own (courtesies it supplies) and so
   // is salesperson Carlos, found through his CPF.
   clientes.Insert({Int(30090), Txt("Centro Automotivo Paulista"), Txt("J"), Txt("SP"), Txt("SP"),
