@@ -5,8 +5,10 @@ BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 DEMO_DB ?= var/demo.fdb
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 30
 
-.PHONY: all deps configure build test demo bench package format clean
+.PHONY: all deps configure build test demo bench fuzz package format clean
 
 all: build
 
@@ -28,6 +30,13 @@ demo: build
 bench: build
 	@./scripts/bench "$(BUILD_DIR)"
 
+# The parsers' libFuzzer targets (fuzz/), built with clang, ASan and UBSan, each
+# run for FUZZ_SECONDS seconds from its seed corpus; fails on any finding.
+fuzz: deps
+	@CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD_DIR) > /dev/null
+	@cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) -- --no-print-directory
+	@./scripts/fuzz "$(FUZZ_BUILD_DIR)" "$(FUZZ_SECONDS)"
+
 # The Debian package (host, library, headers, schema) in $(BUILD_DIR)/veiculo_*.deb,
 # checked unpacked: its host creates the demo dealer and costs a vehicle.
 package: build
@@ -38,4 +47,4 @@ format:
 	@find include src apps tests bench -name '*.h' -o -name '*.cpp' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_BUILD_DIR)
