@@ -10,7 +10,9 @@ namespace veiculo::cli {
 nlohmann::json ParseScript(const std::string& text, const std::string& path) {
   try {
     return nlohmann::json::parse(text);
-  } catch (const nlohmann::json::parse_error& e) {
+  } catch (const nlohmann::json::exception& e) {
+    // A syntax error, or a number beyond the range of a double (which the
+    // reader reports as out_of_range rather than parse_error).
     throw InputError(ErrorCategory::Validation,
                      "script " + path + " is not valid JSON: " + e.what());
   }
