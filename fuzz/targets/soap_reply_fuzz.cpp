@@ -15,10 +15,13 @@ void Walk(const veiculo::platform::XmlElement& element, int depth) {
   if (!element || depth > 64) return;
   (void)element.Text();
   (void)element.IsNil();
-  const std::string name = element.LocalName();
-  FUZZ_CHECK(name.find(':') == std::string::npos);
-  (void)element.Child(name);
-  for (const auto& child : element.Children()) Walk(child, depth + 1);
+  // Every child is found again by its local name (the first of that name).
+  for (const auto& child : element.Children()) {
+    const veiculo::platform::XmlElement found = element.Child(child.LocalName());
+    FUZZ_CHECK(found && found.LocalName() == child.LocalName());
+    FUZZ_CHECK(!element.Children(child.LocalName()).empty());
+    Walk(child, depth + 1);
+  }
 }
 
 }  // namespace
