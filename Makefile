@@ -7,6 +7,8 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 DEMO_DB ?= var/demo.fdb
 FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 30
+# The short fuzz run that ends `make test` (seconds per target; 0 skips it).
+TEST_FUZZ_SECONDS ?= 5
 
 .PHONY: all deps configure build test demo bench fuzz package format clean
 
@@ -23,6 +25,7 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@if [ "$(TEST_FUZZ_SECONDS)" != 0 ]; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(TEST_FUZZ_SECONDS); fi
 
 demo: build
 	@./scripts/demo "$(BUILD_DIR)/bin/veiculo" "$(DEMO_DB)"
