@@ -15,6 +15,7 @@
 #include "input_error.h"
 #include "operations/arguments.h"
 #include "operations/registry.h"
+#include "operations/script.h"
 
 namespace veiculo::cli {
 namespace {
@@ -25,53 +26,22 @@ struct RunArgs {
   std::string script;
 };
 
-struct ScriptCall {
-  const Operation* operation;
-  Arguments arguments;
-};
-
 nlohmann::json ReadScript(const std::string& path) {
   if (!std::filesystem::is_regular_file(path))
     throw InputError(ErrorCategory::NotFound, "script " + path + " does not exist");
   std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
   text << in.rdbuf();
-  try {
-    return nlohmann::json::parse(text.str());
-  } catch (const nlohmann::json::parse_error& e) {
-    throw InputError(ErrorCategory::Validation,
-                     "script " + path + " is not valid JSON: " + e.what());
-  }
+  return ParseScript(text.str(), path);
 }
 
 std::string CallLabel(size_t index) {
   return "call " + std::to_string(index + 1);
 }
 
-// Checks and binds every call of the script before any runs.
-std::vector<ScriptCall> BindScript(const nlohmann::json& script, const std::string& path) {
-  if (!script.is_array())
-    throw InputError(ErrorCategory::Validation, "script " + path + " is not a JSON array of calls");
-  std::vector<ScriptCall> calls;
-  for (size_t i = 0; i < script.size(); ++i) {
-    const nlohmann::json& entry = script[i];
-    try {
-      if (!entry.is_object() || !entry.contains("operation") || !entry["operation"].is_string())
-        throw InputError(ErrorCategory::Validation, "not an object with an \"operation\" text");
-      for (auto it = entry.begin(); it != entry.end(); ++it)
-        if (it.key() != "operation" && it.key() != "params")
-          throw InputError(ErrorCategory::Validation, "unknown key \"" + it.key() + "\"");
-      const Operation& operation = HostOperations().Get(entry["operation"].get<std::string>());
-      calls.push_back({&operation, BindJson(operation, entry.value("params", nlohmann::json()))});
-    } catch (const InputError& e) {
-      throw InputError(e.category(), "script " + path + ", " + CallLabel(i) + ": " + e.message());
-    }
-  }
-  return calls;
-}
-
 void RunScript(const RunArgs& args) {
-  std::vector<ScriptCall> calls = BindScript(ReadScript(args.script), args.script);
+  std::vector<ScriptCall> calls =
+      BindScript(ReadScript(args.script), args.script, HostOperations());
   HostSession session(args.session);
   Json results = Json::array();
   std::string failed;  // the call that reported failure, if any

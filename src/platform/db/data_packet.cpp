@@ -189,6 +189,10 @@ DataPacket DataPacket::FromJson(const std::string& json) {
     root = Json::parse(json);
   } catch (const Json::parse_error& error) {
     Fail("not valid JSON (error at byte " + std::to_string(error.byte) + ")");
+  } catch (const Json::exception&) {
+    // The reader refuses a number beyond the range of a double with its own
+    // out_of_range error, which is as much a malformed packet as a syntax error.
+    Fail("not valid JSON (a number out of range)");
   }
   if (!root.is_object()) Fail("expected a JSON object");
   DataPacket packet;

@@ -25,6 +25,9 @@ template <class... F>
 struct Overloaded : F... {
   using F::operator()...;
 };
+// Spelled out for compilers without C++20's deduction for aggregates (clang 14).
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 [[noreturn]] void ThrowBlobAs(const char* kind) {
   throw Error(ErrorCategory::Validation, std::string("a blob value cannot be read as ") + kind);

@@ -1,6 +1,4 @@
-// The HTTP side of a SOAP call (libcurl) and the reading of its reply
-// (pugixml): faults, HTTP statuses and unreadable replies become
-// veiculo::Error (service) naming the endpoint.
+// The HTTP side of a SOAP call (libcurl); soap_reply.cpp reads the reply.
 
 #include "platform/soap/soap_client.h"
 
@@ -8,7 +6,6 @@
 
 #include <memory>
 #include <mutex>
-#include <pugixml.hpp>
 
 #include "platform/settings.h"
 #include "veiculo/error.h"
@@ -41,33 +38,6 @@ Error ServiceError(const std::string& message, const std::string& url) {
   return error;
 }
 
-pugi::xml_node ChildByLocalName(pugi::xml_node parent, std::string_view local_name) {
-  for (pugi::xml_node child : parent.children()) {
-    if (child.type() == pugi::node_element && LocalPart(child.name()) == local_name) return child;
-  }
-  return {};
-}
-
-// The body of a SOAP envelope, or an empty node when the document is not one.
-pugi::xml_node EnvelopeBody(const pugi::xml_document& document) {
-  pugi::xml_node envelope = document.document_element();
-  if (!envelope || LocalPart(envelope.name()) != "Envelope") return {};
-  return ChildByLocalName(envelope, "Body");
-}
-
-// Raises for a fault in the body: its faultstring, with the fault code.
-void RaiseFault(pugi::xml_node body, long http_status, const std::string& url) {
-  pugi::xml_node fault = ChildByLocalName(body, "Fault");
-  if (!fault) return;
-  const std::string code = ChildByLocalName(fault, "faultcode").text().get();
-  std::string text = ChildByLocalName(fault, "faultstring").text().get();
-  if (text.empty()) text = "(no fault string)";
-  Error error = ServiceError("SOAP fault: " + text, url);
-  if (!code.empty()) error.AddContext("fault code " + code);
-  error.AddContext("HTTP status " + std::to_string(http_status));
-  throw error;
-}
-
 long MsSetting(const char* name, long default_value) {
   const long long value = IntegerSetting(name, default_value);
   if (value <= 0)
@@ -77,24 +47,6 @@ long MsSetting(const char* name, long default_value) {
 }
 
 }  // namespace
-
-SoapReply::SoapReply(std::unique_ptr<pugi::xml_document> document, long http_status)
-    : document_(std::move(document)), http_status_(http_status) {}
-SoapReply::SoapReply(SoapReply&&) noexcept = default;
-SoapReply& SoapReply::operator=(SoapReply&&) noexcept = default;
-SoapReply::~SoapReply() = default;
-
-XmlElement SoapReply::Body() const {
-  return XmlElement(EnvelopeBody(*document_).internal_object());
-}
-
-XmlElement SoapReply::Response() const {
-  pugi::xml_node body = EnvelopeBody(*document_);
-  for (pugi::xml_node child : body.children()) {
-    if (child.type() == pugi::node_element) return XmlElement(child.internal_object());
-  }
-  return XmlElement();
-}
 
 SoapClient::SoapClient()
     : connect_timeout_ms_(MsSetting(kSoapConnectTimeoutSetting, kSoapConnectTimeoutMsDefault)),
@@ -143,18 +95,7 @@ SoapReply SoapClient::Call(const std::string& operation, const std::string& soap
 
   if (after_receive_) after_receive_(operation, received);
 
-  auto document = std::make_unique<pugi::xml_document>();
-  const pugi::xml_parse_result parsed = document->load_buffer(received.data(), received.size());
-  const pugi::xml_node body = parsed ? EnvelopeBody(*document) : pugi::xml_node();
-  if (body) RaiseFault(body, http_status, url_);
-  if (http_status < 200 || http_status > 299)
-    throw ServiceError("the service answered HTTP status " + std::to_string(http_status), url_);
-  if (!parsed)
-    throw ServiceError(std::string("unreadable reply (") + parsed.description() + " at byte " +
-                           std::to_string(parsed.offset) + ")",
-                       url_);
-  if (!body) throw ServiceError("the reply is not a SOAP envelope", url_);
-  return SoapReply(std::move(document), http_status);
+  return ReadSoapReply(received, http_status, url_);
 }
 
 }  // namespace veiculo::platform

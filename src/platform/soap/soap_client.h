@@ -52,6 +52,11 @@ class SoapReply {
   long http_status_ = 0;
 };
 
+// Reads a received body as Call does once the HTTP exchange is over: raises
+// veiculo::Error (service, naming `url`) for a SOAP fault, a non-2xx status,
+// an unreadable document or one that is not an envelope.
+SoapReply ReadSoapReply(const std::string& received, long http_status, const std::string& url);
+
 class SoapClient {
  public:
   // (operation name, body): the hook may replace the body.
