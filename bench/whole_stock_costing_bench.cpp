@@ -1,18 +1,20 @@
 // Costing the whole stock of the demo dealer with 5,000 synthetic vehicles
 // (both dealers, each vehicle under its origin dealer), the way
 // `veiculo custo --todos` runs it (vehicle_batch.h), on a database with
-// forced writes on, as a dealer's own database is. Six ways, in one run
+// forced writes on, as a dealer's own database is. Seven ways, in one run
 // (bound: literals bound as parameters; every: vehicles per commit, each
 // under a savepoint when more than one; index: the index of invoice items by
 // vehicle; kept: the connection keeps the rows of formula lines, indices and
-// invoice headers for the transaction):
+// invoice headers for the transaction; memo: dialect translations and marker
+// parses kept by text, text_memo.h):
 //
-//   bound:0/every:1/index:0/kept:0     the costing as it was (before)
-//   bound:0/every:1/index:1/kept:0     the index alone
-//   bound:0/every:100/index:1/kept:0   the index and the batch commits
-//   bound:1/every:1/index:1/kept:0     the index and bound literals
-//   bound:1/every:100/index:1/kept:0   the three
-//   bound:1/every:100/index:1/kept:1   all four (custo --todos today)
+//   bound:0/every:1/index:0/kept:0/memo:0     the costing as it was (before)
+//   bound:0/every:1/index:1/kept:0/memo:0     the index alone
+//   bound:0/every:100/index:1/kept:0/memo:0   the index and the batch commits
+//   bound:1/every:1/index:1/kept:0/memo:0     the index and bound literals
+//   bound:1/every:100/index:1/kept:0/memo:0   the three
+//   bound:1/every:100/index:1/kept:1/memo:0   the four
+//   bound:1/every:100/index:1/kept:1/memo:1   all five (custo --todos today)
 //
 // Each costs the same vehicles: every 10th of the fleet (500), or all 5,000
 // with VEICULO_BENCH_FULL=1. Counters:
@@ -41,6 +43,7 @@
 #include "platform/db/connection_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/format/date_time.h"
+#include "platform/text_memo.h"
 #include "synthetic_fleet.h"
 #include "vehicle_batch.h"
 
@@ -109,6 +112,7 @@ void Cost(benchmark::State& state) {
   InvoiceItemIndex(connection, state.range(2) != 0);
   connection.SetParameterizeLiterals(bound);
   platform::ImplOf(connection).Rows().SetEnabled(state.range(3) != 0);
+  platform::SetTextMemosEnabled(state.range(4) != 0);
   TddmVeiculoCompartilhadoBDImpl dm;
   dm.InicializaDM();
   dm.AtribuiConexao(&connection);
@@ -147,6 +151,7 @@ void Cost(benchmark::State& state) {
   floor.insert(floor.end(), after.begin(), after.end());
   connection.SetParameterizeLiterals(true);
   platform::ImplOf(connection).Rows().SetEnabled(false);
+  platform::SetTextMemosEnabled(true);
 
   const double n = static_cast<double>(vehicles.size());
   const double ms = seconds * 1000 / n, floor_us = Median(floor);
@@ -162,13 +167,14 @@ void Cost(benchmark::State& state) {
 }
 BENCHMARK(Cost)
     ->Name("WholeStock")
-    ->ArgNames({"bound", "every", "index", "kept"})
-    ->Args({0, 1, 0, 0})
-    ->Args({0, 1, 1, 0})
-    ->Args({0, cli::kVehiclesPerCommit, 1, 0})
-    ->Args({1, 1, 1, 0})
-    ->Args({1, cli::kVehiclesPerCommit, 1, 0})
-    ->Args({1, cli::kVehiclesPerCommit, 1, 1})
+    ->ArgNames({"bound", "every", "index", "kept", "memo"})
+    ->Args({0, 1, 0, 0, 0})
+    ->Args({0, 1, 1, 0, 0})
+    ->Args({0, cli::kVehiclesPerCommit, 1, 0, 0})
+    ->Args({1, 1, 1, 0, 0})
+    ->Args({1, cli::kVehiclesPerCommit, 1, 0, 0})
+    ->Args({1, cli::kVehiclesPerCommit, 1, 1, 0})
+    ->Args({1, cli::kVehiclesPerCommit, 1, 1, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
 

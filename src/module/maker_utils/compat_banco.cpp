@@ -5,12 +5,16 @@
 
 #include "module/maker_utils/sql_dialect.h"
 #include "module/maker_utils/sql_lexer.h"
+#include "platform/text_memo.h"
 #include "veiculo/error.h"
 
 namespace veiculo::maker {
 namespace {
 
 constexpr size_t kNone = static_cast<size_t>(-1);
+// Translated texts kept per dialect: the module's own texts, plus room for
+// the ones batch commands write anew for each vehicle.
+constexpr size_t kTranslationsKept = 1024;
 
 std::string Upper(std::string_view s) {
   std::string out(s);
@@ -219,8 +223,17 @@ std::string CompatBanco(const std::string& sql, const std::string& dialect, int 
   if (flag) throw Error(ErrorCategory::Validation, "CompatBanco: flag true is not supported");
   const SqlDialect d = DialectFromName(dialect);
   if (d == SqlDialect::Unknown) return sql;
-  const std::vector<SqlToken> tokens = TokenizeSql(sql);
-  return Translator(tokens, d).Range(0, tokens.size());
+  // Every dataset of the module passes through here on each open: keep the
+  // translations of the texts seen last, one memo per dialect.
+  static platform::TextMemo<std::string> memos[] = {
+      platform::TextMemo<std::string>(kTranslationsKept),
+      platform::TextMemo<std::string>(kTranslationsKept),
+      platform::TextMemo<std::string>(kTranslationsKept)};
+  const size_t which = d == SqlDialect::Oracle ? 0 : d == SqlDialect::Firebird ? 1 : 2;
+  return *memos[which].Get(sql, [d](const std::string& text) {
+    const std::vector<SqlToken> tokens = TokenizeSql(text);
+    return Translator(tokens, d).Range(0, tokens.size());
+  });
 }
 
 }  // namespace veiculo::maker

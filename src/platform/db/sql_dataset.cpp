@@ -19,7 +19,9 @@ void SqlDataSet::SetConnection(Connection* connection) {
 void SqlDataSet::SetCommandText(const std::string& text) {
   Close();
   command_text_ = text;
-  Params rebuilt(DistinctMarkerNames(text));
+  marked_ = KeptMarkers(text);
+  marked_text_ = text;
+  Params rebuilt(DistinctMarkerNames(marked_->names));
   rebuilt.AssignValues(params_);
   params_ = std::move(rebuilt);
 }
@@ -55,13 +57,15 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     throw Error(ErrorCategory::Validation, Name() + ": cannot " + action + ": no connection");
   if (command_text_.empty())
     throw Error(ErrorCategory::Validation, Name() + ": cannot " + action + ": empty command text");
-  if (marked_text_ != command_text_) {
-    marked_ = ParseMarkers(command_text_);
+  if (!marked_ || marked_text_ != command_text_) {
+    marked_ = KeptMarkers(command_text_);
     marked_text_ = command_text_;
   }
+  const std::shared_ptr<const MarkedSql> held = marked_;  // the text may change while it runs
+  const MarkedSql& marked = *held;
   std::vector<Value> values;
-  values.reserve(marked_.names.size());
-  for (const std::string& name : marked_.names) {
+  values.reserve(marked.names.size());
+  for (const std::string& name : marked.names) {
     const Param* param = params_.FindParam(name);
     if (param == nullptr)
       throw Error(ErrorCategory::NotFound,
@@ -71,10 +75,10 @@ QueryRows SqlDataSet::Run(const std::string& action) {
   try {
     ConnectionImpl& engine = ImplOf(*connection_);
     if (!rows_cacheable_ || action != "open" || !engine.Rows().Enabled())
-      return engine.Run(marked_.positional, values, command_text_);
-    const std::string key = RowCache::Key(marked_.positional, values);
+      return engine.Run(marked.positional, values, command_text_);
+    const std::string key = RowCache::Key(marked.positional, values);
     if (const QueryRows* kept = engine.Rows().Find(key)) return *kept;
-    QueryRows rows = engine.Run(marked_.positional, values, command_text_);
+    QueryRows rows = engine.Run(marked.positional, values, command_text_);
     engine.Rows().Store(key, FirstTableOf(command_text_), rows);
     return rows;
   } catch (Error& e) {

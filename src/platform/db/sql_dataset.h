@@ -12,6 +12,7 @@
 // statement the engine refuses raise veiculo::Error naming the dataset and,
 // for engine errors, the SQL text and the driver's message.
 
+#include <memory>
 #include <string>
 
 #include "platform/db/dataset.h"
@@ -79,9 +80,9 @@ class SqlDataSet : public DataSet {
   std::string command_text_;
   Params params_;
   QueryRows rows_;
-  // Markers of the command text, parsed once per text.
+  // Markers of the command text (KeptMarkers), parsed once per text.
   std::string marked_text_;
-  MarkedSql marked_;
+  std::shared_ptr<const MarkedSql> marked_;
   bool rows_cacheable_ = false;
 };
 

@@ -1,9 +1,14 @@
 #include "platform/db/sql_markers.h"
 
 #include "platform/text.h"
+#include "platform/text_memo.h"
 
 namespace veiculo::platform {
 namespace {
+
+// The module has a few hundred texts; the rest is room for those batch
+// commands write anew for each vehicle.
+constexpr size_t kMarkedTextsKept = 1024;
 
 bool IsNameStart(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
@@ -85,9 +90,18 @@ std::string ReplaceMarker(std::string_view sql, std::string_view name,
   return out;
 }
 
+std::shared_ptr<const MarkedSql> KeptMarkers(const std::string& sql) {
+  static TextMemo<MarkedSql> memo(kMarkedTextsKept);
+  return memo.Get(sql, [](const std::string& text) { return ParseMarkers(text); });
+}
+
 std::vector<std::string> DistinctMarkerNames(std::string_view sql) {
+  return DistinctMarkerNames(ParseMarkers(sql).names);
+}
+
+std::vector<std::string> DistinctMarkerNames(const std::vector<std::string>& names) {
   std::vector<std::string> distinct;
-  for (const std::string& name : ParseMarkers(sql).names) {
+  for (const std::string& name : names) {
     bool seen = false;
     for (const std::string& d : distinct) seen = seen || SameText(d, name);
     if (!seen) distinct.push_back(name);
