@@ -29,16 +29,38 @@ std::unique_ptr<Connection> Connection::OpenOdbc(const std::string& connection_s
 Connection::Connection(std::unique_ptr<platform::ConnectionImpl> impl) : impl_(std::move(impl)) {}
 Connection::~Connection() = default;
 
-const std::string& Connection::DriverName() const { return impl_->DriverName(); }
-const std::string& Connection::DatabaseName() const { return impl_->DatabaseName(); }
-void Connection::Begin() { impl_->Begin(); }
-void Connection::Commit() { impl_->Commit(); }
-void Connection::Rollback() { impl_->Rollback(); }
-bool Connection::InTransaction() const { return impl_->InTransaction(); }
-void Connection::ExecuteDirect(const std::string& sql) { impl_->RunDirect(sql); }
-void Connection::SetStatementLog(StatementLog log) { impl_->SetStatementLog(std::move(log)); }
-long Connection::StatementCount() const { return impl_->StatementCount(); }
-void Connection::SetParameterizeLiterals(bool on) { impl_->SetParameterizeLiterals(on); }
-bool Connection::ParameterizesLiterals() const { return impl_->ParameterizesLiterals(); }
+const std::string& Connection::DriverName() const {
+  return impl_->DriverName();
+}
+const std::string& Connection::DatabaseName() const {
+  return impl_->DatabaseName();
+}
+void Connection::Begin() {
+  impl_->Begin();
+}
+void Connection::Commit() {
+  impl_->Commit();
+}
+void Connection::Rollback() {
+  impl_->Rollback();
+}
+bool Connection::InTransaction() const {
+  return impl_->InTransaction();
+}
+void Connection::ExecuteDirect(const std::string& sql) {
+  impl_->RunDirect(sql);
+}
+void Connection::SetStatementLog(StatementLog log) {
+  impl_->SetStatementLog(std::move(log));
+}
+long Connection::StatementCount() const {
+  return impl_->StatementCount();
+}
+void Connection::SetParameterizeLiterals(bool on) {
+  impl_->SetParameterizeLiterals(on);
+}
+bool Connection::ParameterizesLiterals() const {
+  return impl_->ParameterizesLiterals();
+}
 
 }  // namespace veiculo

@@ -32,9 +32,12 @@ int BytesPerCharacter(int charset) {
   switch (charset) {
     case 0:
     case 1:
-    case 2: return 1;
-    case 3: return 3;
-    default: return 4;
+    case 2:
+      return 1;
+    case 3:
+      return 3;
+    default:
+      return 4;
   }
 }
 
@@ -50,15 +53,22 @@ ParameterType DescribeParameter(const XSQLVAR& v) {
       break;
     case SQL_FLOAT:
     case SQL_DOUBLE:
-    case SQL_D_FLOAT: type.kind = ParameterType::Kind::Float; break;
+    case SQL_D_FLOAT:
+      type.kind = ParameterType::Kind::Float;
+      break;
     case SQL_TEXT:
     case SQL_VARYING:
       type.kind = ParameterType::Kind::Text;
       type.max_chars = v.sqllen / BytesPerCharacter(v.sqlsubtype & 0xFF);
       break;
-    case SQL_TYPE_DATE: type.kind = ParameterType::Kind::Date; break;
-    case SQL_TIMESTAMP: type.kind = ParameterType::Kind::Timestamp; break;
-    default: break;
+    case SQL_TYPE_DATE:
+      type.kind = ParameterType::Kind::Date;
+      break;
+    case SQL_TIMESTAMP:
+      type.kind = ParameterType::Kind::Timestamp;
+      break;
+    default:
+      break;
   }
   return type;
 }
@@ -104,10 +114,18 @@ PreparedStatement::PreparedStatement(soci::session& session, const std::string& 
   for (size_t i = 0; i < columns_.size(); ++i) {
     const Column& c = columns_[i];
     switch (c.buffer) {
-      case Buffer::Integer: statement_.exchange(soci::into(integers_[c.slot], indicators_[i])); break;
-      case Buffer::Double: statement_.exchange(soci::into(doubles_[c.slot], indicators_[i])); break;
-      case Buffer::Date: statement_.exchange(soci::into(dates_[c.slot], indicators_[i])); break;
-      case Buffer::Text: statement_.exchange(soci::into(texts_[c.slot], indicators_[i])); break;
+      case Buffer::Integer:
+        statement_.exchange(soci::into(integers_[c.slot], indicators_[i]));
+        break;
+      case Buffer::Double:
+        statement_.exchange(soci::into(doubles_[c.slot], indicators_[i]));
+        break;
+      case Buffer::Date:
+        statement_.exchange(soci::into(dates_[c.slot], indicators_[i]));
+        break;
+      case Buffer::Text:
+        statement_.exchange(soci::into(texts_[c.slot], indicators_[i]));
+        break;
       case Buffer::LongText:
         statement_.exchange(soci::into(long_texts_[c.slot], indicators_[i]));
         break;
@@ -141,19 +159,25 @@ void PreparedStatement::DescribeFirebird() {
         break;
       case SQL_FLOAT:
       case SQL_DOUBLE:
-      case SQL_D_FLOAT: AddColumn(name, FieldType::Float, 0, Buffer::Double, false); break;
+      case SQL_D_FLOAT:
+        AddColumn(name, FieldType::Float, 0, Buffer::Double, false);
+        break;
       case SQL_TIMESTAMP:
       case SQL_TYPE_DATE:
-      case SQL_TYPE_TIME: AddColumn(name, FieldType::DateTime, 0, Buffer::Date, false); break;
+      case SQL_TYPE_TIME:
+        AddColumn(name, FieldType::DateTime, 0, Buffer::Date, false);
+        break;
       case SQL_BLOB:
-        AddColumn(name, v.sqlsubtype == 1 ? FieldType::Text : FieldType::Blob, 0,
-                  Buffer::LongText, false);
+        AddColumn(name, v.sqlsubtype == 1 ? FieldType::Text : FieldType::Blob, 0, Buffer::LongText,
+                  false);
         break;
       case SQL_TEXT:
         // UTF8 columns report four bytes per character.
         AddColumn(name, FieldType::Text, v.sqllen / 4, Buffer::Text, true);
         break;
-      default: AddColumn(name, FieldType::Text, v.sqllen / 4, Buffer::Text, false); break;
+      default:
+        AddColumn(name, FieldType::Text, v.sqllen / 4, Buffer::Text, false);
+        break;
     }
   }
   // Parameters the engine types as floating point do not accept text.
@@ -178,10 +202,18 @@ void PreparedStatement::DescribeGeneric() {
       case soci::dt_unsigned_long_long:
         AddColumn(name, FieldType::Integer, 0, Buffer::Integer, false);
         break;
-      case soci::dt_double: AddColumn(name, FieldType::Float, 0, Buffer::Double, false); break;
-      case soci::dt_date: AddColumn(name, FieldType::DateTime, 0, Buffer::Date, false); break;
-      case soci::dt_string: AddColumn(name, FieldType::Text, 0, Buffer::Text, true); break;
-      default: AddColumn(name, FieldType::Text, 0, Buffer::LongText, false); break;
+      case soci::dt_double:
+        AddColumn(name, FieldType::Float, 0, Buffer::Double, false);
+        break;
+      case soci::dt_date:
+        AddColumn(name, FieldType::DateTime, 0, Buffer::Date, false);
+        break;
+      case soci::dt_string:
+        AddColumn(name, FieldType::Text, 0, Buffer::Text, true);
+        break;
+      default:
+        AddColumn(name, FieldType::Text, 0, Buffer::LongText, false);
+        break;
     }
   }
 }
@@ -190,11 +222,26 @@ void PreparedStatement::AddColumn(std::string name, FieldType type, int size, Bu
                                   bool trim) {
   size_t slot = 0;
   switch (buffer) {
-    case Buffer::Integer: slot = integers_.size(); integers_.emplace_back(); break;
-    case Buffer::Double: slot = doubles_.size(); doubles_.emplace_back(); break;
-    case Buffer::Date: slot = dates_.size(); dates_.emplace_back(); break;
-    case Buffer::Text: slot = texts_.size(); texts_.emplace_back(); break;
-    case Buffer::LongText: slot = long_texts_.size(); long_texts_.emplace_back(); break;
+    case Buffer::Integer:
+      slot = integers_.size();
+      integers_.emplace_back();
+      break;
+    case Buffer::Double:
+      slot = doubles_.size();
+      doubles_.emplace_back();
+      break;
+    case Buffer::Date:
+      slot = dates_.size();
+      dates_.emplace_back();
+      break;
+    case Buffer::Text:
+      slot = texts_.size();
+      texts_.emplace_back();
+      break;
+    case Buffer::LongText:
+      slot = long_texts_.size();
+      long_texts_.emplace_back();
+      break;
   }
   columns_.push_back(Column{FieldDef{UpperCase(name), type, size}, buffer, slot, trim});
 }
@@ -212,12 +259,20 @@ void PreparedStatement::BindParameter(Parameter& slot, const Value& value) {
     return;
   }
   switch (value.type()) {
-    case FieldType::Integer: slot.text = std::to_string(value.AsInteger()); break;
+    case FieldType::Integer:
+      slot.text = std::to_string(value.AsInteger());
+      break;
     // Shortest text that reads back as the same double, with "." decimals.
-    case FieldType::Float: slot.text = fmt::format("{}", value.AsFloat()); break;
-    case FieldType::DateTime: slot.text = DateTimeParameter(value.AsDateTime(), kind_); break;
+    case FieldType::Float:
+      slot.text = fmt::format("{}", value.AsFloat());
+      break;
+    case FieldType::DateTime:
+      slot.text = DateTimeParameter(value.AsDateTime(), kind_);
+      break;
     case FieldType::Text:
-    case FieldType::Blob: slot.text = value.AsText(); break;
+    case FieldType::Blob:
+      slot.text = value.AsText();
+      break;
   }
 }
 
@@ -225,9 +280,12 @@ Value PreparedStatement::ReadColumn(const Column& column) const {
   const size_t index = static_cast<size_t>(&column - columns_.data());
   if (indicators_[index] == soci::i_null) return Value();
   switch (column.buffer) {
-    case Buffer::Integer: return Value::Integer(integers_[column.slot]);
-    case Buffer::Double: return Value::Float(doubles_[column.slot]);
-    case Buffer::Date: return Value::DateTime(SerialFromTm(dates_[column.slot]));
+    case Buffer::Integer:
+      return Value::Integer(integers_[column.slot]);
+    case Buffer::Double:
+      return Value::Float(doubles_[column.slot]);
+    case Buffer::Date:
+      return Value::DateTime(SerialFromTm(dates_[column.slot]));
     case Buffer::Text:
       return Value::Text(column.trim ? TrimRight(texts_[column.slot]) : texts_[column.slot]);
     case Buffer::LongText:
