@@ -12,22 +12,26 @@
 
 namespace veiculo::bench {
 
+std::vector<Vehicle> LoadFleet(Connection& connection, bool synthetic_only) {
+  demo::LoadDemoDealer(connection);
+  demo::LoadSyntheticVehicles(connection, kFleetVehicles);
+  connection.Commit();
+  platform::SqlDataSet codes("sdsAux", &connection);
+  codes.SetCommandText(
+      std::string("select VEICULO, REVENDA_ORIGEM from VEI_VEICULO where EMPRESA = 1") +
+      (synthetic_only ? " and VEICULO starting with 'S'" : "") + " order by VEICULO");
+  std::vector<Vehicle> vehicles;
+  for (codes.Open(); !codes.Eof(); codes.Next())
+    vehicles.push_back({codes.FieldByName("VEICULO").AsText(),
+                        static_cast<int32_t>(codes.FieldByName("REVENDA_ORIGEM").AsInteger())});
+  connection.Commit();
+  return vehicles;
+}
+
 Fleet& SyntheticFleet() {
   static Fleet* fleet = [] {
     auto* created = new Fleet();
-    Connection& connection = created->database.connection();
-    demo::LoadDemoDealer(connection);
-    demo::LoadSyntheticVehicles(connection, kFleetVehicles);
-    connection.Commit();
-    platform::SqlDataSet codes("sdsAux", &connection);
-    codes.SetCommandText(
-        "select VEICULO, REVENDA_ORIGEM from VEI_VEICULO where EMPRESA = 1 and VEICULO "
-        "starting with 'S' order by VEICULO");
-    for (codes.Open(); !codes.Eof(); codes.Next())
-      created->vehicles.push_back(
-          {codes.FieldByName("VEICULO").AsText(),
-           static_cast<int32_t>(codes.FieldByName("REVENDA_ORIGEM").AsInteger())});
-    connection.Commit();
+    created->vehicles = LoadFleet(created->database.connection(), true);
     return created;
   }();
   return *fleet;

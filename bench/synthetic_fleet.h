@@ -24,6 +24,11 @@ struct Fleet {
 inline constexpr int kFleetVehicles = 5000;
 Fleet& SyntheticFleet();
 
+// Loads that fleet into `connection` and commits it; returns company 1's
+// vehicles in code order (only the synthetic ones, coded "S...", when
+// synthetic_only).
+std::vector<Vehicle> LoadFleet(Connection& connection, bool synthetic_only);
+
 double Median(std::vector<double> values);
 
 // Microseconds of each re-execution of a prepared single-row select (a

@@ -60,18 +60,7 @@ struct Stock {
 Stock& WholeStock() {
   static Stock* stock = [] {
     auto* created = new Stock();
-    Connection& connection = created->database.connection();
-    demo::LoadDemoDealer(connection);
-    demo::LoadSyntheticVehicles(connection, kFleetVehicles);
-    connection.Commit();
-    platform::SqlDataSet codes("sdsAux", &connection);
-    codes.SetCommandText(
-        "select VEICULO, REVENDA_ORIGEM from VEI_VEICULO where EMPRESA = 1 order by VEICULO");
-    for (codes.Open(); !codes.Eof(); codes.Next())
-      created->vehicles.push_back(
-          {codes.FieldByName("VEICULO").AsText(),
-           static_cast<int32_t>(codes.FieldByName("REVENDA_ORIGEM").AsInteger())});
-    connection.Commit();
+    created->vehicles = LoadFleet(created->database.connection(), false);
     return created;
   }();
   return *stock;
