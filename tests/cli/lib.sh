@@ -34,3 +34,7 @@ lacks() {  # lacks NAME NEEDLE HAYSTACK
     *) echo "ok   $1" ;;
   esac
 }
+
+dump_db() {  # dump_db DATABASE: every row of every table, one line each (tests/support/database_dump.h)
+  "$(dirname "$VEICULO")/veiculo_dump_db" "$1"
+}

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "support/database_dump.h"
 #include "support/kit.h"
 
 namespace veiculo::testing {
@@ -36,6 +38,18 @@ TEST_F(KitTest, BuildersLetTheCallerReplaceADefault) {
   AddVehicle(connection(), "V1", "CH1", {{"MODELO", T("M2")}});
   EXPECT_EQ(Rows("select EMPRESA, VEICULO, MODELO, CHASSI, FORMULA from VEI_VEICULO"),
             (TextRows{{"1", "V1", "M2", "CH1", "F1"}}));
+}
+
+TEST_F(KitTest, DumpHasEveryRowOrderedWhateverTheInsertOrder) {
+  EXPECT_EQ(DumpDatabase(connection()), "");  // the schema alone
+  AddModel(connection(), "M2");
+  AddModel(connection(), "M1");
+  const std::string dump = DumpDatabase(connection());
+  const size_t m1 = dump.find("VEI_MODELO|1|M1|"), m2 = dump.find("VEI_MODELO|1|M2|");
+  ASSERT_NE(m1, std::string::npos) << dump;
+  ASSERT_NE(m2, std::string::npos) << dump;
+  EXPECT_LT(m1, m2);
+  EXPECT_EQ(std::count(dump.begin(), dump.end(), '\n'), 2);
 }
 
 TEST(ExpectVeiculoErrorTest, FailsOnEveryDifference) {
