@@ -32,7 +32,15 @@ struct Outcome {
 };
 
 // How an operation reports a service it could not use.
-enum class Shows { Text, ListLine, MinusOne, Raises, FalseAndMessage };
+enum class Shows {
+  Text,             // the error's text
+  ListLine,         // the error's text as the one line of a list
+  MinusOne,         // -1
+  Raises,           // raises the service error
+  FalseAndMessage,  // false, the error's text in the message
+  NokFiBrasil,      // a rejection's "NOK|1-..." text
+  NokAvonale,       // a rejection's "NOK|[Erro Integração F&I Avonale] " + the error's text + ";"
+};
 
 enum class Service { FiBrasil, FiManager };
 
@@ -55,7 +63,10 @@ class FiOperationsTest : public ModuleTest {
     platform::SetSetting(platform::kSoapTimeoutSetting, std::to_string(kTimeoutMs));
     platform::SetSetting(platform::kSoapConnectTimeoutSetting, std::to_string(kTimeoutMs));
     Connection& c = connection();
-    AddParameters(c, 1, Cols("LOJA_FIB CHAVE_FIB URL_FIB", {T("L1"), T("K1"), T("http://x/")}));
+    AddDealer(c, 1, Cols("CNPJ", {T("11222333000144")}));
+    AddParameters(c, 1,
+                  Cols("LOJA_FIB CHAVE_FIB URL_FIB USA_INTEGRACAO_AVONALE",
+                       {T("L1"), T("K1"), T("http://x/"), T("S")}));
     AddProposal(c, 1, 10, Cols("VENDEDOR CONTATO", {I(7), I(3)}));
     Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE", {I(1), I(1), I(3), I(500)});
     Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR CPF", {I(1), I(1), I(7), I(98765432)});
@@ -63,6 +74,8 @@ class FiOperationsTest : public ModuleTest {
     Insert(c, "VEI_COR", "EMPRESA COR DES_COR", {I(1), T("C1"), T("Prata")});
     Insert(c, "VEI_PROPOSTA_VEICULO", "EMPRESA REVENDA PROPOSTA NOVO_USADO MODELO COR",
            {I(1), I(1), I(10), T("N"), T("M1"), T("C1")});
+    // Sent for F&I analysis: a rejection cancels it at the provider.
+    AddNegotiation(c, 1, 10, 1, Cols("DTA_ENVIO_ANALISE", {D(Day(2025, 3, 11))}));
   }
   void TearDown() override {
     platform::ClearSetting(fi_manager::kNsSetting);
@@ -121,6 +134,13 @@ class FiOperationsTest : public ModuleTest {
          cancela(static_cast<fi_brasil::TCancelaPedido*>(nullptr))},
         {"TCancelaVenda", Service::FiBrasil, Shows::Raises,
          cancela(static_cast<fi_brasil::TCancelaVenda*>(nullptr))},
+        {"RejeitarProposta (F&I Brasil)", Service::FiBrasil, Shows::NokFiBrasil,
+         fib([this](M m) { return Rejeita(m, 2); })},
+        {"RejeitarProposta (FI Manager)", Service::FiManager, Shows::NokAvonale,
+         [this](const std::string& url) {
+           Exec("update VEI_PARAMETRO set URL_WS_AVONALE = '" + url + "'");
+           return Catching([&] { return Outcome{Rejeita(module(), 4)}; });
+         }},
         {"AtualizarFaturamentoTipado", Service::FiManager, Shows::FalseAndMessage,
          [](const std::string& url) {
            Outcome o;
@@ -139,6 +159,11 @@ class FiOperationsTest : public ModuleTest {
   }
 
  private:
+  std::string Rejeita(ModuleUnderTest& m, int integracao_fi) {
+    return m.RejeitarProposta(&connection(), "INTERBASE", 1, 1, 10, 9, Day(2025, 3, 14),
+                              integracao_fi, "Cliente desistiu", "Matriz", "", false, "CANCELAR");
+  }
+
   template <class Run>
   static Outcome Catching(Run run) {
     try {
