@@ -2,9 +2,9 @@
 // Every F&I operation the module exposes, each as one uniform call against a
 // service URL, on a dealer seeded once for all of them: F&I Brasil settings
 // (store L1, key K1) and proposal 10 whose wanted vehicle is model M1 in
-// colour C1, sold by salesperson 7 to contact 3. A row says how the operation
-// shows a failure of the service: a one-line text, a line of a result list,
-// -1, a raised service error, or false with a message.
+// colour C1, sold by salesperson 7 to contact 3, its negotiation 1 sent for
+// F&I analysis (so that a rejection cancels it at the provider). A row says
+// how the operation shows a failure of the service (Shows).
 
 #include <functional>
 #include <string>
@@ -74,7 +74,6 @@ class FiOperationsTest : public ModuleTest {
     Insert(c, "VEI_COR", "EMPRESA COR DES_COR", {I(1), T("C1"), T("Prata")});
     Insert(c, "VEI_PROPOSTA_VEICULO", "EMPRESA REVENDA PROPOSTA NOVO_USADO MODELO COR",
            {I(1), I(1), I(10), T("N"), T("M1"), T("C1")});
-    // Sent for F&I analysis: a rejection cancels it at the provider.
     AddNegotiation(c, 1, 10, 1, Cols("DTA_ENVIO_ANALISE", {D(Day(2025, 3, 11))}));
   }
   void TearDown() override {
