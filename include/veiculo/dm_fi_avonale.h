@@ -9,7 +9,8 @@
 //   - true when the service answered Ok or Aviso; pfMensagem is then the
 //     reply's type, ":" and the service's message ("Aviso:Nota já enviada");
 //   - false when it answered Erro or Indisponível (pfMensagem as above), and
-//     false with pfMensagem = the error's text when the service could not be
+//     false with pfMensagem = the error's text (one line: the message, then
+//     " - endpoint <url>" and any other context) when the service could not be
 //     reached, did not answer within the SOAP timeout
 //     (VEICULO_SOAP_TIMEOUT_MS), answered a SOAP fault or a reply that does
 //     not fit the contract, or the invoice file could not be read.

@@ -22,9 +22,15 @@ using fi_manager::File_;
 using fi_manager::OperacaoFaturamento;
 using fi_manager::RespostaOperacao2;
 
-// The text of an error: its message and the context it gathered (the endpoint).
+// The text of an error on one line: its message, then the context it
+// gathered (the endpoint, the fault code), " - " between them. The message
+// ends up inside status texts ("NOK|...;") that are read line by line.
 std::string TextoErro(const std::exception& erro) {
-  return erro.what();
+  const auto* proprio = dynamic_cast<const Error*>(&erro);
+  if (proprio == nullptr) return erro.what();
+  std::string texto = proprio->message();
+  for (const std::string& linha : proprio->context()) texto += " - " + linha;
+  return texto;
 }
 
 OperacaoFaturamento Operacao(bool faturada, const char* status, int32_t pfProposta,

@@ -38,6 +38,21 @@ Error ServiceError(const std::string& message, const std::string& url) {
   return error;
 }
 
+// Failures after the service accepted the connection: the exchange broke off
+// (reset, closed early, a reply cut short), which is no unreachable service.
+bool BrokeAfterConnecting(CURLcode code) {
+  switch (code) {
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+    case CURLE_WEIRD_SERVER_REPLY:
+      return true;
+    default:
+      return false;
+  }
+}
+
 long MsSetting(const char* name, long default_value) {
   const long long value = IntegerSetting(name, default_value);
   if (value <= 0)
@@ -87,9 +102,11 @@ SoapReply SoapClient::Call(const std::string& operation, const std::string& soap
                            " ms (connect limit " + std::to_string(connect_timeout_ms_) + " ms)",
                        url_);
   if (code != CURLE_OK)
-    throw ServiceError(std::string("could not reach the service: ") +
-                           (curl_message[0] != '\0' ? curl_message : curl_easy_strerror(code)),
-                       url_);
+    throw ServiceError(
+        std::string(BrokeAfterConnecting(code) ? "the connection to the service broke: "
+                                               : "could not reach the service: ") +
+            (curl_message[0] != '\0' ? curl_message : curl_easy_strerror(code)),
+        url_);
   long http_status = 0;
   curl_easy_getinfo(curl.handle, CURLINFO_RESPONSE_CODE, &http_status);
 

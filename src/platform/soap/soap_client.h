@@ -10,10 +10,13 @@
 // is parsed.
 //
 // Failures raise veiculo::Error (category service) whose text names the
-// endpoint: a transport error or a timeout, a SOAP fault (its faultstring), a
-// reply with a non-2xx HTTP status (the status), a reply that is not a SOAP
-// envelope. A 2xx reply that is a well-formed envelope is returned as is;
-// what it means is the caller's to read.
+// endpoint: a service that cannot be reached, a connection that breaks in
+// the middle of the exchange, a timeout, a SOAP fault (its faultstring), a
+// reply with a non-2xx HTTP status (the status), an empty or unreadable
+// reply, a reply that is not a SOAP 1.1 envelope (another root, or an
+// envelope in another namespace: a SOAP 1.2 reply is a version mismatch).
+// A 2xx reply that is a well-formed SOAP 1.1 envelope is returned as is;
+// what it means is the caller's to read (its elements by local name).
 
 #include <functional>
 #include <memory>

@@ -23,7 +23,20 @@ pugi::xml_node ChildByLocalName(pugi::xml_node parent, std::string_view local_na
   return {};
 }
 
+constexpr std::string_view kSoap11Envelope = "http://schemas.xmlsoap.org/soap/envelope/";
+
+// The namespace URI of the document's root element, from its own declaration
+// ("xmlns:prefix" or "xmlns"); empty when it declares none.
+std::string_view RootNamespace(pugi::xml_node root) {
+  const std::string_view name = root.name();
+  const auto colon = name.find(':');
+  const std::string attribute =
+      colon == std::string_view::npos ? "xmlns" : "xmlns:" + std::string(name.substr(0, colon));
+  return root.attribute(attribute.c_str()).value();
+}
+
 // The body of a SOAP envelope, or an empty node when the document is not one.
+// The root is looked up by local name, as everything else in a reply.
 pugi::xml_node EnvelopeBody(const pugi::xml_document& document) {
   pugi::xml_node envelope = document.document_element();
   if (!envelope || LocalPart(envelope.name()) != "Envelope") return {};
@@ -70,11 +83,18 @@ SoapReply ReadSoapReply(const std::string& received, long http_status, const std
   if (body) RaiseFault(body, http_status, url);
   if (http_status < 200 || http_status > 299)
     throw ServiceError("the service answered HTTP status " + std::to_string(http_status), url);
+  if (received.empty()) throw ServiceError("unreadable reply (the body is empty)", url);
   if (!parsed)
     throw ServiceError(std::string("unreadable reply (") + parsed.description() + " at byte " +
                            std::to_string(parsed.offset) + ")",
                        url);
   if (!body) throw ServiceError("the reply is not a SOAP envelope", url);
+  // An envelope of another SOAP version (or none) is a version mismatch: its
+  // content cannot be read as this client's answer, however it looks.
+  const std::string_view ns = RootNamespace(document->document_element());
+  if (ns != kSoap11Envelope)
+    throw ServiceError(
+        "the reply is not a SOAP 1.1 envelope (its namespace is \"" + std::string(ns) + "\")", url);
   return SoapReply(std::move(document), http_status);
 }
 
