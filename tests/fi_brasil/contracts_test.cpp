@@ -76,27 +76,8 @@ TEST(FiContracts, ResultsReadMessageAndStatusByLocalName) {
   }
 }
 
-TEST(FiContracts, OpenSalesComeInReplyOrderAndAClosingWithoutSalesHasNone) {
-  SoapTestServer open = ReplyingWith(
-      "<statusCode>0</statusCode>"
-      "<vendas><ax23:chassi>C1</ax23:chassi><ax23:propostaId>11</ax23:propostaId></vendas>"
-      "<vendas><chassi>C2</chassi><cpfVendedor>123</cpfVendedor></vendas>");
-  VendasAbertasResult abertas =
-      GetVendaPortType(false, open.Url(), nullptr)->vendasEmAndamento(Header());
-  ASSERT_EQ(abertas.vendas.size(), 2u);
-  EXPECT_EQ(abertas.vendas[0].chassi, "C1");
-  EXPECT_EQ(abertas.vendas[0].propostaId, "11");
-  EXPECT_FALSE(abertas.vendas[0].cpfVendedor_Specified);
-  EXPECT_EQ(abertas.vendas[1].chassi, "C2");
-  EXPECT_EQ(abertas.vendas[1].cpfVendedor, "123");
-
-  SoapTestServer closing = ReplyingWith("<statusCode>0</statusCode><message>sem vendas</message>");
-  FechamentoVendaResult fechamento =
-      GetVendaPortType(false, closing.Url(), nullptr)->fechaVenda(Header(), 7);
-  EXPECT_TRUE(fechamento.vendas.empty());
-  EXPECT_FALSE(fechamento.vendas_Specified);
-}
-
+// Open sales in reply order and a closing without sales: lifecycle_test and
+// closing_import_test read them through the data module.
 TEST(FiContracts, AClosedSaleIsReadWithItsNestedRecords) {
   SoapTestServer server = ReplyingWith(
       "<statusCode>0</statusCode><vendas><anoModelo>2025</anoModelo><chassi>9BW</chassi>"
@@ -155,10 +136,6 @@ TEST(FiContracts, TheDefaultEndpointsUseTheConfiguredHostAndTheHomologationPaths
             "https://fi.test.example:8443/homologaservices/services/"
             "Venda.VendaHttpSoap11Endpoint/");
   platform::ClearSetting(kHostSetting);
-  platform::SoapClient mine;
-  auto port = GetVendaPortType(false, "http://127.0.0.1:1/x/", &mine);
-  EXPECT_EQ(&port->Client(), &mine);
-  EXPECT_EQ(mine.Url(), "http://127.0.0.1:1/x/");
   EXPECT_THROW(GetVendaPortType(true, "", nullptr), Error);
 }
 

@@ -43,12 +43,15 @@ class IniciaVendaFIBTest : public ModuleTest {
            "CLIENTE NOME FISJUR DDD_CELULAR CELULAR DDD_TELEFONE TELEFONE CEP_ENTREGA "
            "COMPLEMENTO_ENTREGA LOGRADOURO_ENTREGA BAIRRO_ENTREGA TIPOVIA_ENTREGA "
            "MUNICIPIO_ENTREGA E_MAIL_CASA",
-           {I(500), T("Joao & Maria"), T(fisjur), I(11), I(912345678), I(11), I(12345678),
+           {I(500), T("Joao & Maria <Jr>"), T(fisjur), I(11), I(912345678), I(11), I(12345678),
             T("01000-000"), T("  Apto 12 bloco B"), T(" Rua das Flores "), T("Centro"), T("Rua"),
-            T("Sao Paulo"), T("c@x.com")});
-    Insert(connection(), "FAT_PESSOA_FISICA",
-           "CLIENTE CPF DTA_NASCIMENTO ESTADO_CIVIL FORMACAO_ACADEMICA",
-           {I(500), I(1234567890), nascimento, I(3), I(9)});
+            T("São Paulo"), T("c@x.com")});
+    // The issuing body is kept but not sent.
+    Insert(
+        connection(), "FAT_PESSOA_FISICA",
+        "CLIENTE CPF DTA_NASCIMENTO ESTADO_CIVIL FORMACAO_ACADEMICA CARTEIRA_HABILITACAO "
+        "IDENTIDADE ORGAO_EXPEDIDOR_ID SEXO",
+        {I(500), I(1234567890), nascimento, I(3), I(9), T("CNH1"), T("MG123"), T("SSP"), T("F")});
   }
   std::string Body() {
     auto seen = server_.Requests();
@@ -75,16 +78,19 @@ TEST_F(IniciaVendaFIBTest, APersonBuyingAStockVehicle) {
       "</q2:valorVeiculo><q2:numeroPropostaDMS>10</q2:numeroPropostaDMS><q2:combustivel>G"
       "</q2:combustivel></q0:veiculo>"
       // Marital status 3 is the service's 2, schooling 9 its 0; the complement
-      // is the first ten characters, trimmed; the phones "dd-nnnn.nnnn".
-      "<q0:fichaPF><q2:cpf>01234567890</q2:cpf><q2:dataNascimento>1985-12-31"
+      // is the first ten characters, trimmed; the phones "dd-nnnn.nnnn"; the
+      // texts folded to ASCII and escaped.
+      "<q0:fichaPF><q2:CNH>CNH1</q2:CNH><q2:cpf>01234567890</q2:cpf><q2:dataNascimento>1985-12-31"
       "</q2:dataNascimento><q2:email>c@x.com</q2:email><q2:enderecos><q2:numero>1</q2:numero>"
       "<q2:complemento>Apto 12</q2:complemento><q2:cep>01000-000</q2:cep><q2:rua>Rua das Flores"
       "</q2:rua><q2:bairro>Centro</q2:bairro><q2:logradouro>Rua</q2:logradouro><q2:cidade>"
       "Sao Paulo</q2:cidade></q2:enderecos><q2:estadoCivil>2</q2:estadoCivil><q2:grauInstrucao>"
-      "0</q2:grauInstrucao><q2:nome>Joao e Maria</q2:nome><q2:telefoneCelular>11-91234.5678"
+      "0</q2:grauInstrucao><q2:nome>Joao e Maria &lt;Jr&gt;</q2:nome><q2:rg>MG123</q2:rg>"
+      "<q2:sexo>F</q2:sexo><q2:telefoneCelular>11-91234.5678"
       "</q2:telefoneCelular><q2:telefoneResidencial>11-1234.5678</q2:telefoneResidencial>"
       "</q0:fichaPF>";
   EXPECT_EQ(Body(), fi_brasil::test::ExpectedEnvelope("iniciaVenda", parameters, "L1", "K1", true));
+  EXPECT_EQ(fi_brasil::test::ReadFile("FiBrasil.xml"), Body());  // the envelope as one line
   EXPECT_EQ(server_.Requests().back().path, "/Venda.VendaHttpSoap11Endpoint/");
 }
 
@@ -149,10 +155,12 @@ TEST_F(IniciaVendaFIBTest, ACompanyWithAThirteenDigitCnpj) {
                         "</q2:email><q2:endereco><q2:numero>1</q2:numero>"),
             std::string::npos)
       << Body();
-  EXPECT_NE(Body().find("<q2:razaoSocial>Joao e Maria</q2:razaoSocial><q2:registroJuntaComercial>"
-                        "JC1</q2:registroJuntaComercial><q2:telefone>11-1234.5678</q2:telefone>"
-                        "</q0:fichaPJ>"),
-            std::string::npos);
+  EXPECT_NE(
+      Body().find(
+          "<q2:razaoSocial>Joao e Maria &lt;Jr&gt;</q2:razaoSocial><q2:registroJuntaComercial>"
+          "JC1</q2:registroJuntaComercial><q2:telefone>11-1234.5678</q2:telefone>"
+          "</q0:fichaPJ>"),
+      std::string::npos);
 }
 
 TEST_F(IniciaVendaFIBTest, AProposalWithoutVehicleSendsNothing) {

@@ -46,15 +46,14 @@ class FiLifecycleTest : public ModuleTest {
 };
 
 TEST_F(FiLifecycleTest, BuscaIdLojaKeyFIBReadsTheCredentialsAndTheReturnAccounts) {
-  InsertRows(connection(), "VEI_PARAMETRO",
-             "EMPRESA REVENDA CHAVE_FIB LOJA_FIB URL_FIB CONTA TIPO_RETORNO_CORTESIA "
-             "TIPO_RETORNO_ACESSORIOS CONTA_RETORNO_OUTROS CONTA_RETORNO_TAC CONTA_RETORNO_PLUS "
-             "CONTA_RETORNO_PLUS_META CONTA_RETORNO_SEGURO CONTA_RETORNO_REBATE "
-             "CONTA_RETORNO_CORTESIA",
-             {{I(1), I(1), T("K1"), T("L1"), T("http://x/"), I(10), T("CORT"), T("ACES"), I(11),
-               I(12), I(13), I(14), I(15), I(16), I(17)},
-              {I(1), I(2), T("K2"), T("L2"), Null(), Null(), Null(), Null(), Null(), Null(), Null(),
-               Null(), Null(), Null(), Null()}});
+  AddParameters(connection(), 1,
+                Cols("CHAVE_FIB LOJA_FIB URL_FIB CONTA TIPO_RETORNO_CORTESIA "
+                     "TIPO_RETORNO_ACESSORIOS CONTA_RETORNO_OUTROS CONTA_RETORNO_TAC "
+                     "CONTA_RETORNO_PLUS CONTA_RETORNO_PLUS_META CONTA_RETORNO_SEGURO "
+                     "CONTA_RETORNO_REBATE CONTA_RETORNO_CORTESIA",
+                     {T("K1"), T("L1"), T("http://x/"), I(10), T("CORT"), T("ACES"), I(11), I(12),
+                      I(13), I(14), I(15), I(16), I(17)}));
+  AddParameters(connection(), 2, Cols("CHAVE_FIB LOJA_FIB", {T("K2"), T("L2")}));
   std::string loja, key, url;
   peer().BuscaIdLojaKeyFIB(loja, key, url, 1, 1);
   EXPECT_EQ(loja, "L1");
