@@ -9,7 +9,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,6 +25,7 @@ namespace veiculo::testing {
 namespace {
 
 using fi_brasil::test::InTemporaryFolder;
+using fi_brasil::test::ReadFile;
 
 std::string Envelope(const std::string& operation, const std::string& content) {
   return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
@@ -34,13 +34,6 @@ std::string Envelope(const std::string& operation, const std::string& content) {
          "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><" +
          operation + " xmlns=\"urn:fim/\">" + content + "</" + operation +
          "></soap:Body></soap:Envelope>";
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 class AvonaleTest : public ::testing::Test {
@@ -184,12 +177,13 @@ TEST_F(AvonaleTest, TheCancellationKeepsItsRequestAndReplyWhole) {
 }
 
 TEST_F(AvonaleTest, RetornaTipoMensagemNamesEachValue) {
-  TdmFIAvonale avonale;
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Ok), "Ok");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Erro), "Erro");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Indisponivel), "Indisponível");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Aviso), "Aviso");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(static_cast<TipoMensagem>(7)), "[]");
+  const std::pair<TipoMensagem, const char*> nomes[] = {
+      {TipoMensagem::Ok, "Ok"},
+      {TipoMensagem::Erro, "Erro"},
+      {TipoMensagem::Indisponivel, "Indisponível"},
+      {TipoMensagem::Aviso, "Aviso"},
+      {static_cast<TipoMensagem>(7), "[]"}};
+  for (const auto& [tipo, nome] : nomes) EXPECT_EQ(TdmFIAvonale().RetornaTipoMensagem(tipo), nome);
 }
 
 }  // namespace
