@@ -1,5 +1,6 @@
 // IniciaVendaFIB against a seeded proposal, its vehicle and its customer.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,8 @@
 
 namespace veiculo::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 using fi_brasil::test::Reply;
 
@@ -97,16 +100,15 @@ TEST_F(IniciaVendaFIBTest, APersonBuyingAStockVehicle) {
 TEST_F(IniciaVendaFIBTest, TheWantedVehicleSendsNoChassisPlateRenavamOrDoors) {
   Cliente("F", D(Day(1985, 12, 31)));
   EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "  ", 50000), "OK");
-  EXPECT_NE(Body().find("<q0:veiculo><q2:tipo>N</q2:tipo><q2:codigoModelo>M1</q2:codigoModelo>"
+  EXPECT_THAT(Body(),
+              HasSubstr("<q0:veiculo><q2:tipo>N</q2:tipo><q2:codigoModelo>M1</q2:codigoModelo>"
                         "<q2:descricaoModelo>Modelo Um</q2:descricaoModelo><q2:codigoCor>C1"
                         "</q2:codigoCor><q2:descricaoCor>Prata</q2:descricaoCor>"
                         "<q2:anoFabricacao>2025</q2:anoFabricacao><q2:anoModelo>2026"
                         "</q2:anoModelo><q2:pacoteBasico>CAT</q2:pacoteBasico>"
                         "<q2:cpfVendedor>00098765432</q2:cpfVendedor><q2:valorVeiculo>50.000,00"
                         "</q2:valorVeiculo><q2:numeroPropostaDMS>10</q2:numeroPropostaDMS>"
-                        "<q2:combustivel>D</q2:combustivel></q0:veiculo>"),
-            std::string::npos)
-      << Body();
+                        "<q2:combustivel>D</q2:combustivel></q0:veiculo>"));
 }
 
 TEST_F(IniciaVendaFIBTest, MissingDataIsListedOnlyWhenTheStartFails) {
@@ -133,16 +135,14 @@ TEST_F(IniciaVendaFIBTest, ReferencesAndTheSpouseOfAPerson) {
   EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1),
             "Informações Obrigatórias:\r\nReferências Bancárias [Descrição do banco], \r\n"
             "Referências Pessoais [Nome], \r\n");
-  EXPECT_NE(Body().find("<q2:conjuge><q2:nome>Ana</q2:nome><q2:cpf>11122233344</q2:cpf>"
-                        "<q2:dataNascimento>1990-05-01</q2:dataNascimento></q2:conjuge>"),
-            std::string::npos);
-  EXPECT_NE(Body().find("<q2:referenciasBancarias><q2:tipoConta>C</q2:tipoConta><q2:agencia>0001"
+  EXPECT_THAT(Body(), HasSubstr("<q2:conjuge><q2:nome>Ana</q2:nome><q2:cpf>11122233344</q2:cpf>"
+                                "<q2:dataNascimento>1990-05-01</q2:dataNascimento></q2:conjuge>"));
+  EXPECT_THAT(Body(),
+              HasSubstr("<q2:referenciasBancarias><q2:tipoConta>C</q2:tipoConta><q2:agencia>0001"
                         "</q2:agencia><q2:numeroConta>123-4</q2:numeroConta><q2:telefoneAgencia>"
                         "00-0000.0000</q2:telefoneAgencia></q2:referenciasBancarias>"
                         "<q2:referenciasPessoais><q2:telefone>21-3333.4444</q2:telefone>"
-                        "</q2:referenciasPessoais>"),
-            std::string::npos)
-      << Body();
+                        "</q2:referenciasPessoais>"));
 }
 
 TEST_F(IniciaVendaFIBTest, ACompanyWithAThirteenDigitCnpj) {
@@ -150,17 +150,16 @@ TEST_F(IniciaVendaFIBTest, ACompanyWithAThirteenDigitCnpj) {
   Insert(connection(), "FAT_PESSOA_JURIDICA", "CLIENTE CGC DTA_FUNDACAO REGISTRO_JUNTA",
          {I(500), I(1234567000189), D(Day(2001, 2, 3)), T("JC1")});
   EXPECT_EQ(module().IniciaVendaFIB(1, 1, 10, "V1", 1), "OK");
-  EXPECT_NE(Body().find("<q0:fichaPF isNull=\"true\" /><q0:fichaPJ><q2:cnpj>01234567000189"
+  EXPECT_THAT(Body(),
+              HasSubstr("<q0:fichaPF isNull=\"true\" /><q0:fichaPJ><q2:cnpj>01234567000189"
                         "</q2:cnpj><q2:dataFundacao>2001-02-03</q2:dataFundacao><q2:email>c@x.com"
-                        "</q2:email><q2:endereco><q2:numero>1</q2:numero>"),
-            std::string::npos)
-      << Body();
-  EXPECT_NE(
-      Body().find(
+                        "</q2:email><q2:endereco><q2:numero>1</q2:numero>"));
+  EXPECT_THAT(
+      Body(),
+      HasSubstr(
           "<q2:razaoSocial>Joao e Maria &lt;Jr&gt;</q2:razaoSocial><q2:registroJuntaComercial>"
           "JC1</q2:registroJuntaComercial><q2:telefone>11-1234.5678</q2:telefone>"
-          "</q0:fichaPJ>"),
-      std::string::npos);
+          "</q0:fichaPJ>"));
 }
 
 TEST_F(IniciaVendaFIBTest, AProposalWithoutVehicleSendsNothing) {

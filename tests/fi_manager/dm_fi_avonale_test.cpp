@@ -2,6 +2,7 @@
 // sends, how each reply becomes a Boolean and a message, and the exchange the
 // cancellation keeps in the working folder.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,6 +24,8 @@
 
 namespace veiculo::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 using fi_brasil::test::InTemporaryFolder;
 using fi_brasil::test::ReadFile;
@@ -88,7 +91,7 @@ TEST_F(AvonaleTest, TheInvoiceTravelsWithItsFileInBase64AndTheProposalTwice) {
 
   answer_ = FiManagerReply("AtualizarFaturamentoTipado", "Ok", "");
   ASSERT_TRUE(Atualiza("", server_.Url()));
-  EXPECT_NE(server_.Requests().back().body.find("</operacao><file></file>"), std::string::npos);
+  EXPECT_THAT(server_.Requests().back().body, HasSubstr("</operacao><file></file>"));
 
   EXPECT_FALSE(Atualiza("/nonexistent/danfe.pdf", server_.Url()));
   EXPECT_EQ(mensagem_, "cannot open the file '/nonexistent/danfe.pdf'");
@@ -142,12 +145,12 @@ TEST_F(AvonaleTest, FailuresGiveFalseWithTheErrorsTextWithinTheTimeout) {
     SCOPED_TRACE(c.nome);
     answer_ = SoapAnswer{c.status, c.body, std::chrono::milliseconds(c.delay_ms)};
     EXPECT_FALSE(Cancela(server_.Url()));
-    EXPECT_NE(mensagem_.find(c.texto), std::string::npos) << mensagem_;
-    EXPECT_NE(mensagem_.find("endpoint " + server_.Url()), std::string::npos) << mensagem_;
+    EXPECT_THAT(mensagem_, HasSubstr(c.texto));
+    EXPECT_THAT(mensagem_, HasSubstr("endpoint " + server_.Url()));
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
   EXPECT_FALSE(Cancela("http://127.0.0.1:1/"));
-  EXPECT_NE(mensagem_.find("could not reach the service"), std::string::npos) << mensagem_;
+  EXPECT_THAT(mensagem_, HasSubstr("could not reach the service"));
 }
 
 TEST_F(AvonaleTest, TheCancellationKeepsItsRequestAndReplyWhole) {

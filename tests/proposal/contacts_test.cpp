@@ -14,12 +14,15 @@
 namespace veiculo::testing {
 namespace {
 
-using ContactsTest = ModuleTest;
+class ContactsTest : public ModuleTest {
+ protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
+};
 
-class AtualizaContatoTest : public ModuleTest {
+class AtualizaContatoTest : public ContactsTest {
  protected:
   void SetUp() override {
-    ModuleTest::SetUp();
+    ContactsTest::SetUp();
     // "Now" is the processing date 12 March with the clock's 15:45:30.
     module().SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
     module().SettPvDataProcessamento(Moment(2025, 3, 12));
@@ -42,17 +45,17 @@ class AtualizaContatoTest : public ModuleTest {
                {{I(1), I(1), I(20), I(1)}, {I(1), I(1), I(20), I(2)}, {I(1), I(1), I(21), I(9)}});
   }
   std::string Contato() {
-    return RowLines(connection(),
-                    "select SITUACAO, RESULTADO, STATUS_LEADS, DTA_FECHAMENTO from CAC_CONTATO "
-                    "where REVENDA = 1 and CONTATO = 20")[0];
+    return Read(
+        "select SITUACAO, RESULTADO, STATUS_LEADS, DTA_FECHAMENTO from CAC_CONTATO "
+        "where REVENDA = 1 and CONTATO = 20")[0];
   }
   // The action written by the call: number 3 of contact 20.
   Lines NovaProvidencia() {
-    return RowLines(connection(),
-                    "select PROVIDENCIA, USUARIO, FORMA_CONTATO, SUB_TIPO_PROVIDENCIA, "
-                    "ATIVO_PASSIVO, USUARIO_ENCAMINHADO, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV, "
-                    "DTA_PROVIDENCIA, DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA "
-                    "where REVENDA = 1 and CONTATO = 20 and PROVIDENCIA > 2");
+    return Read(
+        "select PROVIDENCIA, USUARIO, FORMA_CONTATO, SUB_TIPO_PROVIDENCIA, "
+        "ATIVO_PASSIVO, USUARIO_ENCAMINHADO, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV, "
+        "DTA_PROVIDENCIA, DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA "
+        "where REVENDA = 1 and CONTATO = 20 and PROVIDENCIA > 2");
   }
 };
 
@@ -110,8 +113,7 @@ TEST_F(AtualizaContatoTest, TheContactFormIsTheGivenOneElseThisDealersElseNone) 
   // Dealer 3 has no parameters: no form, and its contact's first action is 1.
   Insert(connection(), "CAC_CONTATO", "EMPRESA REVENDA CONTATO", {I(1), I(3), I(20)});
   module().AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
-  EXPECT_EQ(RowLines(connection(),
-                     "select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
+  EXPECT_EQ(Read("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
             Lines{"1|NULL"});
 }
 
@@ -207,14 +209,12 @@ TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   module().GravaMensagem(dia, 1, 2, 1, 6, -3, "Aviso", "b");
   // Waiting a second per message would take three seconds at least.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
-  EXPECT_EQ(RowLines(connection(),
-                     "select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
-                     "SITUACAO from GER_MENSAGEM order by 1"),
+  EXPECT_EQ(Read("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+                 "SITUACAO from GER_MENSAGEM order by 1"),
             (Lines{"2025-03-14T09:30:15|1|5|Cliente d'Ávila: urgente|Aprovada|N",
                    "2025-03-14T09:30:16|1|5|Aviso|NULL|N", "2025-03-14T09:30:17|1|6|Aviso|b|N"}));
-  EXPECT_EQ(RowLines(connection(),
-                     "select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
-                     "USUARIO_DESTINO from VEI_MENSAGEM_PROPOSTA"),
+  EXPECT_EQ(Read("select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
+                 "USUARIO_DESTINO from VEI_MENSAGEM_PROPOSTA"),
             Lines{"1|2|30|2025-03-14T09:30:15|1|5"});
 
   auto grava = [&](double processamento) {
@@ -226,8 +226,7 @@ TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
   relogio(Moment(2025, 3, 10, 9, 30, 58)), grava(dia);  // one that went back: after 09:31:02
   relogio(Moment(2025, 3, 10, 23, 59, 59)), grava(dia), grava(dia);  // midnight: to the 15th
-  EXPECT_EQ(RowLines(connection(),
-                     "select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
+  EXPECT_EQ(Read("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
             (Lines{"2025-03-13T09:30:15", "2025-03-13T09:30:16", "2025-03-14T09:31:02",
                    "2025-03-14T09:31:03", "2025-03-14T23:59:59", "2025-03-15T00:00:00"}));
   // Another instance keeps its own previous stamp.

@@ -16,7 +16,10 @@ namespace veiculo::testing {
 namespace {
 
 using platform::DataSetState;
-using ProposalWritesTest = ModuleTest;
+class ProposalWritesTest : public ModuleTest {
+ protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
+};
 
 TEST_F(ProposalWritesTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   const char* colunas = "EMPRESA REVENDA PROPOSTA SITUACAO OBSERVACAO VEICULO";
@@ -55,7 +58,7 @@ TEST_F(ProposalWritesTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.State(), DataSetState::Browse);
   // Columns outside the query are not touched.
-  EXPECT_EQ(RowLines(connection(), proposta), Lines{"2|1|Trib Aprox R$ 10,00\r\nd'Ávila|V60"});
+  EXPECT_EQ(Read(proposta), Lines{"2|1|Trib Aprox R$ 10,00\r\nd'Ávila|V60"});
   cds.Delete();
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.RecordCount(), 0);
@@ -96,18 +99,16 @@ TEST_F(ProposalWritesTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce
   const char* despesas =
       "select VEICULO, DOCUMENTO, CONTADOR, DESPESA, TIPO, DTA_DESPESA_VEICULO, "
       "VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL from VEI_DESPESA_VEICULO order by DOCUMENTO";
-  EXPECT_EQ(RowLines(connection(), despesas),
-            (Lines{"V40|40|0|77|NF|2025-03-14T00:00:00|1500.00|N",
-                   "V40|41|0|77|NF|2025-03-14T00:00:00|2250.00|N",
-                   "V'43|43|0|77|NF|2025-03-14T00:00:00|100.50|N"}));
+  EXPECT_EQ(Read(despesas), (Lines{"V40|40|0|77|NF|2025-03-14T00:00:00|1500.00|N",
+                                   "V40|41|0|77|NF|2025-03-14T00:00:00|2250.00|N",
+                                   "V'43|43|0|77|NF|2025-03-14T00:00:00|100.50|N"}));
   // The host sends the date in ISO: the booking moves to that day.
   const char* v40 =
       "select DTA_DESPESA_VEICULO, VAL_DESPESA_VEICULO from VEI_DESPESA_VEICULO "
       "where DOCUMENTO = 40";
   for (const char* data : {"2025-03-15", "2025-03-16T10:00:00"}) {
     ASSERT_TRUE(grava(40, data));
-    EXPECT_EQ(RowLines(connection(), v40),
-              Lines{std::string(data).substr(0, 10) + "T00:00:00|1500.00"});
+    EXPECT_EQ(Read(v40), Lines{std::string(data).substr(0, 10) + "T00:00:00|1500.00"});
   }
   // Bad input raises before any statement, so the booking is never deleted
   // without being written again.
@@ -123,7 +124,7 @@ TEST_F(ProposalWritesTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce
     EXPECT_VEICULO_ERROR(grava(40, data, banco), ErrorCategory::Validation,
                          "GravaDiferencaAvaliacaoSaida: " + mensagem);
   EXPECT_EQ(connection().StatementCount(), antes);
-  EXPECT_EQ(RowLines(connection(), v40), Lines{"2025-03-16T00:00:00|1500.00"});
+  EXPECT_EQ(Read(v40), Lines{"2025-03-16T00:00:00|1500.00"});
   EXPECT_FALSE(module().sdsAux->Active());
   // A database failure comes back as false.
   pagamentos(41, {{"AV.ABC", 25000}});  // a malformed appraisal number
@@ -161,7 +162,7 @@ TEST_F(ProposalWritesTest, CongelaValoresTakesTheProposalElseTheEditionElseTheMo
   // model 600; O4 keeps 999. O9 leaves the proposal's list.
   const Lines frozen{"O1|1500.00", "O2|800.00", "O3|600.00", "O4|999.00"};
   auto lista = [&](const std::string& where) {
-    return RowLines(connection(), "select OPCIONAL, VAL_OPCIONAL from " + where + " order by 1");
+    return Read("select OPCIONAL, VAL_OPCIONAL from " + where + " order by 1");
   };
   module().CongelaValoresDaProposta("9BW'X1", 1, 1, 30);
   EXPECT_EQ(lista("OFI_FICHA_OPCIONAL where CHASSI = '9BW''X1'"), frozen);
@@ -202,12 +203,11 @@ TEST_F(ProposalWritesTest, ProrrogaReservaAprovacaoFIExtendsTheReservationAndRec
   // Dealer 2, dealer 3, V51 and the unknown 99: nothing is extended.
   for (auto [revenda, proposta] : {std::pair{2, 50}, {3, 50}, {1, 51}, {1, 99}})
     peer().ProrrogaReservaAprovacaoFI(1, revenda, proposta, processamento);
-  EXPECT_EQ(RowLines(connection(), reservas), (Lines{"V50|2025-03-15T18:00:00", "V51|NULL"}));
+  EXPECT_EQ(Read(reservas), (Lines{"V50|2025-03-15T18:00:00", "V51|NULL"}));
   EXPECT_TRUE(Rows(historico).empty());
   peer().ProrrogaReservaAprovacaoFI(1, 1, 50, processamento);  // 15/03 18:00 + 24 h
-  EXPECT_EQ(RowLines(connection(), reservas), (Lines{"V50|2025-03-16T18:00:00", "V51|NULL"}));
-  EXPECT_EQ(RowLines(connection(), historico),
-            Lines{"42|1|1|V50|2025-03-14T10:20:30|9|24|Aprovação F&I"});
+  EXPECT_EQ(Read(reservas), (Lines{"V50|2025-03-16T18:00:00", "V51|NULL"}));
+  EXPECT_EQ(Read(historico), Lines{"42|1|1|V50|2025-03-14T10:20:30|9|24|Aprovação F&I"});
   // Fractions of a day are kept: 16/03 18:00 + 5 h.
   Exec("update VEI_PARAMETRO set TEMPO_RESERVA_APROVOU_FI = 5");
   peer().ProrrogaReservaAprovacaoFI(1, 1, 50, processamento);
@@ -216,8 +216,7 @@ TEST_F(ProposalWritesTest, ProrrogaReservaAprovacaoFIExtendsTheReservationAndRec
   // On an empty history the first line is 1.
   Exec("delete from VEI_HISTORICO_RESERVA");
   peer().GravaHistoricoReserva(1, 1, "V'50", processamento, 12);
-  EXPECT_EQ(RowLines(connection(),
-                     "select ID_HIST_RESERVA, VEICULO, HORAS_ACRESC from VEI_HISTORICO_RESERVA"),
+  EXPECT_EQ(Read("select ID_HIST_RESERVA, VEICULO, HORAS_ACRESC from VEI_HISTORICO_RESERVA"),
             Lines{"1|V'50|12"});
 }
 

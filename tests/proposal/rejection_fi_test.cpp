@@ -3,6 +3,7 @@
 // Avonale. Whatever the provider answers, the database work stays done and
 // the provider's failure is the result text.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,6 +18,8 @@
 
 namespace veiculo::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 const std::string kFalhaPedido = "NOK|1-Não foi possível cancelar a proposta no F&I System.;";
 const std::string kFalhaVenda = "NOK|2-Não foi possível cancelar a proposta no F&I System.;";
@@ -90,8 +93,7 @@ TEST_F(RejectionFiTest, FiBrasilCancelsTheOrderThenTheSale) {
     ASSERT_EQ(seen.size() - antes, c.chamadas);
     EXPECT_EQ(seen[antes].soap_action, "\"urn:cancelaPedido\"");
     EXPECT_EQ(seen[antes].path, "/Venda.VendaHttpSoap11Endpoint/");
-    EXPECT_NE(seen[antes].body.find("<q0:numeroPedidoDMS>100</q0:numeroPedidoDMS>"),
-              std::string::npos);
+    EXPECT_THAT(seen[antes].body, HasSubstr("<q0:numeroPedidoDMS>100</q0:numeroPedidoDMS>"));
     if (c.chamadas == 2) {
       EXPECT_EQ(seen[antes + 1].soap_action, "\"urn:cancelaVenda\"");
     }
@@ -158,13 +160,12 @@ TEST_F(RejectionFiTest, AvonaleIsToldOfTheCancellationButNotOfAReturn) {
     ASSERT_EQ(seen.size() - antes, c.chamadas);
     if (c.chamadas == 1) {
       // The dealer's CNPJ and the proposal, cancelled on the clock's day.
-      EXPECT_NE(seen.back().body.find("<chave>12345678000195</chave><id>100</id><operacao>"
-                                      "<Faturada>false</Faturada><Cancelada>true</Cancelada>"
-                                      "<Status>8</Status><CodigoParceiro>100</CodigoParceiro>"
-                                      "<NumeroNotaFiscal>0</NumeroNotaFiscal><DataNotaFiscal>"
-                                      "2025-03-14T00:00:00"),
-                std::string::npos)
-          << seen.back().body;
+      EXPECT_THAT(seen.back().body,
+                  HasSubstr("<chave>12345678000195</chave><id>100</id><operacao>"
+                            "<Faturada>false</Faturada><Cancelada>true</Cancelada>"
+                            "<Status>8</Status><CodigoParceiro>100</CodigoParceiro>"
+                            "<NumeroNotaFiscal>0</NumeroNotaFiscal><DataNotaFiscal>"
+                            "2025-03-14T00:00:00"));
       EXPECT_TRUE(std::filesystem::exists("RequestAvonale.xml"));
     }
     antes = seen.size();

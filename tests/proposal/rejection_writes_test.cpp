@@ -23,18 +23,17 @@ TEST_F(RejectionTest, ARejectionCancelsTheProposalAndReleasesWhatHangsOnIt) {
   chamada.concessionaria = "Filial'; delete from VEI_VEICULO; --";
   ASSERT_EQ(Rejeita(chamada), "OK|");
 
-  auto linhas = [this](const std::string& sql) { return RowLines(connection(), sql); };
-  EXPECT_EQ(linhas("select SITUACAO, NEGOCIACAO_FINAL, PEDIDO, VEICULO from VEI_PROPOSTA"),
+  EXPECT_EQ(Read("select SITUACAO, NEGOCIACAO_FINAL, PEDIDO, VEICULO from VEI_PROPOSTA"),
             Lines{"8|NULL|NULL|V1"});
   // User 9 rejected both; the financing approval stays without F&I Brasil.
-  EXPECT_EQ(linhas("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, DTA_APR_GERENCIAL, "
-                   "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by NEGOCIACAO"),
+  EXPECT_EQ(Read("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, DTA_APR_GERENCIAL, "
+                 "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by NEGOCIACAO"),
             (Lines{"1|R|9|NULL|A", "2|R|9|NULL|NULL"}));
-  EXPECT_EQ(linhas("select SITUACAO from VEI_PAGAMENTO"), (Lines{"R", "R"}));
+  EXPECT_EQ(Read("select SITUACAO from VEI_PAGAMENTO"), (Lines{"R", "R"}));
   // The salesperson's user 5 is told, stamped on the processing date at the clock's time.
   EXPECT_EQ(
-      linhas("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
-             "SITUACAO from GER_MENSAGEM"),
+      Read("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+           "SITUACAO from GER_MENSAGEM"),
       Lines{"2025-03-14T16:20:05|9|5|Proposta Nr.[100] Rejeitada|Proposta Nr.[100] Rejeitada|N"});
   EXPECT_EQ(One("select count(*) from VEI_MENSAGEM_PROPOSTA where PROPOSTA = 100 and "
                 "USUARIO_DESTINO = 5"),
@@ -42,19 +41,19 @@ TEST_F(RejectionTest, ARejectionCancelsTheProposalAndReleasesWhatHangsOnIt) {
   // The contact is closed with a cancellation action (3), which gets the
   // reason and the dealership; the earlier actions keep theirs.
   EXPECT_EQ(One("select SITUACAO from CAC_CONTATO"), "F");
-  EXPECT_EQ(linhas("select PROVIDENCIA, TIPO_PROVIDENCIA, DES_PROVIDENCIA, MOTIVO, "
-                   "CONCESSIONARIA from CAC_PROVIDENCIA order by PROVIDENCIA"),
+  EXPECT_EQ(Read("select PROVIDENCIA, TIPO_PROVIDENCIA, DES_PROVIDENCIA, MOTIVO, "
+                 "CONCESSIONARIA from CAC_PROVIDENCIA order by PROVIDENCIA"),
             (Lines{"1|NULL|NULL|antes|NULL", "2|NULL|NULL|antes|NULL",
                    "3|F|CANCELAMENTO DA PROPOSTA NR.[100]|Cliente d'Ávila desistiu|Filial'; "
                    "delete from VEI_VEICULO; --"}));
   // The proposal's vehicle is released; V2, reserved for the same customer
   // under another proposal, keeps its reservation.
-  EXPECT_EQ(linhas("select VEICULO, RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA, DTA_RESERVA "
-                   "from VEI_VEICULO where VEICULO = 'V1'"),
+  EXPECT_EQ(Read("select VEICULO, RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA, DTA_RESERVA "
+                 "from VEI_VEICULO where VEICULO = 'V1'"),
             Lines{"V1|N|NULL|NULL|NULL"});
   EXPECT_EQ(One("select RESERVADO from VEI_VEICULO where VEICULO = 'V2'"), "S");
   EXPECT_EQ(One("select VAL_OPCIONAL from OFI_FICHA_OPCIONAL"), "NULL");
-  EXPECT_EQ(linhas("select DESPESA from VEI_DESPESA_VEICULO"), Lines{"91"});
+  EXPECT_EQ(Read("select DESPESA from VEI_DESPESA_VEICULO"), Lines{"91"});
 }
 
 TEST_F(RejectionTest, WhatStaysByBrandReservationAndReason) {
@@ -91,7 +90,7 @@ TEST_F(RejectionTest, WhatStaysByBrandReservationAndReason) {
     chamada.motivo = c.motivo;
     chamada.gerar_providencia = c.providencia;
     ASSERT_EQ(Rejeita(chamada), "OK|");
-    EXPECT_EQ(RowLines(connection(), c.consulta), c.esperado);
+    EXPECT_EQ(Read(c.consulta), c.esperado);
     Exec("rollback to savepoint caso");
   }
 }
@@ -206,12 +205,11 @@ TEST_F(RejectionTest, RejeitarNegociacaoRejectsOneNegotiationAndLeavesTheProposa
   };
   // The pending negotiation 2 is rejected; 1 keeps its approval.
   ASSERT_EQ(rejeita(2), "OK|");
-  EXPECT_EQ(RowLines(connection(),
-                     "select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, "
-                     "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by 1"),
+  EXPECT_EQ(Read("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, "
+                 "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by 1"),
             (Lines{"1|A|3|A", "2|R|9|NULL"}));
   EXPECT_EQ(Situacao(), "2");
-  EXPECT_EQ(RowLines(connection(), "select USUARIO_DESTINO, ASSUNTO, MENSAGEM from GER_MENSAGEM"),
+  EXPECT_EQ(Read("select USUARIO_DESTINO, ASSUNTO, MENSAGEM from GER_MENSAGEM"),
             Lines{"5|Proposta/Negociação [100/2] Rejeitada|Proposta/Negociação [100/2] Rejeitada"});
   // Rejecting it again keeps the first rejection's user.
   Exec("update VEI_NEGOCIACAO set USU_GERENCIAL = 4 where NEGOCIACAO = 2");
