@@ -212,21 +212,14 @@ TEST_F(ClosingImportTest, ACompanyWithoutCreditProposalUpdatesPaymentsInPlace) {
 }
 
 TEST_F(ClosingImportTest, ANegotiationImportedBeforeGetsOnlyItsFinancingAgain) {
-  struct Case {
-    const char* flag;
-    Lines payments;  // number, condition, amount
-  };
-  const Case cases[] = {
-      {"ATUALIZAR_CONDPAGTO_FIB", {"1|21|123.00", "2|24|25000.00"}},
-      // The financing payment 2 is deleted and written anew after the highest left (1).
-      {"SOBREPOR_CONDPAGTO_FIB", {"1|21|123.00", "2|24|25000.00"}},
-  };
   AddClosingDealer(connection(), server_.Url());
   sale_ = VendaFechada(VendaFinanciada(Receita(1, "10.00")));
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.flag);
+  // Updating in place, or deleting the financing payment 2 and writing it
+  // anew after the highest left (1): the same rows.
+  for (const char* flag : {"ATUALIZAR_CONDPAGTO_FIB", "SOBREPOR_CONDPAGTO_FIB"}) {
+    SCOPED_TRACE(flag);
     Exec("update VEI_PARAMETRO set ATUALIZAR_CONDPAGTO_FIB = 'N', SOBREPOR_CONDPAGTO_FIB = 'N'");
-    Exec(std::string("update VEI_PARAMETRO set ") + c.flag + " = 'S'");
+    Exec(std::string("update VEI_PARAMETRO set ") + flag + " = 'S'");
     Exec("delete from VEI_PAGAMENTO");
     Exec("update VEI_NEGOCIACAO set FIB_INTEGRADO = 'S'");
     AddPayment(connection(), 1, 10, 1, 1, Cols("CONDICAO VAL_PAGAMENTO", {I(21), F(123)}));
@@ -234,7 +227,7 @@ TEST_F(ClosingImportTest, ANegotiationImportedBeforeGetsOnlyItsFinancingAgain) {
     Import();
     EXPECT_EQ(
         Read("select NUMERO_PAGAMENTO, CONDICAO, VAL_PAGAMENTO from VEI_PAGAMENTO order by 1"),
-        c.payments);
+        (Lines{"1|21|123.00", "2|24|25000.00"}));
     EXPECT_EQ(One("select sum(VAL_RETORNO) from VEI_RETORNO"), "10.00");
   }
 }
