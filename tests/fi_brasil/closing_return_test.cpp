@@ -6,12 +6,14 @@
 #include <string>
 
 #include "support/kit.h"
+#include "support/row_lines.h"
 
 namespace veiculo::testing {
 namespace {
 
 class GravaRetornoFinTest : public ModuleTest {
  protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     InsertRows(connection(), "VEI_CONTA_FI", "EMPRESA CONTA TIPO_RETORNO",
@@ -53,20 +55,17 @@ TEST_F(GravaRetornoFinTest, CreditsAndDebitsGoOnTheReturnOfTheSameTypeAndCustome
     EXPECT_EQ(sql_.rfind("update vei_retorno set vei_retorno.val_retorno", 0), 0u) << sql_;
     EXPECT_EQ(mensagem_, "");
   }
-  EXPECT_EQ(Rows("select SEQUENCIA, TIPO_RETORNO, VAL_RETORNO, CLIENTE, FIB_INTEGRADO, SITUACAO, "
-                 "DTA_LANCAMENTO from VEI_RETORNO where PROPOSTA = 10 order by 1"),
-            (TextRows{{"1", "FIN", "30.00", "341", "S", "A", "2026-12-07T00:00:00"},
-                      {"2", "FIN", "20.00", "NULL", "N", "A", "2026-12-07T00:00:00"},
-                      {"3", "TAXA CARTAO", "25.00", "NULL", "N", "A", "2026-12-07T00:00:00"}}));
-  EXPECT_EQ(Rows("select SEQUENCIA, CONTA, TIPO_LCTO, VALOR from VEI_RETORNO_CONTA where "
+  EXPECT_EQ(
+      Read("select SEQUENCIA, TIPO_RETORNO, VAL_RETORNO, CLIENTE, FIB_INTEGRADO, SITUACAO, "
+           "DTA_LANCAMENTO from VEI_RETORNO where PROPOSTA = 10 order by 1"),
+      (Lines{"1|FIN|30.00|341|S|A|2026-12-07T00:00:00", "2|FIN|20.00|NULL|N|A|2026-12-07T00:00:00",
+             "3|TAXA CARTAO|25.00|NULL|N|A|2026-12-07T00:00:00"}));
+  EXPECT_EQ(Read("select SEQUENCIA, CONTA, TIPO_LCTO, VALOR from VEI_RETORNO_CONTA where "
                  "PROPOSTA = 10 order by 1, 3"),
-            (TextRows{{"1", "101", "C", "70.00"},
-                      {"1", "101", "D", "40.00"},
-                      {"2", "101", "C", "20.00"},
-                      {"3", "110", "C", "25.00"}}));
+            (Lines{"1|101|C|70.00", "1|101|D|40.00", "2|101|C|20.00", "3|110|C|25.00"}));
   // The other proposal's return 1 keeps its value and customer.
-  EXPECT_EQ(Rows("select VAL_RETORNO, CLIENTE from VEI_RETORNO where PROPOSTA = 11"),
-            (TextRows{{"7.00", "555"}}));
+  EXPECT_EQ(Read("select VAL_RETORNO, CLIENTE from VEI_RETORNO where PROPOSTA = 11"),
+            Lines{"7.00|555"});
 }
 
 TEST_F(GravaRetornoFinTest, AFailureIsFalseWithTheStatementAndItsError) {

@@ -76,55 +76,28 @@ TEST(FiContracts, ResultsReadMessageAndStatusByLocalName) {
   }
 }
 
-TEST(FiContracts, OpenSalesComeInReplyOrderAndAClosingWithoutSalesHasNone) {
-  SoapTestServer open = ReplyingWith(
-      "<statusCode>0</statusCode>"
-      "<vendas><ax23:chassi>C1</ax23:chassi><ax23:propostaId>11</ax23:propostaId></vendas>"
-      "<vendas><chassi>C2</chassi><cpfVendedor>123</cpfVendedor></vendas>");
-  VendasAbertasResult abertas =
-      GetVendaPortType(false, open.Url(), nullptr)->vendasEmAndamento(Header());
-  ASSERT_EQ(abertas.vendas.size(), 2u);
-  EXPECT_EQ(abertas.vendas[0].chassi, "C1");
-  EXPECT_EQ(abertas.vendas[0].propostaId, "11");
-  EXPECT_FALSE(abertas.vendas[0].cpfVendedor_Specified);
-  EXPECT_EQ(abertas.vendas[1].chassi, "C2");
-  EXPECT_EQ(abertas.vendas[1].cpfVendedor, "123");
-
-  SoapTestServer closing = ReplyingWith("<statusCode>0</statusCode><message>sem vendas</message>");
-  FechamentoVendaResult fechamento =
-      GetVendaPortType(false, closing.Url(), nullptr)->fechaVenda(Header(), 7);
-  EXPECT_TRUE(fechamento.vendas.empty());
-  EXPECT_FALSE(fechamento.vendas_Specified);
-}
-
+// Open sales in reply order and a closing without sales: lifecycle_test and
+// closing_import_test read them through the data module.
+// The closing import reads the sale's records into the database
+// (closing_import_test); records nested two deep and repeated ones here.
 TEST(FiContracts, AClosedSaleIsReadWithItsNestedRecords) {
   SoapTestServer server = ReplyingWith(
-      "<statusCode>0</statusCode><vendas><anoModelo>2025</anoModelo><chassi>9BW</chassi>"
-      "<fichaPF><cpf>12345678901</cpf><enderecos><cep>01000-000</cep></enderecos>"
-      "<enderecos><cep>02000-000</cep></enderecos><conjuge><nome>Ana</nome>"
-      "<enderecoComercial><uf>SP</uf></enderecoComercial></conjuge></fichaPF>"
-      "<receitasFinanceiras><tipo>2</tipo><valor>150,00</valor></receitasFinanceiras>"
-      "<ultimaPropostaCredito><numeroParcelas>36</numeroParcelas><taxaMes>1,29</taxaMes>"
-      "</ultimaPropostaCredito></vendas>");
+      "<statusCode>0</statusCode><vendas><anoModelo>2025</anoModelo><fichaPF>"
+      "<enderecos><cep>01000-000</cep></enderecos><enderecos><cep>02000-000</cep></enderecos>"
+      "<conjuge><nome>Ana</nome><enderecoComercial><uf>SP</uf></enderecoComercial></conjuge>"
+      "</fichaPF></vendas>");
   FechamentoVendaResult result =
       GetVendaPortType(false, server.Url(), nullptr)->fechaVenda(Header(), 7);
   ASSERT_EQ(result.vendas.size(), 1u);
   const VendaCompletaOut& venda = result.vendas[0];
   EXPECT_EQ(venda.anoModelo, 2025);
-  EXPECT_EQ(venda.chassi, "9BW");
   ASSERT_TRUE(venda.fichaPF);
-  EXPECT_EQ(venda.fichaPF->cpf, "12345678901");
   ASSERT_EQ(venda.fichaPF->enderecos.size(), 2u);
   EXPECT_EQ(venda.fichaPF->enderecos[1].cep, "02000-000");
   ASSERT_TRUE(venda.fichaPF->conjuge);
   ASSERT_TRUE(venda.fichaPF->conjuge->enderecoComercial);
   EXPECT_EQ(venda.fichaPF->conjuge->enderecoComercial->uf, "SP");
   EXPECT_FALSE(venda.fichaPJ);
-  ASSERT_EQ(venda.receitasFinanceiras.size(), 1u);
-  EXPECT_EQ(venda.receitasFinanceiras[0].tipo, 2);
-  EXPECT_EQ(venda.receitasFinanceiras[0].valor, "150,00");
-  ASSERT_TRUE(venda.ultimaPropostaCredito);
-  EXPECT_EQ(venda.ultimaPropostaCredito->numeroParcelas, 36);
 }
 
 TEST(FiContracts, RepliesThatDoNotFitTheContractRaiseServiceErrors) {
@@ -155,10 +128,6 @@ TEST(FiContracts, TheDefaultEndpointsUseTheConfiguredHostAndTheHomologationPaths
             "https://fi.test.example:8443/homologaservices/services/"
             "Venda.VendaHttpSoap11Endpoint/");
   platform::ClearSetting(kHostSetting);
-  platform::SoapClient mine;
-  auto port = GetVendaPortType(false, "http://127.0.0.1:1/x/", &mine);
-  EXPECT_EQ(&port->Client(), &mine);
-  EXPECT_EQ(mine.Url(), "http://127.0.0.1:1/x/");
   EXPECT_THROW(GetVendaPortType(true, "", nullptr), Error);
 }
 

@@ -2,6 +2,7 @@
 // and a service played on 127.0.0.1: settings lookups, result texts, and
 // what the sale start sends.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -16,6 +17,8 @@
 
 namespace veiculo::testing {
 namespace {
+
+using ::testing::HasSubstr;
 
 using fi_brasil::test::Reply;
 
@@ -46,15 +49,14 @@ class FiLifecycleTest : public ModuleTest {
 };
 
 TEST_F(FiLifecycleTest, BuscaIdLojaKeyFIBReadsTheCredentialsAndTheReturnAccounts) {
-  InsertRows(connection(), "VEI_PARAMETRO",
-             "EMPRESA REVENDA CHAVE_FIB LOJA_FIB URL_FIB CONTA TIPO_RETORNO_CORTESIA "
-             "TIPO_RETORNO_ACESSORIOS CONTA_RETORNO_OUTROS CONTA_RETORNO_TAC CONTA_RETORNO_PLUS "
-             "CONTA_RETORNO_PLUS_META CONTA_RETORNO_SEGURO CONTA_RETORNO_REBATE "
-             "CONTA_RETORNO_CORTESIA",
-             {{I(1), I(1), T("K1"), T("L1"), T("http://x/"), I(10), T("CORT"), T("ACES"), I(11),
-               I(12), I(13), I(14), I(15), I(16), I(17)},
-              {I(1), I(2), T("K2"), T("L2"), Null(), Null(), Null(), Null(), Null(), Null(), Null(),
-               Null(), Null(), Null(), Null()}});
+  AddParameters(connection(), 1,
+                Cols("CHAVE_FIB LOJA_FIB URL_FIB CONTA TIPO_RETORNO_CORTESIA "
+                     "TIPO_RETORNO_ACESSORIOS CONTA_RETORNO_OUTROS CONTA_RETORNO_TAC "
+                     "CONTA_RETORNO_PLUS CONTA_RETORNO_PLUS_META CONTA_RETORNO_SEGURO "
+                     "CONTA_RETORNO_REBATE CONTA_RETORNO_CORTESIA",
+                     {T("K1"), T("L1"), T("http://x/"), I(10), T("CORT"), T("ACES"), I(11), I(12),
+                      I(13), I(14), I(15), I(16), I(17)}));
+  AddParameters(connection(), 2, Cols("CHAVE_FIB LOJA_FIB", {T("K2"), T("L2")}));
   std::string loja, key, url;
   peer().BuscaIdLojaKeyFIB(loja, key, url, 1, 1);
   EXPECT_EQ(loja, "L1");
@@ -133,7 +135,7 @@ TEST_F(FiLifecycleTest, ServiceFailuresBecomeTextsThatSayWhatHappened) {
   delay_ = std::chrono::milliseconds(1200);
   const std::string status = module().StatusFIB(1, 1);
   EXPECT_EQ(status.rfind("the service did not answer within 300 ms", 0), 0u) << status;
-  EXPECT_NE(status.find(server_.Url("Status.StatusHttpSoap11Endpoint/")), std::string::npos);
+  EXPECT_THAT(status, HasSubstr(server_.Url("Status.StatusHttpSoap11Endpoint/")));
   EXPECT_EQ(module().StatusVendaFIB(1, 1, 10), -1);
   platform::ClearSetting(platform::kSoapTimeoutSetting);
   delay_ = std::chrono::milliseconds(0);
@@ -146,12 +148,12 @@ TEST_F(FiLifecycleTest, ServiceFailuresBecomeTextsThatSayWhatHappened) {
 TEST_F(FiLifecycleTest, SaleOperationsSendTheirArgumentsAndReportRefusals) {
   Settings();
   EXPECT_EQ(module().FaturaPedido(1, 1, 10, 20, Moment(2025, 3, 14, 17, 5)), "OK");
-  EXPECT_NE(LastBody().find("<q0:numeroPedidoDMS>10</q0:numeroPedidoDMS><q0:numeroNotaFiscal>20"
-                            "</q0:numeroNotaFiscal><q0:dataFaturamento>2025-03-14"),
-            std::string::npos);
+  EXPECT_THAT(LastBody(),
+              HasSubstr("<q0:numeroPedidoDMS>10</q0:numeroPedidoDMS><q0:numeroNotaFiscal>20"
+                        "</q0:numeroNotaFiscal><q0:dataFaturamento>2025-03-14"));
   EXPECT_EQ(module().CancelaFaturamento(1, 1, 10, 20), "OK");
   EXPECT_EQ(module().ReabrirVendaFIB(1, 1, 30), "OK");
-  EXPECT_NE(LastBody().find("<q0:propostaID>30</q0:propostaID>"), std::string::npos);
+  EXPECT_THAT(LastBody(), HasSubstr("<q0:propostaID>30</q0:propostaID>"));
 
   reply_ = "<message>Nota ja informada</message><statusCode>3</statusCode>";
   EXPECT_EQ(module().FaturaPedido(1, 1, 10, 20, Moment(2025, 3, 14)), "3 - Nota ja informada");
@@ -168,16 +170,14 @@ TEST_F(FiLifecycleTest, SaleOperationsSendTheirArgumentsAndReportRefusals) {
 TEST_F(FiLifecycleTest, FechaVendaConfirmadaFIBSendsTheDealersAnswer) {
   Settings();
   EXPECT_EQ(module().FechaVendaConfirmadaFIB(1, 1, 10, 30, 3, ""), "OK");
-  EXPECT_NE(
-      LastBody().find("<q0:status>3</q0:status><q0:mensagem>Erro na integracao com o Mivo "
-                      "DMS.</q0:mensagem><q0:propostaID>30</q0:propostaID><q0:numeroPedidoDMS>"
-                      "10</q0:numeroPedidoDMS><q0:chassi>Venda Direta</q0:chassi>"),
-      std::string::npos)
-      << LastBody();
+  EXPECT_THAT(LastBody(),
+              HasSubstr("<q0:status>3</q0:status><q0:mensagem>Erro na integracao com o Mivo "
+                        "DMS.</q0:mensagem><q0:propostaID>30</q0:propostaID><q0:numeroPedidoDMS>"
+                        "10</q0:numeroPedidoDMS><q0:chassi>Venda Direta</q0:chassi>"));
   EXPECT_EQ(module().FechaVendaConfirmadaFIB(1, 1, 10, 30, 0, "9BW<1>"), "OK");
-  EXPECT_NE(LastBody().find("<q0:status>0</q0:status><q0:mensagem>Venda Confirmada.</q0:mensagem>"),
-            std::string::npos);
-  EXPECT_NE(LastBody().find("<q0:chassi>9BW&lt;1&gt;</q0:chassi>"), std::string::npos);
+  EXPECT_THAT(LastBody(),
+              HasSubstr("<q0:status>0</q0:status><q0:mensagem>Venda Confirmada.</q0:mensagem>"));
+  EXPECT_THAT(LastBody(), HasSubstr("<q0:chassi>9BW&lt;1&gt;</q0:chassi>"));
 }
 
 TEST_F(FiLifecycleTest, VendasAndamentoFIBListsTheOpenSalesInReplyOrder) {

@@ -1,5 +1,5 @@
-// The FI Manager contract as far as the program uses it: registered names,
-// operations, SOAPAction and endpoint, element flags and the reply's data.
+// The FI Manager contract as far as the program uses it: SOAPAction and
+// endpoint, element flags and the reply's data.
 
 #include <gtest/gtest.h>
 
@@ -22,26 +22,6 @@ namespace veiculo::testing {
 namespace {
 
 using namespace fi_manager;
-
-TEST(FiManagerContractTest, FourRepliesAndTheFileTravelUnderAnotherName) {
-  const auto& tipos = TiposRegistrados();
-  ASSERT_EQ(tipos.size(), 56u);  // 53 concrete types, the enumeration, string_ and char
-  EXPECT_STREQ(tipos.front().nome, "Documento");
-  std::vector<std::pair<std::string, std::string>> renomeados;
-  for (const TipoRegistrado& t : tipos)
-    if (std::string(t.nome) != t.xml) renomeados.emplace_back(t.nome, t.xml);
-  EXPECT_EQ(renomeados, (std::vector<std::pair<std::string, std::string>>{
-                            {"RespostaTaxa2", "RespostaTaxa"},
-                            {"RespostaRecebimento2", "RespostaRecebimento"},
-                            {"RespostaCliente2", "RespostaCliente"},
-                            {"RespostaOperacao2", "RespostaOperacao"},
-                            {"File_", "File"},
-                            {"string_", "string"}}));
-  const auto& ops = OperacoesFiManager();
-  ASSERT_EQ(ops.size(), 43u);
-  EXPECT_STREQ(ops[7], "AtualizarFaturamentoTipado");
-  EXPECT_STREQ(ops[8], "CancelarPropostaTipado");
-}
 
 TEST(FiManagerContractTest, ActionAndEndpointFollowTheSettings) {
   platform::SetSetting(kNsSetting, "http://ns.example/fi/");

@@ -2,6 +2,7 @@
 // sends, how each reply becomes a Boolean and a message, and the exchange the
 // cancellation keeps in the working folder.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,7 +25,10 @@
 namespace veiculo::testing {
 namespace {
 
+using ::testing::HasSubstr;
+
 using fi_brasil::test::InTemporaryFolder;
+using fi_brasil::test::ReadFile;
 
 std::string Envelope(const std::string& operation, const std::string& content) {
   return "<?xml version=\"1.0\" encoding=\"utf-8\"?><soap:Envelope "
@@ -34,13 +37,6 @@ std::string Envelope(const std::string& operation, const std::string& content) {
          "xmlns:xsd=\"http://www.w3.org/2001/XMLSchema\"><soap:Body><" +
          operation + " xmlns=\"urn:fim/\">" + content + "</" + operation +
          "></soap:Body></soap:Envelope>";
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 class AvonaleTest : public ::testing::Test {
@@ -95,7 +91,7 @@ TEST_F(AvonaleTest, TheInvoiceTravelsWithItsFileInBase64AndTheProposalTwice) {
 
   answer_ = FiManagerReply("AtualizarFaturamentoTipado", "Ok", "");
   ASSERT_TRUE(Atualiza("", server_.Url()));
-  EXPECT_NE(server_.Requests().back().body.find("</operacao><file></file>"), std::string::npos);
+  EXPECT_THAT(server_.Requests().back().body, HasSubstr("</operacao><file></file>"));
 
   EXPECT_FALSE(Atualiza("/nonexistent/danfe.pdf", server_.Url()));
   EXPECT_EQ(mensagem_, "cannot open the file '/nonexistent/danfe.pdf'");
@@ -149,12 +145,12 @@ TEST_F(AvonaleTest, FailuresGiveFalseWithTheErrorsTextWithinTheTimeout) {
     SCOPED_TRACE(c.nome);
     answer_ = SoapAnswer{c.status, c.body, std::chrono::milliseconds(c.delay_ms)};
     EXPECT_FALSE(Cancela(server_.Url()));
-    EXPECT_NE(mensagem_.find(c.texto), std::string::npos) << mensagem_;
-    EXPECT_NE(mensagem_.find("endpoint " + server_.Url()), std::string::npos) << mensagem_;
+    EXPECT_THAT(mensagem_, HasSubstr(c.texto));
+    EXPECT_THAT(mensagem_, HasSubstr("endpoint " + server_.Url()));
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
   EXPECT_FALSE(Cancela("http://127.0.0.1:1/"));
-  EXPECT_NE(mensagem_.find("could not reach the service"), std::string::npos) << mensagem_;
+  EXPECT_THAT(mensagem_, HasSubstr("could not reach the service"));
 }
 
 TEST_F(AvonaleTest, TheCancellationKeepsItsRequestAndReplyWhole) {
@@ -184,12 +180,13 @@ TEST_F(AvonaleTest, TheCancellationKeepsItsRequestAndReplyWhole) {
 }
 
 TEST_F(AvonaleTest, RetornaTipoMensagemNamesEachValue) {
-  TdmFIAvonale avonale;
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Ok), "Ok");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Erro), "Erro");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Indisponivel), "Indisponível");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(TipoMensagem::Aviso), "Aviso");
-  EXPECT_EQ(avonale.RetornaTipoMensagem(static_cast<TipoMensagem>(7)), "[]");
+  const std::pair<TipoMensagem, const char*> nomes[] = {
+      {TipoMensagem::Ok, "Ok"},
+      {TipoMensagem::Erro, "Erro"},
+      {TipoMensagem::Indisponivel, "Indisponível"},
+      {TipoMensagem::Aviso, "Aviso"},
+      {static_cast<TipoMensagem>(7), "[]"}};
+  for (const auto& [tipo, nome] : nomes) EXPECT_EQ(TdmFIAvonale().RetornaTipoMensagem(tipo), nome);
 }
 
 }  // namespace

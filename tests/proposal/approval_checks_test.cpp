@@ -75,109 +75,83 @@ class ApprovalChecksTest : public ModuleTest {
 TEST_F(ApprovalChecksTest, RefusalsAndWarningsInTheirOrder) {
   struct Caso {
     const char* nome;
-    std::function<void()> prepara;
+    std::vector<std::string> sql;  // changes to the proposal of approval_builders.h
+    std::function<void()> mais;    // and rows added
     std::string esperado;
     int negociacao = 1;
     int integracao_fi = 0;
     int proposta = 30;
   };
-  const auto exec = [this](std::vector<std::string> sqls) {
-    return [this, sqls] {
-      for (const std::string& sql : sqls) Exec(sql);
+  const std::string neg = "update VEI_NEGOCIACAO set ", minimo =
+                                                            "update VEI_VEICULO set "
+                                                            "PRECO_MINIMO_COMERCIALIZACAO = ";
+  // V2 bought after V1 (20/01/2025) with its entry paid or not; V3 before it.
+  const auto pago = [this](const std::string& status) {
+    return [this, status] {
+      Semelhante("V2", Day(2025, 1, 25));
+      EntradaPaga(status);
     };
   };
-  const auto nada = [] {};
-  const char* negociacao = "update VEI_NEGOCIACAO set ";
+  const auto antigo = [this](const std::string& cor = "BRANCO") {
+    return [this, cor] { Semelhante("V3", Day(2025, 1, 10), cor); };
+  };
+  // clang-format off
   const std::vector<Caso> casos = {
-      {"no such proposal", nada, "NOK|Proposta de compra de veículo inexistente.;", 1, 0, 99},
-      {"no such negotiation", nada, "NOK|Negociação não encontrada.;", 2},
-      {"its own negotiation already approved",
-       exec({std::string(negociacao) + "APR_GERENCIAL = 'A'"}),
+      {"no such proposal", {}, {}, "NOK|Proposta de compra de veículo inexistente.;", 1, 0, 99},
+      {"no such negotiation", {}, {}, "NOK|Negociação não encontrada.;", 2},
+      {"its own negotiation already approved", {neg + "APR_GERENCIAL = 'A'"}, {},
        "NOK|Já existe uma proposta aprovada para este veículo.[30];"},
       {"a rival invoiced with an exit invoice",
-       [this] {
-         AddRivalProposal(connection(), 2, 31, 12, 21, "7");
-         Exec("update VEI_VEICULO set NUMERO_NOTA_NFSAIDA = 4400");
-       },
+       {"update VEI_VEICULO set NUMERO_NOTA_NFSAIDA = 4400"},
+       [this] { AddRivalProposal(connection(), 2, 31, 12, 21, "7"); },
        "NOK|Já existe uma proposta aprovada para este veículo.[31];"},
-      {"a rival closed without an exit invoice does not block",
+      {"a rival closed without an exit invoice does not block", {},
        [this] { AddRivalProposal(connection(), 2, 31, 12, 21, "9"); }, "OK|"},
-      {"a cancelled proposal is not approved", exec({"update VEI_PROPOSTA set SITUACAO = '8'"}),
+      {"a cancelled proposal is not approved", {"update VEI_PROPOSTA set SITUACAO = '8'"}, {},
        "NOK|Proposta [30] cancelada ou encerrada não pode ser aprovada.;"},
-      {"refused by the customer without acceptance",
-       exec({std::string(negociacao) + "STATUS = 'R', ACEITE_CLIENTE = 'N'"}),
-       "NOK|Proposta [30] Sem o Aceite do Cliente.;"},
-      {"refused with acceptance passes",
-       exec({std::string(negociacao) + "STATUS = 'R', ACEITE_CLIENTE = 'S'"}), "OK|"},
-      {"lien without a financing company", exec({std::string(negociacao) + "ALIENACAO = 'S'"}),
+      {"refused by the customer without acceptance", {neg + "STATUS = 'R', ACEITE_CLIENTE = 'N'"},
+       {}, "NOK|Proposta [30] Sem o Aceite do Cliente.;"},
+      {"refused with acceptance passes", {neg + "STATUS = 'R', ACEITE_CLIENTE = 'S'"}, {}, "OK|"},
+      {"lien without a financing company", {neg + "ALIENACAO = 'S'"}, {},
        "NOK|Veículo com Alienação Necessita uma Financeira.;"},
-      {"financing not approved, F&I on",
-       exec({std::string(negociacao) + "VAL_FINANCIADO = 50000, APR_FINANCIAMENTO = 'P'"}),
-       "NOK|O Financiamento ainda não foi aprovado.;", 1, 1},
-      {"financing not approved, F&I off",
-       exec({std::string(negociacao) + "VAL_FINANCIADO = 50000, APR_FINANCIAMENTO = 'P'"}), "OK|"},
+      {"financing not approved, F&I on", {neg + "VAL_FINANCIADO = 50000, APR_FINANCIAMENTO = 'P'"},
+       {}, "NOK|O Financiamento ainda não foi aprovado.;", 1, 1},
+      {"financing not approved, F&I off", {neg + "VAL_FINANCIADO = 50000, APR_FINANCIAMENTO = 'P'"},
+       {}, "OK|"},
       // The minimum price against the payments' 100.000,00.
-      {"vehicle's minimum above the sale, no right 322",
-       exec({"update VEI_VEICULO set PRECO_MINIMO_COMERCIALIZACAO = 100000.01"}),
+      {"vehicle's minimum above the sale, no right 322", {minimo + "100000.01"}, {},
        std::string("NOK|") + kMinimoTotal + kSemPermissao322},
-      {"vehicle's minimum above the sale, right 322",
-       [this] {
-         Exec("update VEI_VEICULO set PRECO_MINIMO_COMERCIALIZACAO = 100000.01");
-         Funcao(322);
-       },
+      {"vehicle's minimum above the sale, right 322", {minimo + "100000.01"},
+       [this] { Funcao(322); },
        std::string("OK|") + kMinimoTotal + kComPermissao322},
-      {"minimum exactly equal to the sale passes",
-       exec({"update VEI_VEICULO set PRECO_MINIMO_COMERCIALIZACAO = 100000"}), "OK|"},
+      {"minimum exactly equal to the sale passes", {minimo + "100000"}, {}, "OK|"},
       {"model's minimum of a new vehicle, against the base value",
-       exec({"update VEI_MODELO set PRECO_MINIMO_COMERCIALIZACAO = 100000",
-             std::string(negociacao) + "VAL_VEICULO = 99999.99",
-             "update VEI_PARAMETRO set VALIDA_VALVEICULO_PRECO_MINIMO = 'S'"}),
+       {"update VEI_MODELO set PRECO_MINIMO_COMERCIALIZACAO = 100000",
+        neg + "VAL_VEICULO = 99999.99",
+        "update VEI_PARAMETRO set VALIDA_VALVEICULO_PRECO_MINIMO = 'S'"}, {},
        std::string("NOK|") + kMinimoBase + kSemPermissao322},
       {"model's minimum does not hold for a used vehicle",
-       exec({"update VEI_MODELO set PRECO_MINIMO_COMERCIALIZACAO = 120000",
-             "update VEI_VEICULO set NOVO_USADO = 'U'"}),
+       {"update VEI_MODELO set PRECO_MINIMO_COMERCIALIZACAO = 120000",
+        "update VEI_VEICULO set NOVO_USADO = 'U'"}, {}, "OK|"},
+      // Similar vehicles.
+      {"a similar vehicle paid to the maker", {}, pago("PT"), "OK|" + kPagoV2},
+      {"its payable still open: no warning", {}, pago("AB"), "OK|"},
+      {"an older one wins over the paid one", {},
+       [&] { pago("PT")(), antigo()(); }, "OK|" + kAntigoV3},
+      {"bought the same day is not older", {}, [this] { Semelhante("V3", Moment(2025, 1, 20, 8)); },
        "OK|"},
-      // Similar vehicles: V2 bought after V1, V3 before it (20/01/2025).
-      {"a similar vehicle paid to the maker",
-       [this] {
-         Semelhante("V2", Day(2025, 1, 25));
-         EntradaPaga("PT");
-       },
-       "OK|" + kPagoV2},
-      {"its payable still open: no warning",
-       [this] {
-         Semelhante("V2", Day(2025, 1, 25));
-         EntradaPaga("AB");
-       },
-       "OK|"},
-      {"an older one wins over the paid one",
-       [this] {
-         Semelhante("V2", Day(2025, 1, 25));
-         EntradaPaga("PT");
-         Semelhante("V3", Day(2025, 1, 10));
-       },
-       "OK|" + kAntigoV3},
-      {"bought the same day is not older", [this] { Semelhante("V3", Moment(2025, 1, 20, 8)); },
-       "OK|"},
-      {"an older one of another colour", [this] { Semelhante("V3", Day(2025, 1, 10), "PRETO"); },
-       "OK|"},
-      {"an older one held by a live proposal of the dealer",
-       [this] {
-         Semelhante("V3", Day(2025, 1, 10));
+      {"an older one of another colour", {}, antigo("PRETO"), "OK|"},
+      {"an older one held by a live proposal of the dealer", {},
+       [&] {
+         antigo()();
          AddProposal(connection(), 1, 40, Cols("VEICULO SITUACAO", {T("V3"), T("1")}));
        },
        "OK|"},
       {"the minimum-price warning stays before the similar vehicle",
-       [this] {
-         Exec(
-             "update VEI_VEICULO set PRECO_MINIMO_COMERCIALIZACAO = 100000.01 where "
-             "VEICULO = 'V1'");
-         Funcao(322);
-         Semelhante("V3", Day(2025, 1, 10));
-       },
+       {minimo + "100000.01 where VEICULO = 'V1'"}, [&] { Funcao(322), antigo()(); },
        std::string("OK|") + kMinimoTotal + kComPermissao322 + kAntigoV3},
       // Appraisals on the processing date 12/03/2025.
-      {"appraisals not approved or expired",
+      {"appraisals not approved or expired", {},
        [this] {
          Appraisal(301, "A", Day(2025, 3, 12));  // valid through the day
          Appraisal(302, "P", Day(2025, 3, 31));
@@ -185,32 +159,26 @@ TEST_F(ApprovalChecksTest, RefusalsAndWarningsInTheirOrder) {
        },
        "NOK|Avaliação(ões) com data de validade vencida ou não aprovada: 302, 303;"},
       // 12.500,00 off 100.000,00 is 12,50 %, the model allows 10 %.
-      {"discount above the maximum, no right 91",
-       exec({std::string(negociacao) + "VAL_DESCONTO = 12500"}),
+      {"discount above the maximum, no right 91", {neg + "VAL_DESCONTO = 12500"}, {},
        std::string("NOK|") + kDesconto +
            "Usuário não possui permissão para esta função.\r\nFunção [91].;"},
-      {"discount above the maximum, right 91",
-       [this, negociacao] {
-         Exec(std::string(negociacao) + "VAL_DESCONTO = 12500");
-         Funcao(91);
-       },
+      {"discount above the maximum, right 91", {neg + "VAL_DESCONTO = 12500"},
+       [this] { Funcao(91); },
        std::string("OK|") + kDesconto},
-      {"discount of exactly the maximum", exec({std::string(negociacao) + "VAL_DESCONTO = 10000"}),
-       "OK|"},
+      {"discount of exactly the maximum", {neg + "VAL_DESCONTO = 10000"}, {}, "OK|"},
       {"no maximum discount on the model: up to 100 %",
-       exec({std::string(negociacao) + "VAL_DESCONTO = 100000",
-             "update VEI_MODELO set DESCONTO_MAXIMO = NULL"}),
-       "OK|"},
-      {"the first failing check answers",
-       exec({std::string(negociacao) + "VAL_DESCONTO = 12500, ALIENACAO = 'S'"}),
+       {neg + "VAL_DESCONTO = 100000", "update VEI_MODELO set DESCONTO_MAXIMO = NULL"}, {}, "OK|"},
+      {"the first failing check answers", {neg + "VAL_DESCONTO = 12500, ALIENACAO = 'S'"}, {},
        "NOK|Veículo com Alienação Necessita uma Financeira.;"},
   };
+  // clang-format on
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
     connection().Rollback();
     connection().Begin();
     AddApprovalWorld(connection());
-    c.prepara();
+    for (const std::string& sql : c.sql) Exec(sql);
+    if (c.mais) c.mais();
     const TextRows antes = Rows(
         "select APR_GERENCIAL, SITUACAO from VEI_NEGOCIACAO N join "
         "VEI_PROPOSTA P on P.PROPOSTA = N.PROPOSTA order by N.PROPOSTA");

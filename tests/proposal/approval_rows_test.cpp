@@ -10,12 +10,14 @@
 #include "proposal/approval.h"
 #include "support/approval_builders.h"
 #include "support/kit.h"
+#include "support/row_lines.h"
 
 namespace veiculo::testing {
 namespace {
 
 class ApprovalRowsTest : public ModuleTest {
  protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     // "Now" is 12/03/2025 (the processing date) at the clock's 15:45:30.
@@ -111,46 +113,40 @@ TEST_F(ApprovalRowsTest, ApprovingRejectsEveryRivalAndReservesTheVehicle) {
 
   EXPECT_EQ(Aprova(2), "OK|");
 
-  EXPECT_EQ(Rows("select REVENDA, PROPOSTA, NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, "
+  EXPECT_EQ(Read("select REVENDA, PROPOSTA, NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, "
                  "DTA_APR_GERENCIAL from VEI_NEGOCIACAO order by REVENDA, PROPOSTA, NEGOCIACAO"),
-            (TextRows{{"1", "30", "1", "R", "9", "NULL"},
-                      {"1", "30", "2", "A", "9", "2025-03-12T15:45:30"},
-                      {"1", "32", "1", "NULL", "NULL", "NULL"},  // cancelled before: untouched
-                      {"2", "31", "1", "R", "9", "NULL"},
-                      {"2", "31", "2", "R", "NULL", "NULL"}}));  // already rejected: kept
-  EXPECT_EQ(Rows("select REVENDA, PROPOSTA, NEGOCIACAO_FINAL, SITUACAO, OBSERVACAO from "
+            (Lines{"1|30|1|R|9|NULL", "1|30|2|A|9|2025-03-12T15:45:30",
+                   "1|32|1|NULL|NULL|NULL",  // cancelled before: untouched
+                   "2|31|1|R|9|NULL",        //
+                   "2|31|2|R|NULL|NULL"}));  // already rejected: kept
+  EXPECT_EQ(Read("select REVENDA, PROPOSTA, NEGOCIACAO_FINAL, SITUACAO, OBSERVACAO from "
                  "VEI_PROPOSTA order by REVENDA, PROPOSTA"),
-            (TextRows{{"1", "30", "2", "2", "Cliente pediu tapetes"},
-                      {"1", "32", "NULL", "8", "NULL"},
-                      {"2", "31", "NULL", "8", "NULL"}}));
+            (Lines{"1|30|2|2|Cliente pediu tapetes", "1|32|NULL|8|NULL", "2|31|NULL|8|NULL"}));
   // Reserved for 48 hours from "now".
-  EXPECT_EQ(Rows("select CLIENTE_RESERVA, EMPRESA_VENDEDOR_RESERVA, REVENDA_VENDEDOR_RESERVA, "
+  EXPECT_EQ(Read("select CLIENTE_RESERVA, EMPRESA_VENDEDOR_RESERVA, REVENDA_VENDEDOR_RESERVA, "
                  "VENDEDOR_RESERVA, DTA_RESERVA, DTA_FIM_RESERVA, OBSERVACAO_RESERVA, RESERVADO "
                  "from VEI_VEICULO where VEICULO = 'V1'"),
-            (TextRows{{"500", "1", "1", "11", "2025-03-12T00:00:00", "2025-03-14T15:45:30", "NULL",
-                       "S"}}));
-  EXPECT_EQ(Rows("select OPCIONAL, VAL_OPCIONAL from VEI_PROPOSTA_OPCIONAL where PROPOSTA = 30 "
+            Lines{"500|1|1|11|2025-03-12T00:00:00|2025-03-14T15:45:30|NULL|S"});
+  EXPECT_EQ(Read("select OPCIONAL, VAL_OPCIONAL from VEI_PROPOSTA_OPCIONAL where PROPOSTA = 30 "
                  "order by OPCIONAL"),
-            (TextRows{{"OP1", "1500.00"}, {"OP2", "800.00"}}));
+            (Lines{"OP1|1500.00", "OP2|800.00"}));
   // One message per proposal told, a second apart.
-  EXPECT_EQ(Rows("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+  EXPECT_EQ(Read("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
                  "SITUACAO from GER_MENSAGEM order by DTA_MENSAGEM"),
-            (TextRows{{"2025-03-12T15:45:30", "9", "2", "Proposta Nr.[30/2] Aprovada",
-                       "Aprovada pelo gerente [Gerente Silva]", "N"},
-                      {"2025-03-12T15:45:31", "9", "3", "Proposta Nr.[31] Rejeitada",
-                       "Nr. da proposta aprovada [30]", "N"}}));
-  EXPECT_EQ(Rows("select REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO from "
+            (Lines{"2025-03-12T15:45:30|9|2|Proposta Nr.[30/2] Aprovada|Aprovada pelo gerente "
+                   "[Gerente Silva]|N",
+                   "2025-03-12T15:45:31|9|3|Proposta Nr.[31] Rejeitada|Nr. da proposta aprovada "
+                   "[30]|N"}));
+  EXPECT_EQ(Read("select REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO from "
                  "VEI_MENSAGEM_PROPOSTA order by DTA_MENSAGEM"),
-            (TextRows{{"1", "30", "2025-03-12T15:45:30", "9", "2"},
-                      {"2", "31", "2025-03-12T15:45:31", "9", "3"}}));
-  EXPECT_EQ(Rows("select CONTATO, PROVIDENCIA, USUARIO, FORMA_CONTATO, TIPO_PROVIDENCIA, "
+            (Lines{"1|30|2025-03-12T15:45:30|9|2", "2|31|2025-03-12T15:45:31|9|3"}));
+  EXPECT_EQ(Read("select CONTATO, PROVIDENCIA, USUARIO, FORMA_CONTATO, TIPO_PROVIDENCIA, "
                  "DES_PROVIDENCIA from CAC_PROVIDENCIA order by CONTATO"),
-            (TextRows{{"20", "1", "9", "5", "C",
-                       "APROVACAO GERENCIAL. Proposta Nr.[30/2] Aprovada. Aprovada pelo gerente "
-                       "[Gerente Silva]"},
-                      {"21", "1", "9", "NULL", "F", "CANCELAMENTO DA PROPOSTA NR.[31]"}}));
-  EXPECT_EQ(Rows("select CONTATO, SITUACAO from CAC_CONTATO order by CONTATO"),
-            (TextRows{{"20", "A"}, {"21", "F"}, {"22", "A"}}));
+            (Lines{"20|1|9|5|C|APROVACAO GERENCIAL. Proposta Nr.[30/2] Aprovada. Aprovada pelo "
+                   "gerente [Gerente Silva]",
+                   "21|1|9|NULL|F|CANCELAMENTO DA PROPOSTA NR.[31]"}));
+  EXPECT_EQ(Read("select CONTATO, SITUACAO from CAC_CONTATO order by CONTATO"),
+            (Lines{"20|A", "21|F", "22|A"}));
   // The holders keep the last message's values.
   EXPECT_EQ(module().GetMens_Assunto(), "Proposta Nr.[31] Rejeitada");
   EXPECT_EQ(module().GetiPvUsuario(), 9);

@@ -8,27 +8,32 @@
 #include <vector>
 
 #include "support/kit.h"
+#include "support/row_lines.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
 namespace {
 
-using ContactsTest = ModuleTest;
+class ContactsTest : public ModuleTest {
+ protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
+};
 
-using Strings = std::vector<std::string>;
-
-class AtualizaContatoTest : public ModuleTest {
+class AtualizaContatoTest : public ContactsTest {
  protected:
   void SetUp() override {
-    ModuleTest::SetUp();
+    ContactsTest::SetUp();
     // "Now" is the processing date 12 March with the clock's 15:45:30.
     module().SetClock([] { return Moment(2025, 3, 10, 15, 45, 30); });
     module().SettPvDataProcessamento(Moment(2025, 3, 12));
     module().SetiPvUsuario(9);
     module().SetMens_Assunto("Proposta Nr.[30/1] Aprovada");
     module().SetMens_Mensagem("Aprovada pelo gerente [D'Ávila]");
-    InsertRows(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA FORMA_CONTATO",
-               {{I(1), I(1), I(5)}, {I(1), I(2), I(8)}});
+    // Dealer 1: form 5, UB 2, PIS 1.65 + COFINS 7.6; dealer 2: form 8, UB 7, 0.65 + 3.
+    InsertRows(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA FORMA_CONTATO UB_PADRAO",
+               {{I(1), I(1), I(5), I(2)}, {I(1), I(2), I(8), I(7)}});
+    InsertRows(connection(), "GER_REVENDA", "EMPRESA REVENDA PCT_PIS PCT_COFINS",
+               {{I(1), I(1), F(1.65), F(7.6)}, {I(1), I(2), F(0.65), F(3)}});
     // Contact 20 came in at 10:00 on the processing day with actions 1 and 2;
     // contact 21's action 9 does not count.
     InsertRows(connection(), "CAC_CONTATO",
@@ -39,74 +44,77 @@ class AtualizaContatoTest : public ModuleTest {
     InsertRows(connection(), "CAC_PROVIDENCIA", "EMPRESA REVENDA CONTATO PROVIDENCIA",
                {{I(1), I(1), I(20), I(1)}, {I(1), I(1), I(20), I(2)}, {I(1), I(1), I(21), I(9)}});
   }
-  Strings Contato() {
-    return Rows(
+  std::string Contato() {
+    return Read(
         "select SITUACAO, RESULTADO, STATUS_LEADS, DTA_FECHAMENTO from CAC_CONTATO "
         "where REVENDA = 1 and CONTATO = 20")[0];
   }
   // The action written by the call: number 3 of contact 20.
-  TextRows NovaProvidencia() {
-    return Rows(
-        "select PROVIDENCIA, USUARIO, FORMA_CONTATO, SUB_TIPO_PROVIDENCIA, ATIVO_PASSIVO, "
-        "USUARIO_ENCAMINHADO, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV, DTA_PROVIDENCIA, "
-        "DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA where REVENDA = 1 "
-        "and CONTATO = 20 and PROVIDENCIA > 2");
+  Lines NovaProvidencia() {
+    return Read(
+        "select PROVIDENCIA, USUARIO, FORMA_CONTATO, SUB_TIPO_PROVIDENCIA, "
+        "ATIVO_PASSIVO, USUARIO_ENCAMINHADO, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV, "
+        "DTA_PROVIDENCIA, DES_PROVIDENCIA, POSSIBILIDADE_FECHAR from CAC_PROVIDENCIA "
+        "where REVENDA = 1 and CONTATO = 20 and PROVIDENCIA > 2");
   }
 };
 
 TEST_F(AtualizaContatoTest, UpdatesTheContactAndLogsTheAction) {
-  const char* agora = "2025-03-12T15:45:30";
-  const char* cancela = "CANCELAMENTO DA PROPOSTA NR.[30]";
-  const char* reabre = "REABERTURA DA PROPOSTA NR.[30]";
-  const char* aprova =
-      "APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo gerente [D'Ávila]";
+  const std::string cancela = "|2025-03-12T15:45:30|CANCELAMENTO DA PROPOSTA NR.[30]|0";
+  const std::string reabre = "|2025-03-12T15:45:30|REABERTURA DA PROPOSTA NR.[30]|0";
+  const std::string aprova =
+      "|2025-03-12T15:45:30|APROVACAO GERENCIAL. Proposta Nr.[30/1] Aprovada. Aprovada pelo "
+      "gerente [D'Ávila]|0";
+  // The action: number 3, user 9, form 5, then its sub-type, "P", forwarded
+  // to user 4, its type and agenda type.
+  const std::string fecha = "3|9|5|P|P|4|F|T", abre = "3|9|5|N|P|4|C|M";
   struct {
     const char *acao, *marca;
     int alerta_ini, alerta_fim;  // dealer 1's lead window, in hours
-    Strings contato;
-    const char* tipos;  // SUB_TIPO_PROVIDENCIA, TIPO_PROVIDENCIA, AGENDA_TIPO_PROV
-    const char* texto;
+    const char* contato;
+    std::string providencia;
   } const cases[] = {
       // The contact came in at 10:00 and "now" is 15:45:30: 345 whole minutes,
       // 5.75 h of waiting, classified on a RENA reopening.
-      {"CANCELAR", "RENA", 2, 8, {"F", "P", "6", agora}, "PFT", cancela},  // RENA closes as 6
-      {"CANCELAR", "FORD", 2, 8, {"F", "P", "2", agora}, "PFT", cancela},
-      {"REABRIR", "RENA", 6, 8, {"A", "NULL", "4", "NULL"}, "NCM", reabre},  // 5.75 <= 6: within
-      {"REABRIR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}, "NCM", reabre},  // 2 < 5.75 <= 8
-      {"REABRIR", "RENA", 1, 4, {"A", "NULL", "3", "NULL"}, "NCM", reabre},  // 5.75 > 4: past
-      {"REABRIR", "TOYO", 6, 8, {"A", "NULL", "2", "NULL"}, "NCM", reabre},
-      {"APROVAR", "RENA", 2, 8, {"A", "NULL", "2", "NULL"}, "NCM", aprova},
+      {"CANCELAR", "RENA", 2, 8, "F|P|6|2025-03-12T15:45:30", fecha + cancela},  // RENA closes as 6
+      {"CANCELAR", "FORD", 2, 8, "F|P|2|2025-03-12T15:45:30", fecha + cancela},
+      {"REABRIR", "RENA", 6, 8, "A|NULL|4|NULL", abre + reabre},  // 5.75 <= 6: within
+      {"REABRIR", "RENA", 2, 8, "A|NULL|2|NULL", abre + reabre},  // 2 < 5.75 <= 8
+      {"REABRIR", "RENA", 1, 4, "A|NULL|3|NULL", abre + reabre},  // 5.75 > 4: past
+      {"REABRIR", "TOYO", 6, 8, "A|NULL|2|NULL", abre + reabre},
+      {"APROVAR", "RENA", 2, 8, "A|NULL|2|NULL", abre + aprova},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.acao) + " " + c.marca + " " + std::to_string(c.alerta_ini));
-    Exec(
-        "update CAC_CONTATO set SITUACAO = 'A', RESULTADO = null, STATUS_LEADS = 2, "
-        "DTA_FECHAMENTO = null where CONTATO = 20");
-    Exec("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
-    Exec("delete from CAC_PARAMETRO");
+    Exec("savepoint caso");
     Insert(connection(), "CAC_PARAMETRO", "EMPRESA REVENDA HORA_ALERTA_INI HORA_ALERTA_FIM",
            {I(1), I(1), I(c.alerta_ini), I(c.alerta_fim)});
     peer().SetMarca(c.marca);
     module().AtualizaContato(1, 1, 20, 30, c.acao, "");
     EXPECT_EQ(Contato(), c.contato);
-    const std::string t = c.tipos;
-    EXPECT_EQ(NovaProvidencia(), (TextRows{{"3", "9", "5", t.substr(0, 1), "P", "4", t.substr(1, 1),
-                                            t.substr(2), agora, c.texto, "0"}}));
+    EXPECT_EQ(NovaProvidencia(), Lines{c.providencia});
+    Exec("rollback to savepoint caso");
   }
 }
 
 TEST_F(AtualizaContatoTest, TheContactFormIsTheGivenOneElseThisDealersElseNone) {
   module().AtualizaContato(1, 1, 20, 30, "APROVAR", "7");
-  EXPECT_EQ(NovaProvidencia()[0][2], "7");
+  EXPECT_EQ(NovaProvidencia()[0].substr(0, 6), "3|9|7|");
   Exec("delete from CAC_PROVIDENCIA where PROVIDENCIA = 3");
-  ASSERT_TRUE(module().LerParametro(1, 2));  // dealer 2's form is 8: dealer 1's 5 must still win
+  // Dealer 2's parameters are loaded: dealer 1's form 5 must still win, and
+  // reading it leaves the loaded parameters alone.
+  ASSERT_TRUE(module().LerParametro(1, 2));
   module().AtualizaContato(1, 1, 20, 30, "APROVAR", "");
-  EXPECT_EQ(NovaProvidencia()[0][2], "5");
+  EXPECT_EQ(NovaProvidencia()[0].substr(0, 6), "3|9|5|");
+  EXPECT_EQ(module().GetUB(), 7);
+  EXPECT_NEAR(module().GetPis_Cofins(), 3.65, 1e-9);
+  EXPECT_EQ(module().cdsParametro->FieldByName("REVENDA").AsInteger(), 2);
+  EXPECT_EQ(peer().RevendaAnt(), 2);
   // Dealer 3 has no parameters: no form, and its contact's first action is 1.
   Insert(connection(), "CAC_CONTATO", "EMPRESA REVENDA CONTATO", {I(1), I(3), I(20)});
   module().AtualizaContato(1, 3, 20, 30, "CANCELAR", "");
-  EXPECT_EQ(Rows("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
-            (TextRows{{"1", "NULL"}}));
+  EXPECT_EQ(Read("select PROVIDENCIA, FORMA_CONTATO from CAC_PROVIDENCIA where REVENDA = 3"),
+            Lines{"1|NULL"});
 }
 
 TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
@@ -115,13 +123,31 @@ TEST_F(AtualizaContatoTest, BadInputRaisesBeforeWritingAnything) {
   EXPECT_VEICULO_ERROR(
       module().AtualizaContato(1, 1, 20, 30, "APROVADO", ""), ErrorCategory::Validation,
       "AtualizaContato: unknown action 'APROVADO' (expected CANCELAR, REABRIR or APROVAR)");
+  EXPECT_VEICULO_ERROR(module().AtualizaContato(1, 1, 20, 30, "cancelar", ""),
+                       ErrorCategory::Validation, "unknown action 'cancelar'");  // case-sensitive
   EXPECT_EQ(connection().StatementCount(), before);
-  EXPECT_THROW(module().AtualizaContato(1, 1, 20, 30, "cancelar", ""), Error);  // case-sensitive
-  EXPECT_VEICULO_ERROR(
-      module().AtualizaContato(1, 1, 20, 30, "CANCELAR", "5, 0); delete from CAC_CONTATO; --"),
-      ErrorCategory::Validation, "");
-  EXPECT_EQ(Contato(), (Strings{"A", "NULL", "2", "NULL"}));
+  for (const char* acao : {"CANCELAR", "REABRIR", "APROVAR"}) {
+    SCOPED_TRACE(acao);
+    EXPECT_VEICULO_ERROR(
+        module().AtualizaContato(1, 1, 20, 30, acao, "5, 0); delete from CAC_CONTATO; --"),
+        ErrorCategory::Validation, "");
+    // Contact 22 of dealer 1 and contact 20 of dealer 2 do not exist.
+    EXPECT_VEICULO_ERROR(module().AtualizaContato(1, 1, 22, 30, acao, "5"), ErrorCategory::NotFound,
+                         "AtualizaContato: contact 22 of dealer 1/1 does not exist");
+    EXPECT_VEICULO_ERROR(module().AtualizaContato(1, 2, 20, 30, acao, "5"), ErrorCategory::NotFound,
+                         "AtualizaContato: contact 20 of dealer 1/2 does not exist");
+    // Without a processing date the action would be dated 30/12/1899.
+    module().SettPvDataProcessamento(0);
+    const long antes = connection().StatementCount();
+    EXPECT_VEICULO_ERROR(
+        module().AtualizaContato(1, 1, 20, 30, acao, "5"), ErrorCategory::Validation,
+        "AtualizaContato: the processing date is not set (set tPvDataProcessamento)");
+    EXPECT_EQ(connection().StatementCount(), antes);
+    module().SettPvDataProcessamento(Moment(2025, 3, 12));
+  }
+  EXPECT_EQ(Contato(), "A|NULL|2|NULL");
   EXPECT_TRUE(NovaProvidencia().empty());
+  EXPECT_EQ(One("select count(*) from CAC_PROVIDENCIA"), "3");
 }
 
 TEST_F(ContactsTest, BuscaStatusLeadsClassifiesTheWait) {
@@ -183,29 +209,26 @@ TEST_F(ContactsTest, GravaMensagemWritesTheRowsASecondApartWithoutWaiting) {
   module().GravaMensagem(dia, 1, 2, 1, 6, -3, "Aviso", "b");
   // Waiting a second per message would take three seconds at least.
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
-  EXPECT_EQ(
-      Rows("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
-           "SITUACAO from GER_MENSAGEM order by 1"),
-      (TextRows{{"2025-03-14T09:30:15", "1", "5", "Cliente d'Ávila: urgente", "Aprovada", "N"},
-                {"2025-03-14T09:30:16", "1", "5", "Aviso", "NULL", "N"},
-                {"2025-03-14T09:30:17", "1", "6", "Aviso", "b", "N"}}));
-  EXPECT_EQ(Rows("select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
+  EXPECT_EQ(Read("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+                 "SITUACAO from GER_MENSAGEM order by 1"),
+            (Lines{"2025-03-14T09:30:15|1|5|Cliente d'Ávila: urgente|Aprovada|N",
+                   "2025-03-14T09:30:16|1|5|Aviso|NULL|N", "2025-03-14T09:30:17|1|6|Aviso|b|N"}));
+  EXPECT_EQ(Read("select EMPRESA, REVENDA, PROPOSTA, DTA_MENSAGEM, USUARIO_ORIGEM, "
                  "USUARIO_DESTINO from VEI_MENSAGEM_PROPOSTA"),
-            (TextRows{{"1", "2", "30", "2025-03-14T09:30:15", "1", "5"}}));
+            Lines{"1|2|30|2025-03-14T09:30:15|1|5"});
 
   auto grava = [&](double processamento) {
     module().GravaMensagem(processamento, 1, 1, 1, 5, 0, "Lote", "a");
   };
-  grava(Moment(2025, 3, 13));  // an earlier processing date keeps its day: 09:30:15 on the 13th
+  // An earlier processing date keeps its own day: 09:30:15 on the 13th, not
+  // pushed past the 14th's stamps; its second message a second later.
+  grava(Moment(2025, 3, 13)), grava(Moment(2025, 3, 13));
   relogio(Moment(2025, 3, 10, 9, 31, 2)), grava(dia);   // a clock that moved on: its own time
   relogio(Moment(2025, 3, 10, 9, 30, 58)), grava(dia);  // one that went back: after 09:31:02
   relogio(Moment(2025, 3, 10, 23, 59, 59)), grava(dia), grava(dia);  // midnight: to the 15th
-  EXPECT_EQ(Rows("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
-            (TextRows{{"2025-03-13T09:30:15"},
-                      {"2025-03-14T09:31:02"},
-                      {"2025-03-14T09:31:03"},
-                      {"2025-03-14T23:59:59"},
-                      {"2025-03-15T00:00:00"}}));
+  EXPECT_EQ(Read("select DTA_MENSAGEM from GER_MENSAGEM where ASSUNTO = 'Lote' order by 1"),
+            (Lines{"2025-03-13T09:30:15", "2025-03-13T09:30:16", "2025-03-14T09:31:02",
+                   "2025-03-14T09:31:03", "2025-03-14T23:59:59", "2025-03-15T00:00:00"}));
   // Another instance keeps its own previous stamp.
   ModuleUnderTest other;
   other.InicializaDM();

@@ -4,17 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "platform/db/client_dataset.h"
 #include "support/kit.h"
+#include "support/row_lines.h"
 #include "veiculo/error.h"
 
 namespace veiculo::testing {
 namespace {
 
 using platform::DataSetState;
-using ProposalWritesTest = ModuleTest;
+class ProposalWritesTest : public ModuleTest {
+ protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
+};
 
 TEST_F(ProposalWritesTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   const char* colunas = "EMPRESA REVENDA PROPOSTA SITUACAO OBSERVACAO VEICULO";
@@ -53,7 +58,7 @@ TEST_F(ProposalWritesTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.State(), DataSetState::Browse);
   // Columns outside the query are not touched.
-  EXPECT_EQ(Rows(proposta), (TextRows{{"2", "1", "Trib Aprox R$ 10,00\r\nd'Ávila", "V60"}}));
+  EXPECT_EQ(Read(proposta), Lines{"2|1|Trib Aprox R$ 10,00\r\nd'Ávila|V60"});
   cds.Delete();
   EXPECT_EQ(cds.ChangeCount(), 0);
   EXPECT_EQ(cds.RecordCount(), 0);
@@ -93,22 +98,35 @@ TEST_F(ProposalWritesTest, GravaDiferencaAvaliacaoSaidaBooksTheOverAllowanceOnce
     for (int proposta : {40, 41, 42, 43, 44}) EXPECT_TRUE(grava(proposta)) << vez << proposta;
   const char* despesas =
       "select VEICULO, DOCUMENTO, CONTADOR, DESPESA, TIPO, DTA_DESPESA_VEICULO, "
-      "VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL from VEI_DESPESA_VEICULO";
-  EXPECT_EQ(Rows(despesas),
-            (TextRows{{"V40", "40", "0", "77", "NF", "2025-03-14T00:00:00", "1500.00", "N"},
-                      {"V40", "41", "0", "77", "NF", "2025-03-14T00:00:00", "2250.00", "N"},
-                      {"V'43", "43", "0", "77", "NF", "2025-03-14T00:00:00", "100.50", "N"}}));
-  // Bad input raises before anything is written; database failures come
-  // back as false. Neither books anything.
-  Exec("delete from VEI_DESPESA_VEICULO");
-  EXPECT_VEICULO_ERROR(grava(40, "31/02/2025"), ErrorCategory::Validation,
-                       "pfDataProcessamento '31/02/2025'");  // no such date
-  EXPECT_VEICULO_ERROR(grava(40, "ontem"), ErrorCategory::Validation,
-                       "pfDataProcessamento 'ontem'");
-  EXPECT_VEICULO_ERROR(grava(40, "14/03/2025", "DBASE"), ErrorCategory::Validation,
-                       "pfBancoDados 'DBASE'");  // no such database kind
-  EXPECT_TRUE(Rows(despesas).empty());
+      "VAL_DESPESA_VEICULO, COMPOE_CUSTO_CONTABIL from VEI_DESPESA_VEICULO order by DOCUMENTO";
+  EXPECT_EQ(Read(despesas), (Lines{"V40|40|0|77|NF|2025-03-14T00:00:00|1500.00|N",
+                                   "V40|41|0|77|NF|2025-03-14T00:00:00|2250.00|N",
+                                   "V'43|43|0|77|NF|2025-03-14T00:00:00|100.50|N"}));
+  // The host sends the date in ISO: the booking moves to that day.
+  const char* v40 =
+      "select DTA_DESPESA_VEICULO, VAL_DESPESA_VEICULO from VEI_DESPESA_VEICULO "
+      "where DOCUMENTO = 40";
+  for (const char* data : {"2025-03-15", "2025-03-16T10:00:00"}) {
+    ASSERT_TRUE(grava(40, data));
+    EXPECT_EQ(Read(v40), Lines{std::string(data).substr(0, 10) + "T00:00:00|1500.00"});
+  }
+  // Bad input raises before any statement, so the booking is never deleted
+  // without being written again.
+  const std::string nao_data = "' is not a date (dd/mm/yyyy, YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS)";
+  const std::tuple<const char*, const char*, std::string> ruins[] = {
+      {"DBASE", "14/03/2025",
+       "pfBancoDados 'DBASE' is not a database kind (ORACLE, INTERBASE or SQLSERVER)"},
+      {"INTERBASE", "ontem", "pfDataProcessamento 'ontem" + nao_data},
+      {"INTERBASE", "31/02/2025", "pfDataProcessamento '31/02/2025" + nao_data},  // no such day
+      {"INTERBASE", "", "pfDataProcessamento '" + nao_data}};
+  const long antes = connection().StatementCount();
+  for (const auto& [banco, data, mensagem] : ruins)
+    EXPECT_VEICULO_ERROR(grava(40, data, banco), ErrorCategory::Validation,
+                         "GravaDiferencaAvaliacaoSaida: " + mensagem);
+  EXPECT_EQ(connection().StatementCount(), antes);
+  EXPECT_EQ(Read(v40), Lines{"2025-03-16T00:00:00|1500.00"});
   EXPECT_FALSE(module().sdsAux->Active());
+  // A database failure comes back as false.
   pagamentos(41, {{"AV.ABC", 25000}});  // a malformed appraisal number
   EXPECT_FALSE(grava(41));
 }
@@ -142,15 +160,15 @@ TEST_F(ProposalWritesTest, CongelaValoresTakesTheProposalElseTheEditionElseTheMo
               {I(1), T("M1"), T("OUTRO"), T("O2"), Null()}});
   // O1 proposal 1500 (not edition 1200 nor model 1000); O2 edition 800; O3
   // model 600; O4 keeps 999. O9 leaves the proposal's list.
-  const TextRows frozen{{"O1", "1500.00"}, {"O2", "800.00"}, {"O3", "600.00"}, {"O4", "999.00"}};
+  const Lines frozen{"O1|1500.00", "O2|800.00", "O3|600.00", "O4|999.00"};
   auto lista = [&](const std::string& where) {
-    return Rows("select OPCIONAL, VAL_OPCIONAL from " + where + " order by OPCIONAL");
+    return Read("select OPCIONAL, VAL_OPCIONAL from " + where + " order by 1");
   };
   module().CongelaValoresDaProposta("9BW'X1", 1, 1, 30);
   EXPECT_EQ(lista("OFI_FICHA_OPCIONAL where CHASSI = '9BW''X1'"), frozen);
-  EXPECT_EQ(lista("OFI_FICHA_OPCIONAL where CHASSI = 'OUTRO'"), (TextRows{{"O2", "NULL"}}));
+  EXPECT_EQ(lista("OFI_FICHA_OPCIONAL where CHASSI = 'OUTRO'"), Lines{"O2|NULL"});
   EXPECT_EQ(lista("VEI_PROPOSTA_OPCIONAL where PROPOSTA = 30"), frozen);
-  EXPECT_EQ(lista("VEI_PROPOSTA_OPCIONAL where PROPOSTA = 31"), (TextRows{{"O1", "1100.00"}}));
+  EXPECT_EQ(lista("VEI_PROPOSTA_OPCIONAL where PROPOSTA = 31"), Lines{"O1|1100.00"});
   // Later price changes do not reach frozen values; another proposal of the
   // vehicle takes them (31's O1 becomes 1500).
   Exec("update VEI_OPCIONAL_MODELO set VAL_OPCIONAL = 1");
@@ -185,12 +203,11 @@ TEST_F(ProposalWritesTest, ProrrogaReservaAprovacaoFIExtendsTheReservationAndRec
   // Dealer 2, dealer 3, V51 and the unknown 99: nothing is extended.
   for (auto [revenda, proposta] : {std::pair{2, 50}, {3, 50}, {1, 51}, {1, 99}})
     peer().ProrrogaReservaAprovacaoFI(1, revenda, proposta, processamento);
-  EXPECT_EQ(Rows(reservas), (TextRows{{"V50", "2025-03-15T18:00:00"}, {"V51", "NULL"}}));
+  EXPECT_EQ(Read(reservas), (Lines{"V50|2025-03-15T18:00:00", "V51|NULL"}));
   EXPECT_TRUE(Rows(historico).empty());
   peer().ProrrogaReservaAprovacaoFI(1, 1, 50, processamento);  // 15/03 18:00 + 24 h
-  EXPECT_EQ(Rows(reservas), (TextRows{{"V50", "2025-03-16T18:00:00"}, {"V51", "NULL"}}));
-  EXPECT_EQ(Rows(historico),
-            (TextRows{{"42", "1", "1", "V50", "2025-03-14T10:20:30", "9", "24", "Aprovação F&I"}}));
+  EXPECT_EQ(Read(reservas), (Lines{"V50|2025-03-16T18:00:00", "V51|NULL"}));
+  EXPECT_EQ(Read(historico), Lines{"42|1|1|V50|2025-03-14T10:20:30|9|24|Aprovação F&I"});
   // Fractions of a day are kept: 16/03 18:00 + 5 h.
   Exec("update VEI_PARAMETRO set TEMPO_RESERVA_APROVOU_FI = 5");
   peer().ProrrogaReservaAprovacaoFI(1, 1, 50, processamento);
@@ -199,8 +216,8 @@ TEST_F(ProposalWritesTest, ProrrogaReservaAprovacaoFIExtendsTheReservationAndRec
   // On an empty history the first line is 1.
   Exec("delete from VEI_HISTORICO_RESERVA");
   peer().GravaHistoricoReserva(1, 1, "V'50", processamento, 12);
-  EXPECT_EQ(Rows("select ID_HIST_RESERVA, VEICULO, HORAS_ACRESC from VEI_HISTORICO_RESERVA"),
-            (TextRows{{"1", "V'50", "12"}}));
+  EXPECT_EQ(Read("select ID_HIST_RESERVA, VEICULO, HORAS_ACRESC from VEI_HISTORICO_RESERVA"),
+            Lines{"1|V'50|12"});
 }
 
 }  // namespace

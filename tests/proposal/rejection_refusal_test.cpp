@@ -48,21 +48,14 @@ TEST_F(RejectionTest, EachCaseIsRefusedOrPassesAsTheRulesSay) {
            "'" +
            fase + "', '" + origem + "')";
   };
+  // clang-format off
   const std::vector<Case> cases = {
       {"front cashier pending",
        "insert into FAT_FRENTE_CAIXA (EMPRESA, REVENDA, CONTATO, SITUACAO) values (1, 1, 701, 'P')",
-       {},
-       false,
-       "NOK|Proposta com situação [Frente Caixa] " + kBloqueio},
-      {"financially approved",
-       "update VEI_PROPOSTA set SITUACAO = '5'",
-       {},
-       false,
+       {}, false, "NOK|Proposta com situação [Frente Caixa] " + kBloqueio},
+      {"financially approved", "update VEI_PROPOSTA set SITUACAO = '5'", {}, false,
        "NOK|Proposta com situação [Aprovada (Financeiro)] " + kBloqueio},
-      {"no such proposal",
-       "update VEI_PROPOSTA set PROPOSTA = 101",
-       {},
-       false,
+      {"no such proposal", "update VEI_PROPOSTA set PROPOSTA = 101", {}, false,
        "NOK|Proposta [100] não encontrada.;"},
       {"online order live", online("Em negociação", "kCommerce", "S"), {}, false, kKCommerce},
       {"online order cancelled", online("Canceled", "KCOMMERCE", "S"), {}, false, "OK|"},
@@ -85,12 +78,10 @@ TEST_F(RejectionTest, EachCaseIsRefusedOrPassesAsTheRulesSay) {
       {"exempt: advance open", "", {{"CR", "PT"}, {"AD", "AB"}}, true, "OK|"},
       {"exempt: cancelled, advance open", "", {{"CR", "CA"}, {"AD", "AB"}}, true, "OK|"},
       // ... but only for a live contact.
-      {"exempt, contact closed",
-       "update CAC_CONTATO set SITUACAO = 'F'",
-       {{"CR", "AB"}},
-       true,
+      {"exempt, contact closed", "update CAC_CONTATO set SITUACAO = 'F'", {{"CR", "AB"}}, true,
        kAberto},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.nome);
     Exec("savepoint caso");

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/kit.h"
+#include "support/row_lines.h"
 
 namespace veiculo::testing {
 
@@ -28,6 +29,7 @@ struct Chamada {
 
 class RejectionTest : public ModuleTest {
  protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     module().SetClock([] { return Moment(2025, 3, 14, 16, 20, 5); });

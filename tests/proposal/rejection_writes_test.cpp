@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "proposal/rejection_seed.h"
+#include "support/row_lines.h"
 
 namespace veiculo::testing {
 namespace {
@@ -22,62 +23,76 @@ TEST_F(RejectionTest, ARejectionCancelsTheProposalAndReleasesWhatHangsOnIt) {
   chamada.concessionaria = "Filial'; delete from VEI_VEICULO; --";
   ASSERT_EQ(Rejeita(chamada), "OK|");
 
-  EXPECT_EQ(Rows("select SITUACAO, NEGOCIACAO_FINAL, PEDIDO, VEICULO from VEI_PROPOSTA"),
-            (TextRows{{"8", "NULL", "NULL", "V1"}}));
+  EXPECT_EQ(Read("select SITUACAO, NEGOCIACAO_FINAL, PEDIDO, VEICULO from VEI_PROPOSTA"),
+            Lines{"8|NULL|NULL|V1"});
   // User 9 rejected both; the financing approval stays without F&I Brasil.
-  EXPECT_EQ(Rows("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, DTA_APR_GERENCIAL, "
+  EXPECT_EQ(Read("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, DTA_APR_GERENCIAL, "
                  "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by NEGOCIACAO"),
-            (TextRows{{"1", "R", "9", "NULL", "A"}, {"2", "R", "9", "NULL", "NULL"}}));
-  EXPECT_EQ(Rows("select SITUACAO from VEI_PAGAMENTO"), (TextRows{{"R"}, {"R"}}));
+            (Lines{"1|R|9|NULL|A", "2|R|9|NULL|NULL"}));
+  EXPECT_EQ(Read("select SITUACAO from VEI_PAGAMENTO"), (Lines{"R", "R"}));
   // The salesperson's user 5 is told, stamped on the processing date at the clock's time.
-  EXPECT_EQ(Rows("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
-                 "SITUACAO from GER_MENSAGEM"),
-            (TextRows{{"2025-03-14T16:20:05", "9", "5", "Proposta Nr.[100] Rejeitada",
-                       "Proposta Nr.[100] Rejeitada", "N"}}));
+  EXPECT_EQ(
+      Read("select DTA_MENSAGEM, USUARIO_ORIGEM, USUARIO_DESTINO, ASSUNTO, MENSAGEM, "
+           "SITUACAO from GER_MENSAGEM"),
+      Lines{"2025-03-14T16:20:05|9|5|Proposta Nr.[100] Rejeitada|Proposta Nr.[100] Rejeitada|N"});
   EXPECT_EQ(One("select count(*) from VEI_MENSAGEM_PROPOSTA where PROPOSTA = 100 and "
                 "USUARIO_DESTINO = 5"),
             "1");
   // The contact is closed with a cancellation action (3), which gets the
   // reason and the dealership; the earlier actions keep theirs.
   EXPECT_EQ(One("select SITUACAO from CAC_CONTATO"), "F");
-  EXPECT_EQ(Rows("select PROVIDENCIA, TIPO_PROVIDENCIA, DES_PROVIDENCIA, MOTIVO, CONCESSIONARIA "
-                 "from CAC_PROVIDENCIA order by PROVIDENCIA"),
-            (TextRows{{"1", "NULL", "NULL", "antes", "NULL"},
-                      {"2", "NULL", "NULL", "antes", "NULL"},
-                      {"3", "F", "CANCELAMENTO DA PROPOSTA NR.[100]", "Cliente d'Ávila desistiu",
-                       "Filial'; delete from VEI_VEICULO; --"}}));
+  EXPECT_EQ(Read("select PROVIDENCIA, TIPO_PROVIDENCIA, DES_PROVIDENCIA, MOTIVO, "
+                 "CONCESSIONARIA from CAC_PROVIDENCIA order by PROVIDENCIA"),
+            (Lines{"1|NULL|NULL|antes|NULL", "2|NULL|NULL|antes|NULL",
+                   "3|F|CANCELAMENTO DA PROPOSTA NR.[100]|Cliente d'Ávila desistiu|Filial'; "
+                   "delete from VEI_VEICULO; --"}));
   // The proposal's vehicle is released; V2, reserved for the same customer
   // under another proposal, keeps its reservation.
-  EXPECT_EQ(Rows("select VEICULO, RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA, DTA_RESERVA "
+  EXPECT_EQ(Read("select VEICULO, RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA, DTA_RESERVA "
                  "from VEI_VEICULO where VEICULO = 'V1'"),
-            (TextRows{{"V1", "N", "NULL", "NULL", "NULL"}}));
+            Lines{"V1|N|NULL|NULL|NULL"});
   EXPECT_EQ(One("select RESERVADO from VEI_VEICULO where VEICULO = 'V2'"), "S");
   EXPECT_EQ(One("select VAL_OPCIONAL from OFI_FICHA_OPCIONAL"), "NULL");
-  EXPECT_EQ(Rows("select DESPESA from VEI_DESPESA_VEICULO"), (TextRows{{"91"}}));
+  EXPECT_EQ(Read("select DESPESA from VEI_DESPESA_VEICULO"), Lines{"91"});
 }
 
-TEST_F(RejectionTest, ToyotaKeepsTheOrderAndTheReservation) {
-  Exec("update GER_REVENDA set MARCA = 'TOYO'");
-  ASSERT_EQ(Rejeita(), "OK|");
-  EXPECT_EQ(Rows("select SITUACAO, PEDIDO from VEI_PROPOSTA"), (TextRows{{"8", "555"}}));
-  EXPECT_EQ(Rows("select RESERVADO, CLIENTE_RESERVA from VEI_VEICULO"), (TextRows{{"S", "40001"}}));
-}
-
-TEST_F(RejectionTest, AReservationForAnotherCustomerStays) {
-  Exec("update VEI_VEICULO set CLIENTE_RESERVA = 40002");
-  ASSERT_EQ(Rejeita(), "OK|");
-  EXPECT_EQ(Rows("select RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA from VEI_VEICULO"),
-            (TextRows{{"S", "40002", "11"}}));
-}
-
-TEST_F(RejectionTest, AnEmptyReasonWritesNullOnTheLatestAction) {
-  Chamada chamada;
-  chamada.motivo = "";
-  chamada.gerar_providencia = false;  // no action logged: the latest is number 2
-  ASSERT_EQ(Rejeita(chamada), "OK|");
-  EXPECT_EQ(Rows("select PROVIDENCIA, MOTIVO, CONCESSIONARIA from CAC_PROVIDENCIA order by 1"),
-            (TextRows{{"1", "antes", "NULL"}, {"2", "NULL", "Matriz"}}));
-  EXPECT_EQ(One("select SITUACAO from CAC_CONTATO"), "A");
+TEST_F(RejectionTest, WhatStaysByBrandReservationAndReason) {
+  struct Case {
+    const char* nome;
+    const char* sql;  // a change to the seeded proposal
+    bool providencia;
+    std::string motivo;
+    const char* consulta;
+    Lines esperado;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"TOYO keeps the order and the reservation", "update GER_REVENDA set MARCA = 'TOYO'", true,
+       "Cliente desistiu",
+       "select P.SITUACAO, PEDIDO, RESERVADO, CLIENTE_RESERVA from VEI_PROPOSTA P, VEI_VEICULO",
+       {"8|555|S|40001"}},
+      {"a reservation for another customer stays", "update VEI_VEICULO set CLIENTE_RESERVA = 40002",
+       true, "Cliente desistiu",
+       "select RESERVADO, CLIENTE_RESERVA, VENDEDOR_RESERVA from VEI_VEICULO", {"S|40002|11"}},
+      // No action logged: the latest (2) gets the reason, empty as null, and
+      // the contact stays open.
+      {"an empty reason on the latest action", "", false, "",
+       "select PROVIDENCIA, MOTIVO, CONCESSIONARIA, C.SITUACAO from CAC_PROVIDENCIA P join "
+       "CAC_CONTATO C on C.CONTATO = P.CONTATO order by 1",
+       {"1|antes|NULL|A", "2|NULL|Matriz|A"}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.nome);
+    Exec("savepoint caso");
+    if (*c.sql) Exec(c.sql);
+    Chamada chamada;
+    chamada.motivo = c.motivo;
+    chamada.gerar_providencia = c.providencia;
+    ASSERT_EQ(Rejeita(chamada), "OK|");
+    EXPECT_EQ(Read(c.consulta), c.esperado);
+    Exec("rollback to savepoint caso");
+  }
 }
 
 TEST_F(RejectionTest, RejeitarPropostaStrReturnsTheRemovedDeliverySchedule) {
@@ -104,7 +119,7 @@ TEST_F(RejectionTest, RejeitarPropostaStrReturnsTheRemovedDeliverySchedule) {
   EXPECT_EQ(agenda.rows[0][agenda.FieldIndex("PROPOSTA")].AsInteger(), 100);
   EXPECT_EQ(agenda.rows[0][agenda.FieldIndex("DTA_ENTREGA_REAL")].AsDateTime(),
             Moment(2025, 3, 20, 10, 0));
-  EXPECT_EQ(Rows("select PROPOSTA from VEI_AGENDA_ENTREGA"), (TextRows{{"200"}}));
+  EXPECT_EQ(One("select list(PROPOSTA) from VEI_AGENDA_ENTREGA"), "200");
   // A second after the first call's message (rolled back, but this
   // instance's messages stay a second apart).
   EXPECT_EQ(One("select DTA_MENSAGEM from GER_MENSAGEM"), "2025-03-14T16:20:06");
@@ -114,24 +129,14 @@ TEST_F(RejectionTest, RejeitarPropostaStrReturnsTheRemovedDeliverySchedule) {
 }
 
 // Every table the vehicle of a direct sale hangs on, in the order emptied.
-const std::vector<std::string> kTabelasVeiculo = {"CAC_VEICULO_SEL",
-                                                  "VEI_VEICULO_CUSTEIO",
-                                                  "VEI_VEICULO_CUSTEIO_HISTORICO",
-                                                  "VEI_AGENDA_ENTREGA",
-                                                  "REN_DADO_ADICIONAL",
-                                                  "FAT_CHECK_RESPOSTA",
-                                                  "FOR_BOLSA_VEICULO",
-                                                  "FOR_INF_VENDA_VEICULO",
-                                                  "GMC_AVISO_VENDA",
-                                                  "GMC_SIGA_VEICULO",
-                                                  "VWB_VEICULO_USADO",
-                                                  "VWB_VEICULO_VENDIDO",
-                                                  "VWB_VEI_NOVO_INTERNET",
-                                                  "CIT_AVISO_VENDA",
-                                                  "KIA_AVISO_VENDA",
-                                                  "VEI_FICHA_INDIVIDUAL_VEICULO",
-                                                  "VEI_DESPESA_VEICULO",
-                                                  "VEI_VEICULO"};
+// clang-format off
+const std::vector<std::string> kTabelasVeiculo = {
+    "CAC_VEICULO_SEL", "VEI_VEICULO_CUSTEIO", "VEI_VEICULO_CUSTEIO_HISTORICO",
+    "VEI_AGENDA_ENTREGA", "REN_DADO_ADICIONAL", "FAT_CHECK_RESPOSTA", "FOR_BOLSA_VEICULO",
+    "FOR_INF_VENDA_VEICULO", "GMC_AVISO_VENDA", "GMC_SIGA_VEICULO", "VWB_VEICULO_USADO",
+    "VWB_VEICULO_VENDIDO", "VWB_VEI_NOVO_INTERNET", "CIT_AVISO_VENDA", "KIA_AVISO_VENDA",
+    "VEI_FICHA_INDIVIDUAL_VEICULO", "VEI_DESPESA_VEICULO", "VEI_VEICULO"};
+// clang-format on
 
 TEST_F(RejectionTest, AVehicleCreatedForADirectSaleGoesWithEveryRowOnIt) {
   struct Case {
@@ -200,13 +205,12 @@ TEST_F(RejectionTest, RejeitarNegociacaoRejectsOneNegotiationAndLeavesTheProposa
   };
   // The pending negotiation 2 is rejected; 1 keeps its approval.
   ASSERT_EQ(rejeita(2), "OK|");
-  EXPECT_EQ(Rows("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, APR_FINANCIAMENTO from "
-                 "VEI_NEGOCIACAO order by 1"),
-            (TextRows{{"1", "A", "3", "A"}, {"2", "R", "9", "NULL"}}));
+  EXPECT_EQ(Read("select NEGOCIACAO, APR_GERENCIAL, USU_GERENCIAL, "
+                 "APR_FINANCIAMENTO from VEI_NEGOCIACAO order by 1"),
+            (Lines{"1|A|3|A", "2|R|9|NULL"}));
   EXPECT_EQ(Situacao(), "2");
-  EXPECT_EQ(Rows("select USUARIO_DESTINO, ASSUNTO, MENSAGEM from GER_MENSAGEM"),
-            (TextRows{{"5", "Proposta/Negociação [100/2] Rejeitada",
-                       "Proposta/Negociação [100/2] Rejeitada"}}));
+  EXPECT_EQ(Read("select USUARIO_DESTINO, ASSUNTO, MENSAGEM from GER_MENSAGEM"),
+            Lines{"5|Proposta/Negociação [100/2] Rejeitada|Proposta/Negociação [100/2] Rejeitada"});
   // Rejecting it again keeps the first rejection's user.
   Exec("update VEI_NEGOCIACAO set USU_GERENCIAL = 4 where NEGOCIACAO = 2");
   ASSERT_EQ(rejeita(2), "OK|");

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/kit.h"
+#include "support/row_lines.h"
 #include "support/salesforce_builders.h"
 #include "veiculo/sales_force.h"
 
@@ -17,6 +18,7 @@ namespace {
 
 class LoadTest : public ModuleTest {
  protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   // Dealer 1's stock: A1 available, A2 reserved after the processing date,
   // A3 in the transit situation, A4 commercially blocked, A5 immobilised, A6
   // promised in a proposal; left out: A7 sold, A8 used, A9 of dealer 2; F1
@@ -26,10 +28,8 @@ class LoadTest : public ModuleTest {
     Exec("update VEI_SITUACAO set DISP_VENDA = 'S' where SITUACAO = 'TR'");
     Exec("update REN_PARAMETRO set BLOQ_COMERCIAL_SALES = 'X9, B1'");
     AddNewVehicle(connection(), "A1", "CH-A1",
-                  {{"COR", T("BR")},
-                   {"PRECO_CONCESSIONARIA", F(95000)},
-                   {"DTA_FAT_FABRICA", D(Day(2025, 1, 10))},
-                   {"OPCIONAIS", T("ABS, AR")}},
+                  Cols("COR PRECO_CONCESSIONARIA DTA_FAT_FABRICA OPCIONAIS",
+                       {T("BR"), F(95000), D(Day(2025, 1, 10)), T("ABS, AR")}),
                   {{"ANO_FABRICACAO", I(2024)}, {"ANO_MODELO", I(2025)}});
     AddNewVehicle(connection(), "A2", "CH-A2", {{"DTA_FIM_RESERVA", D(Day(2025, 3, 20))}});
     AddNewVehicle(connection(), "A3", "CH-A3", {{"SITUACAO", T("TR")}});
@@ -65,20 +65,15 @@ TEST_F(LoadTest, OnlineLoadSimpleIntegration) {
   EXPECT_EQ(sf->GeraCargaEstoqueOnline(&connection(), false, false, 1, 1), 6);
   EXPECT_EQ(ultimo, 7);  // A1-A6 and F1 were read
   EXPECT_EQ(total, 7);
-  EXPECT_EQ(Rows("select CHASSI, STATUS, PRECO from REN_SALES_ESTOQUE order by CHASSI"),
-            (TextRows{{"CH-A1", "D", "95000.00"},
-                      {"CH-A2", "R", "0.00"},
-                      {"CH-A3", "T", "0.00"},
-                      {"CH-A4", "C", "0.00"},
-                      {"CH-A5", "M", "0.00"},
-                      {"CH-A6", "A", "0.00"}}));
-  EXPECT_EQ(Rows("select METODO, NUMERO_DN, STATUS_ENVIO, VERSAO, ANO_FABRICACAO, ANO_MODELO, "
-                 "COR, OPCIONAIS, DATA_ENTRADA_ESTOQUE, DATA_INCLUSAO, VALIDADE_RESERVA from "
-                 "REN_SALES_ESTOQUE where CHASSI in ('CH-A1', 'CH-A2') order by CHASSI"),
-            (TextRows{{"A", "7612345", "P", "RM1", "2024", "2025", "BR", "ABS, AR",
-                       "2025-01-10T00:00:00", "2025-03-14T10:30:00", "NULL"},
-                      {"A", "7612345", "P", "RM1", "0", "0", "NULL", "NULL", "NULL",
-                       "2025-03-14T10:30:00", "2025-03-20T00:00:00"}}));
+  EXPECT_EQ(Read("select CHASSI, STATUS, PRECO from REN_SALES_ESTOQUE order by CHASSI"),
+            (Lines{"CH-A1|D|95000.00", "CH-A2|R|0.00", "CH-A3|T|0.00", "CH-A4|C|0.00",
+                   "CH-A5|M|0.00", "CH-A6|A|0.00"}));
+  EXPECT_EQ(
+      Read("select METODO, NUMERO_DN, STATUS_ENVIO, VERSAO, ANO_FABRICACAO, ANO_MODELO, "
+           "COR, OPCIONAIS, DATA_ENTRADA_ESTOQUE, DATA_INCLUSAO, VALIDADE_RESERVA from "
+           "REN_SALES_ESTOQUE where CHASSI in ('CH-A1', 'CH-A2') order by CHASSI"),
+      (Lines{"A|7612345|P|RM1|2024|2025|BR|ABS, AR|2025-01-10T00:00:00|2025-03-14T10:30:00|NULL",
+             "A|7612345|P|RM1|0|0|NULL|NULL|NULL|2025-03-14T10:30:00|2025-03-20T00:00:00"}));
 }
 
 TEST_F(LoadTest, OnlineLoadFullIntegrationWithInvoicedVehicles) {
@@ -100,10 +95,8 @@ TEST_F(LoadTest, OnlineLoadFullIntegrationWithInvoicedVehicles) {
   for (const Nota& n : notas) {
     const Invoice nf{1, n.numero, n.tipo};
     AddInvoice(connection(), nf,
-               {{"STATUS", T(n.status)},
-                {"DTA_ENTRADA_SAIDA", D(n.data)},
-                {"TOT_NOTA_FISCAL", F(n.total)},
-                {"VALDESCONTO", F(n.desconto)}});
+               Cols("STATUS DTA_ENTRADA_SAIDA TOT_NOTA_FISCAL VALDESCONTO",
+                    {T(n.status), D(n.data), F(n.total), F(n.desconto)}));
     AddInvoiceVehicle(connection(), nf, n.veiculo);
     AddNewVehicle(connection(), n.veiculo, std::string("CH-") + n.veiculo, {{"SITUACAO", T("VD")}});
   }
@@ -115,16 +108,12 @@ TEST_F(LoadTest, OnlineLoadFullIntegrationWithInvoicedVehicles) {
   // states of the reserved and blocked vehicles follow the entry invoice
   // (none here: 'E'); transit is 'T'. Invoiced: S1 sold for 100,000 - 3,000,
   // delivered on the 12th; S2 returned, delivered on its invoice date.
-  EXPECT_EQ(Rows("select CHASSI, STATUS, ESTADO, PRECO, DATA_ENTREGA_CLIENTE from "
-                 "REN_SALES_FULL_ESTOQUE order by CHASSI"),
-            (TextRows{{"CH-A1", "D", "E", "95000.00", "NULL"},
-                      {"CH-A2", "R", "E", "0.00", "NULL"},
-                      {"CH-A3", "D", "T", "0.00", "NULL"},
-                      {"CH-A4", "C", "E", "0.00", "NULL"},
-                      {"CH-A5", "M", "E", "0.00", "NULL"},
-                      {"CH-A6", "D", "E", "0.00", "NULL"},
-                      {"CH-S1", "F", "E", "97000.00", "2025-03-12T00:00:00"},
-                      {"CH-S2", "V", "E", "80000.00", "2025-03-11T16:00:00"}}));
+  EXPECT_EQ(
+      Read("select CHASSI, STATUS, ESTADO, PRECO, DATA_ENTREGA_CLIENTE from "
+           "REN_SALES_FULL_ESTOQUE order by CHASSI"),
+      (Lines{"CH-A1|D|E|95000.00|NULL", "CH-A2|R|E|0.00|NULL", "CH-A3|D|T|0.00|NULL",
+             "CH-A4|C|E|0.00|NULL", "CH-A5|M|E|0.00|NULL", "CH-A6|D|E|0.00|NULL",
+             "CH-S1|F|E|97000.00|2025-03-12T00:00:00", "CH-S2|V|E|80000.00|2025-03-11T16:00:00"}));
   // The next pass starts after the latest invoice seen, so a second load
   // sends the stock again but no invoice twice.
   EXPECT_EQ(One("select DTA_ULT_FATURAMENTO from REN_PARAMETRO"), "2025-03-11T16:00:00");

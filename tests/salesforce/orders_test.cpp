@@ -6,6 +6,7 @@
 #include <string>
 
 #include "support/kit.h"
+#include "support/row_lines.h"
 #include "support/salesforce_builders.h"
 #include "veiculo/sales_force.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 class OrderTest : public ModuleTest {
  protected:
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     module().SetClock([] { return Moment(2025, 3, 14, 10, 30, 0); });
@@ -22,11 +24,8 @@ class OrderTest : public ModuleTest {
   // final negotiation 2, and its order row for the maker.
   void Proposta(int proposta, const std::string& veiculo, const std::string& situacao) {
     AddProposal(connection(), 1, proposta,
-                {{"VEICULO", T(veiculo)},
-                 {"CONTATO", I(5)},
-                 {"NEGOCIACAO_FINAL", I(2)},
-                 {"SITUACAO", T(situacao)},
-                 {"DTA_EMISSAO", D(Day(2025, 3, 1))}});
+                Cols("VEICULO CONTATO NEGOCIACAO_FINAL SITUACAO DTA_EMISSAO",
+                     {T(veiculo), I(5), I(2), T(situacao), D(Day(2025, 3, 1))}));
     Insert(connection(), "REN_SALES_PEDIDO", "NUMERO_DN NUMERO_PEDIDO_DMS STATUS",
            {I(7612345), I(proposta), T("X")});
   }
@@ -36,10 +35,8 @@ class OrderTest : public ModuleTest {
            {I(1), I(1), I(5), I(50)});
     Insert(connection(), "FAT_CLIENTE", "CLIENTE NOME FISJUR", {I(50), T("Maria"), T("F")});
     AddNewVehicle(connection(), "V1", "CH1",
-                  {{"CLIENTE_RESERVA", I(50)},
-                   {"RESERVADO", T("S")},
-                   {"DTA_FIM_RESERVA", D(Day(2025, 3, 20))},
-                   {"VENDEDOR_RESERVA", I(7)}});
+                  Cols("CLIENTE_RESERVA RESERVADO DTA_FIM_RESERVA VENDEDOR_RESERVA",
+                       {I(50), T("S"), D(Day(2025, 3, 20)), I(7)}));
   }
   std::string Pedido(int proposta) {
     return One(
@@ -64,18 +61,12 @@ TEST_F(OrderTest, InvoicedOrderCarriesSaleValuesAndCustomer) {
       {I(50), T("123"), T("F"), D(Day(1990, 5, 4)), I(3), T("Engenheira"), F(8000), I(2),
        T("Grêmio")});
   AddNegotiation(connection(), 1, 100, 1, {{"VAL_VEICULO", F(1)}});
-  AddNegotiation(connection(), 1, 100, 2,
-                 {{"VAL_VEICULO", F(90000)},
-                  {"VAL_FRETE", F(1500)},
-                  {"VAL_SEGURO", F(500)},
-                  {"VAL_IPI", F(300)},
-                  {"VAL_DESCONTO", F(2000)},
-                  {"VAL_BONUS", F(1000)},
-                  {"ICMS_DESONERADO", F(700)},
-                  {"ICMSDESONERADO_DESCONTADONOTA", T("S")},
-                  {"QTD_PARCELAS", I(24)},
-                  {"VAL_PARCELAS", F(2500)},
-                  {"VAL_FINANCIADO", F(60000)}});
+  AddNegotiation(
+      connection(), 1, 100, 2,
+      Cols("VAL_VEICULO VAL_FRETE VAL_SEGURO VAL_IPI VAL_DESCONTO VAL_BONUS ICMS_DESONERADO "
+           "ICMSDESONERADO_DESCONTADONOTA QTD_PARCELAS VAL_PARCELAS VAL_FINANCIADO",
+           {F(90000), F(1500), F(500), F(300), F(2000), F(1000), F(700), T("S"), I(24), F(2500),
+            F(60000)}));
   InsertRows(
       connection(), "VEI_PROPOSTA_OPC_VEIC", "EMPRESA REVENDA PROPOSTA VAL_OPCIONAL",
       {{I(1), I(1), I(100), F(1200)}, {I(1), I(1), I(100), F(800)}, {I(1), I(1), I(101), F(999)}});
@@ -94,28 +85,20 @@ TEST_F(OrderTest, InvoicedOrderCarriesSaleValuesAndCustomer) {
   // VALOR = 90,000 + optionals 2,000 + freight 1,500 + insurance 500 +
   // accessories 400 (the summed one of the final negotiation) + IPI 300 -
   // discount 2,000 - bonus 1,000 - exempted ICMS 700 = 91,000.
-  EXPECT_EQ(Rows("select STATUS, METODO, STATUS_ENVIO, DATA_ULTIMA_ATUALIZACAO, VEICULO_USADO, "
-                 "ANO_VEICULO_USADO, VALOR_VEICULO_USADO, PLACA_USADO, VALOR, NUMERO_PARCELAS, "
-                 "VALOR_PARCELAS, VALOR_FINANCIAMENTO from REN_SALES_PEDIDO"),
-            (TextRows{{"F", "A", "P", "2025-03-14T10:30:00", "Gol 1.0", "2018", "35000.00",
-                       "ABC1D23", "91000.00", "24", "2500.00", "60000.00"}}));
-  EXPECT_EQ(Rows("select NOME_CLIENTE, LOGRADOURO, RUA, NUMERO, COMPLEMENTO, BAIRRO_F, BAIRRO, "
+  EXPECT_EQ(
+      Read("select STATUS, METODO, STATUS_ENVIO, DATA_ULTIMA_ATUALIZACAO, VEICULO_USADO, "
+           "ANO_VEICULO_USADO, VALOR_VEICULO_USADO, PLACA_USADO, VALOR, NUMERO_PARCELAS, "
+           "VALOR_PARCELAS, VALOR_FINANCIAMENTO from REN_SALES_PEDIDO"),
+      Lines{
+          "F|A|P|2025-03-14T10:30:00|Gol 1.0|2018|35000.00|ABC1D23|91000.00|24|2500.00|60000.00"});
+  EXPECT_EQ(Read("select NOME_CLIENTE, LOGRADOURO, RUA, NUMERO, COMPLEMENTO, BAIRRO_F, BAIRRO, "
                  "CIDADE, CEP, ESTADO, PAIS, EMAIL_CLIENTE, PAIS_RESIDENCIA, DATA_NASCIMENTO, "
                  "RG_INSCRICAO_ESTADUAL, OCUPACAO, FAIXA_SALARIAL, TELEFONE_RESIDENCIAL, "
                  "TELEFONE_CELULAR, NUMERO_FILHOS, IDENTIFICACAO_HOBBY, SEXO, ESTADO_CIVIL "
                  "from REN_SALES_PEDIDO"),
-            (TextRows{{"Maria O'Neil", "RUA",
-                       "das Flores",   "120",
-                       "ap 3",         "Centro",
-                       "Centro",       "Porto Alegre",
-                       "90000-000",    "RS",
-                       "BRASIL",       "m@t.br",
-                       "BRASIL",       "1990-05-04T00:00:00",
-                       "123",          "Engenheira",
-                       "6001 A 10000", "5133334444",
-                       "51999998888",  "2",
-                       "Grêmio",       "F",
-                       "1-MARRIED"}}));
+            Lines{"Maria O'Neil|RUA|das Flores|120|ap 3|Centro|Centro|Porto "
+                  "Alegre|90000-000|RS|BRASIL|m@t.br|BRASIL|1990-05-04T00:00:00|123|Engenheira|"
+                  "6001 A 10000|5133334444|51999998888|2|Grêmio|F|1-MARRIED"});
   // The invoice also sends the vehicle's stock event, status 'F'.
   EXPECT_EQ(One("select STATUS from REN_SALES_ESTOQUE"), "F");
 }
@@ -136,11 +119,11 @@ TEST_F(OrderTest, CancelSendAndOtherBrands) {
     EXPECT_EQ(Pedido(100), "CAP");
     // The reservation is released; under the full integration the vehicle
     // goes back to stock ('D', state 'E').
-    EXPECT_EQ(Rows("select RESERVADO, CLIENTE_RESERVA, DTA_FIM_RESERVA, VENDEDOR_RESERVA from "
+    EXPECT_EQ(Read("select RESERVADO, CLIENTE_RESERVA, DTA_FIM_RESERVA, VENDEDOR_RESERVA from "
                    "VEI_VEICULO where VEICULO = 'V1'"),
-              (TextRows{{"N", "NULL", "NULL", "NULL"}}));
-    EXPECT_EQ(Rows("select STATUS, ESTADO from REN_SALES_FULL_ESTOQUE"),
-              (full ? TextRows{{"D", "E"}} : TextRows{}));
+              Lines{"N|NULL|NULL|NULL"});
+    EXPECT_EQ(Read("select STATUS, ESTADO from REN_SALES_FULL_ESTOQUE"),
+              (full ? Lines{"D|E"} : Lines{}));
     connection().Rollback();
     connection().Begin();
   }
@@ -154,19 +137,19 @@ TEST_F(OrderTest, OtherMakerOrdersByChassisAndByProposal) {
   InsertRows(connection(), "FOR_SALES_PEDIDO", "CHASSI NUMERO_PEDIDO_DMS STATUS STATUS_ENVIO",
              {{T("CHF1"), I(200), T("Open"), T("E")}, {T("CHF2"), I(201), T("Open"), T("E")}});
   auto pedidos = [this] {
-    return Rows("select CHASSI, STATUS, STATUS_ENVIO from FOR_SALES_PEDIDO order by CHASSI");
+    return Read("select CHASSI, STATUS, STATUS_ENVIO from FOR_SALES_PEDIDO order by CHASSI");
   };
   TSalesForce sf;
   sf.AtualizaPedidoFord(&connection(), 1, 1, "F1", TOperacaoPedido::Enviado);
   sf.AtualizaPedidoFord(&connection(), 1, 1, 201, TOperacaoPedido::Enviado);
-  EXPECT_EQ(pedidos(), (TextRows{{"CHF1", "Open", "E"}, {"CHF2", "Open", "E"}}));
+  EXPECT_EQ(pedidos(), (Lines{"CHF1|Open|E", "CHF2|Open|E"}));
   sf.AtualizaPedidoFord(&connection(), 1, 1, "F1", TOperacaoPedido::Faturar);
-  EXPECT_EQ(pedidos(), (TextRows{{"CHF1", "Billed", "A"}, {"CHF2", "Open", "E"}}));
+  EXPECT_EQ(pedidos(), (Lines{"CHF1|Billed|A", "CHF2|Open|E"}));
   sf.AtualizaPedidoFord(&connection(), 1, 1, 201, TOperacaoPedido::Cancelar);
-  EXPECT_EQ(pedidos(), (TextRows{{"CHF1", "Billed", "A"}, {"CHF2", "Canceled", "A"}}));
+  EXPECT_EQ(pedidos(), (Lines{"CHF1|Billed|A", "CHF2|Canceled|A"}));
   // A vehicle code holding a quote is a value, not SQL.
   sf.AtualizaPedidoFord(&connection(), 1, 1, "F1' or '1'='1", TOperacaoPedido::Cancelar);
-  EXPECT_EQ(pedidos(), (TextRows{{"CHF1", "Billed", "A"}, {"CHF2", "Canceled", "A"}}));
+  EXPECT_EQ(pedidos(), (Lines{"CHF1|Billed|A", "CHF2|Canceled|A"}));
 }
 
 // Invoice events: pTipo, pSub_Tipo, the vehicle, and what they write.
@@ -176,41 +159,25 @@ TEST_F(OrderTest, InvoiceEvents) {
     bool cancelamento;
     const char *tipo, *subtipo, *veiculo;
     int proposta;        // the invoice's proposal (sales only)
-    TextRows estoque;    // STATUS of the stock rows, in chassis order
+    Lines estoque;       // STATUS of the stock rows, in chassis order
     const char* pedido;  // REN order 100 afterwards
     const char* ford;    // FOR order of F1 afterwards
   } const casos[] = {
-      {"sale of the brand's vehicle", false, "S", "N", "V1", 100, {{"CH1", "F"}}, "FAP", "Open"},
+      {"sale of the brand's vehicle", false, "S", "N", "V1", 100, {"CH1|F"}, "FAP", "Open"},
       {"sale of the other maker's vehicle", false, "S", "N", "F1", 103, {}, "X", "Billed"},
-      {"transfer entry, reserved until the 20th",
-       false,
-       "E",
-       "T",
-       "V1",
-       0,
-       {{"CH1", "C"}},
-       "X",
-       "Open"},
-      {"transfer entry, reservation over", false, "E", "T", "V2", 0, {{"CH2", "D"}}, "X", "Open"},
-      {"transfer entry, promised in a proposal",
-       false,
-       "E",
-       "T",
-       "V3",
-       0,
-       {{"CH3", "C"}},
-       "X",
-       "Open"},
+      {"transfer entry, reserved until the 20th", false, "E", "T", "V1", 0, {"CH1|C"}, "X", "Open"},
+      {"transfer entry, reservation over", false, "E", "T", "V2", 0, {"CH2|D"}, "X", "Open"},
+      {"transfer entry, promised in a proposal", false, "E", "T", "V3", 0, {"CH3|C"}, "X", "Open"},
       {"return entry with an invoiced proposal", false, "E", "D", "V1", 0, {}, "CAP", "Open"},
-      {"return entry without a proposal", false, "E", "D", "V2", 0, {{"CH2", "D"}}, "X", "Open"},
+      {"return entry without a proposal", false, "E", "D", "V2", 0, {"CH2|D"}, "X", "Open"},
       {"other maker's return entry", false, "E", "D", "F1", 0, {}, "X", "Canceled"},
-      {"transfer exit", false, "S", "T", "V1", 0, {{"CH1", "B"}}, "X", "Open"},
-      {"return exit", false, "S", "D", "V1", 0, {{"CH1", "V"}}, "X", "Open"},
+      {"transfer exit", false, "S", "T", "V1", 0, {"CH1|B"}, "X", "Open"},
+      {"return exit", false, "S", "D", "V1", 0, {"CH1|V"}, "X", "Open"},
       {"cancelled sale", true, "S", "N", "F1", 0, {}, "X", "Canceled"},
-      {"cancelled return entry", true, "E", "D", "V1", 0, {{"CH1", "F"}}, "X", "Open"},
-      {"cancelled transfer entry", true, "E", "T", "V1", 0, {{"CH1", "B"}}, "X", "Open"},
-      {"cancelled transfer exit", true, "S", "T", "V1", 0, {{"CH1", "D"}}, "X", "Open"},
-      {"cancelled return exit", true, "S", "D", "V1", 0, {{"CH1", "D"}}, "X", "Open"},
+      {"cancelled return entry", true, "E", "D", "V1", 0, {"CH1|F"}, "X", "Open"},
+      {"cancelled transfer entry", true, "E", "T", "V1", 0, {"CH1|B"}, "X", "Open"},
+      {"cancelled transfer exit", true, "S", "T", "V1", 0, {"CH1|D"}, "X", "Open"},
+      {"cancelled return exit", true, "S", "D", "V1", 0, {"CH1|D"}, "X", "Open"},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -227,7 +194,7 @@ TEST_F(OrderTest, InvoiceEvents) {
       module().ProcCanSalesForce("14/03/2025", c.tipo, c.subtipo, c.veiculo, 1, 1);
     else
       module().ProcessaSalesForce("14/03/2025", c.tipo, c.subtipo, c.veiculo, 1, 1, c.proposta);
-    EXPECT_EQ(Rows("select CHASSI, STATUS from REN_SALES_ESTOQUE order by CHASSI"), c.estoque);
+    EXPECT_EQ(Read("select CHASSI, STATUS from REN_SALES_ESTOQUE order by CHASSI"), c.estoque);
     EXPECT_EQ(Pedido(100), c.pedido);
     EXPECT_EQ(One("select STATUS from FOR_SALES_PEDIDO"), c.ford);
     connection().Rollback();
@@ -242,13 +209,12 @@ TEST_F(OrderTest, OperationTextsAndBrands) {
   module().SalesAtualizaEstoque(1, 1, "V1", "Estoque", Day(2025, 3, 14));
   module().SalesAtualizaEstoque(1, 1, "V1", "qualquer", Day(2025, 3, 14));
   module().SalesAtualizaEstoque(1, 1, "V1", "Imobilizado", Day(2025, 3, 14));
-  EXPECT_EQ(Rows("select STATUS from REN_SALES_ESTOQUE order by STATUS"),
-            (TextRows{{"D"}, {"D"}, {"M"}}));
+  EXPECT_EQ(Read("select STATUS from REN_SALES_ESTOQUE order by STATUS"), (Lines{"D", "D", "M"}));
   Exec("update REN_PARAMETRO set UTILIZA_SALES_FORCE_FULL = 'S'");
   module().SalesAtualizaReserva(1, 1, "V1", "Reserva");
   module().SalesAtualizaReserva(1, 1, "V1", "outra");
-  EXPECT_EQ(Rows("select STATUS_VEICULO from REN_SALES_FULL_RESERVA order by STATUS_VEICULO"),
-            (TextRows{{"D"}, {"R"}}));
+  EXPECT_EQ(Read("select STATUS_VEICULO from REN_SALES_FULL_RESERVA order by STATUS_VEICULO"),
+            (Lines{"D", "R"}));
   // A misspelt order operation would cancel the order and release the
   // vehicle: it is refused and nothing changes.
   EXPECT_VEICULO_ERROR(module().SalesAtualizaPedido(1, 1, 100, "faturar"),

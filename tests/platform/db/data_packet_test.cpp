@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -112,9 +113,25 @@ TEST(DataPacket, MalformedJsonIsRejectedNamingWhatIsWrong) {
        "data packet: rows[0].A: '31/01/2024' is not an ISO date-time"},
       {one_field("blob", R"([{"A":"Zm9"}])"),
        "data packet: rows[0].A: base64: length 3 is not a multiple of 4"},
+      // A number beyond a double, in a cell or where no cell is read.
+      {one_field("float", R"([{"A":-1.5e1300}])"),
+       "data packet: not valid JSON (a number out of range)"},
+      {R"({"fields":[{"name":"V","type":"text","size":1e999}],"rows":[]})",
+       "data packet: not valid JSON (a number out of range)"},
+      {R"({"fields":[],"rows":[],"extra":[2e308]})",
+       "data packet: not valid JSON (a number out of range)"},
   };
   for (const auto& [json, message] : cases)
     EXPECT_VEICULO_ERROR(DataPacket::FromJson(json), ErrorCategory::Validation, message) << json;
+}
+
+TEST(DataPacket, TheLargestDoubleAndTheSmallestSubnormalStillRead) {
+  const DataPacket packet = DataPacket::FromJson(
+      R"({"fields":[{"name":"V","type":"float"}],)"
+      R"("rows":[{"V":1.7976931348623157e308},{"V":-4.9406564584124654e-324}]})");
+  ASSERT_EQ(packet.rows.size(), 2u);
+  EXPECT_EQ(packet.rows[0][0].AsFloat(), DBL_MAX);
+  EXPECT_EQ(packet.rows[1][0].AsFloat(), -DBL_TRUE_MIN);
 }
 
 TEST(DataPacket, RefusesToWriteCellsItCouldNotReadBack) {
