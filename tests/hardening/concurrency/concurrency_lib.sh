@@ -14,7 +14,10 @@ ROOT=$("$VEICULO" --engine-root)
 PASSWORD=masterkey
 AUTH="--password $PASSWORD"
 server_pid=""
+# The server goes with the script, however it ends.
 trap 'stop_server; rm -rf "$WORK"' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 target() {
   if [ "$VARIANT" = server ]; then echo "127.0.0.1/$PORT:$1"; else echo "$1"; fi
@@ -103,6 +106,7 @@ start_server() {
 
 stop_server() {
   [ -n "$server_pid" ] || return 0
+  trap '' INT TERM  # a signal now must not leave the server behind
   kill "$server_pid" 2>/dev/null
   waited=0
   while kill -0 "$server_pid" 2>/dev/null && [ "$waited" -lt 20 ]; do
