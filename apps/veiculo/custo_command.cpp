@@ -33,6 +33,7 @@
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
 #include "progress_bar.h"
+#include "session_conflict.h"
 #include "vehicle_batch.h"
 #include "vehicle_costing.h"
 #include "veiculo/connection.h"
@@ -99,6 +100,19 @@ std::vector<VehicleToCost> VehiclesOf(Connection& connection, const CustoArgs& a
   return vehicles;
 }
 
+// The run's failure; vehicles refused because another session (another
+// `veiculo custo`, a desk) was changing them at the same moment are named as
+// such, for running again is all they need.
+Error NotCosted(size_t failed, size_t vehicles, size_t conflicts) {
+  std::string text = fmt::format("{} of {} vehicles could not be costed", failed, vehicles);
+  if (conflicts > 0)
+    text += fmt::format(
+        "; {} of them because another session was changing the same vehicles at the same "
+        "moment (update conflict): run it again once that work is done",
+        conflicts);
+  return Error(ErrorCategory::Database, text);
+}
+
 struct Counts {
   size_t vehicles, costed, failed;
   double seconds;
@@ -148,6 +162,7 @@ void RunCusto(const CustoArgs& args) {
   std::string shown = args.todos ? args.mostra : args.veiculo;
   std::optional<double> shown_sale;
   size_t failures = 0;
+  size_t conflicts = 0;  // of the failures, those refused for another session's work
   Progress progress(vehicles.size());
   const long statements_before = connection.StatementCount();
   const auto started = std::chrono::steady_clock::now();
@@ -166,6 +181,7 @@ void RunCusto(const CustoArgs& args) {
   batch.failed = [&](size_t i, const Error& e) {
     if (!args.todos) throw;  // the one vehicle asked for: its error is the command's
     ++failures;
+    if (IsSessionConflict(e.message())) ++conflicts;
     if (vehicles[i].veiculo == shown) shown_sale.reset();
     std::cerr << "\nvehicle " << vehicles[i].veiculo << " not costed: " << ToString(e.category())
               << " error: " << e.what() << '\n';
@@ -182,9 +198,7 @@ void RunCusto(const CustoArgs& args) {
     PrintForScripts(args, session, shown, shown_sale, {vehicles.size(), costed, failed, seconds},
                     interrupted, data);
     if (interrupted) throw Interrupted(interrupted);
-    if (failed > 0)
-      throw Error(ErrorCategory::Database,
-                  fmt::format("{} of {} vehicles could not be costed", failed, vehicles.size()));
+    if (failed > 0) throw NotCosted(failed, vehicles.size(), conflicts);
     return;
   }
   std::cout << fmt::format("Costed {} of {} vehicles of dealer {}/{} as of {} in {:.2f} s", costed,
@@ -207,9 +221,7 @@ void RunCusto(const CustoArgs& args) {
   connection.Begin();
   if (shown_sale) PrintCosting(std::cout, module, connection, args.empresa, shown, *shown_sale);
   session.End(false);  // showing only reads
-  if (failed > 0)
-    throw Error(ErrorCategory::Database,
-                fmt::format("{} of {} vehicles could not be costed", failed, vehicles.size()));
+  if (failed > 0) throw NotCosted(failed, vehicles.size(), conflicts);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include "input_error.h"
 #include "interrupts.h"
+#include "platform/db/connection_impl.h"
+#include "session_conflict.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
@@ -48,6 +50,9 @@ HostSession::HostSession(const SessionOptions& options) {
       throw InputError(ErrorCategory::Validation, "cannot write the SQL log " + options.sql_log);
   }
   connection_ = options.db.Open();
+  platform::ImplOf(*connection_).SetRefusalLog([this](const std::string& message) {
+    if (conflict_.empty() && IsSessionConflict(message)) conflict_ = message;
+  });
   connection_->SetStatementLog([log = log_](const std::string& sql) {
     CheckInterrupt();
     if (log) *log << OneLine(sql) << '\n';
@@ -77,9 +82,25 @@ bool ReportsFailure(const Operation& operation, const TypedValue& result) {
 HostSession::Outcome HostSession::Call(const Operation& operation, Arguments arguments) {
   CallContext context(*module_, *connection_, operation, std::move(arguments),
                       [](const std::string& message) { std::cerr << message << '\n'; });
-  const TypedValue result = operation.invoke(context);
+  conflict_.clear();
+  TypedValue result;
+  try {
+    result = operation.invoke(context);
+  } catch (Error& e) {
+    if (!conflict_.empty()) e.AddContext(ConflictText(operation));
+    throw;
+  }
+  // An operation may turn the refusal into a failure text of its own (or
+  // carry on past it): what it wrote is incomplete either way, and the user
+  // is told of the conflict, not of a generic failure.
+  if (!conflict_.empty()) throw Error(ErrorCategory::Database, ConflictText(operation));
   return {CallResultJson(operation.name, result, context.Outputs(), *module_),
           ReportsFailure(operation, result)};
+}
+
+std::string HostSession::ConflictText(const Operation& operation) const {
+  return operation.name + " met another session changing the same rows at the same moment (" +
+         OneLineMessage(conflict_) + "); nothing of this call was kept: try it again";
 }
 
 void HostSession::End(bool commit) {

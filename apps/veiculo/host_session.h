@@ -52,7 +52,11 @@ class HostSession {
 
   // Calls one operation with its bound arguments and returns the call's JSON
   // and whether the operation reported failure (see ReportsFailure). Errors
-  // of the operation propagate; the transaction stays open.
+  // of the operation propagate; the transaction stays open. A statement the
+  // engine refused for a conflict with another session (an update conflict,
+  // a deadlock, a lock wait timed out) fails the call with veiculo::Error
+  // (database) naming the conflict, even where the operation itself turned
+  // the refusal into a failure text or went on: the caller rolls back.
   struct Outcome {
     Json json;
     bool failed = false;
@@ -67,6 +71,10 @@ class HostSession {
   std::unique_ptr<Connection> connection_;
   std::unique_ptr<TddmVeiculoCompartilhadoBD> module_;
   bool ended_ = false;
+  // The first conflict with another session the engine reported in the call.
+  std::string conflict_;
+
+  std::string ConflictText(const Operation& operation) const;
 };
 
 }  // namespace veiculo::cli

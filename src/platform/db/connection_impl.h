@@ -60,6 +60,13 @@ class ConnectionImpl {
   RowCache& Rows() { return rows_; }
 
   void SetStatementLog(Connection::StatementLog log) { log_ = std::move(log); }
+  // Called with the engine's message whenever it refuses a statement, before
+  // the error is raised: a host learns of a conflict with another session even
+  // where an operation turns the error into a failure text of its own.
+  void SetRefusalLog(Connection::StatementLog log) { refusal_log_ = std::move(log); }
+  void LogRefusal(const std::string& message) {
+    if (refusal_log_) refusal_log_(message);
+  }
   long StatementCount() const { return statement_count_; }
   // Number of texts prepared so far (a text kept prepared is not counted again).
   long PrepareCount() const { return prepare_count_; }
@@ -75,6 +82,7 @@ class ConnectionImpl {
 
   RowCache rows_;
   Connection::StatementLog log_;
+  Connection::StatementLog refusal_log_;
   bool parameterize_ = ParameterizeByDefault();
   long statement_count_ = 0;
 

@@ -70,6 +70,7 @@ class SociConnection final : public ConnectionImpl {
     } catch (const soci::soci_error& e) {
       Evict(positional_sql);
       Error error(ErrorCategory::Database, Trim(e.get_error_message()));
+      LogRefusal(error.message());
       error.AddContext("while executing: " + log_text);
       throw error;
     } catch (Error& e) {
