@@ -195,11 +195,9 @@ TEST_F(CalculationQueryTest, RebuildsTheCallersDataSetOnEveryCall) {
   Query("V1", 100);
   Query("V1", 100);
 
-  const std::vector<FieldDef> expected = {
-      {"SEQUENCIA", FieldType::Integer, 0},       {"CUSTO_TOTAL", FieldType::Text, 1},
-      {"LUCRO_BRUTO", FieldType::Text, 1},        {"MARGEM_CONTRIBUICAO", FieldType::Text, 1},
-      {"DES_LINHA_FORMULA", FieldType::Text, 40}, {"PERCENTUAL", FieldType::Float, 0},
-      {"VAL_HISTORICO", FieldType::Float, 0},     {"VAL_PRESENTE", FieldType::Float, 0}};
+  const std::vector<FieldDef> expected = Fields(
+      "SEQUENCIA:i CUSTO_TOTAL:t1 LUCRO_BRUTO:t1 MARGEM_CONTRIBUICAO:t1 "
+      "DES_LINHA_FORMULA:t40 PERCENTUAL:f VAL_HISTORICO:f VAL_PRESENTE:f");
   EXPECT_EQ(formula.FieldDefs(), expected);
   EXPECT_EQ(Sequences(), (std::vector<int64_t>{1}));
   ASSERT_EQ(formula.IndexDefs.size(), 1u);

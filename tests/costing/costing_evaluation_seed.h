@@ -68,22 +68,10 @@ inline CusteioRow Linha(int linha, const std::string& incidencia) {
 
 inline DataPacket CusteioPacket(const std::vector<CusteioRow>& rows) {
   DataPacket p;
-  p.fields = {{"LINHA_FORMULA", FieldType::Integer},
-              {"INCIDENCIA", FieldType::Text},
-              {"TIPO", FieldType::Text},
-              {"CONSIDERAR_DEFLACAO", FieldType::Text},
-              {"PERCENTUAL", FieldType::Float},
-              {"REFERENCIA", FieldType::Text},
-              {"ALTERAR", FieldType::Text},
-              {"VALOR_FIXO", FieldType::Float},
-              {"INDICE", FieldType::Integer},
-              {"DIAS_ADICIONAIS_VENDA", FieldType::Integer},
-              {"VAL_HISTORICO", FieldType::Float},
-              {"VAL_PRESENTE", FieldType::Float},
-              {"LUCRO_BRUTO", FieldType::Text},
-              {"MARGEM_CONTRIBUICAO", FieldType::Text},
-              {"CUSTO_TOTAL", FieldType::Text},
-              {"SEQUENCIA", FieldType::Integer}};
+  p.fields = Fields(
+      "LINHA_FORMULA:i INCIDENCIA:t TIPO:t CONSIDERAR_DEFLACAO:t PERCENTUAL:f REFERENCIA:t "
+      "ALTERAR:t VALOR_FIXO:f INDICE:i DIAS_ADICIONAIS_VENDA:i VAL_HISTORICO:f VAL_PRESENTE:f "
+      "LUCRO_BRUTO:t MARGEM_CONTRIBUICAO:t CUSTO_TOTAL:t SEQUENCIA:i");
   for (const CusteioRow& r : rows) {
     p.rows.push_back({Value::Integer(r.linha), Value::Text(r.incidencia), Value::Text(r.tipo),
                       Value::Text(r.deflacao), r.percentual ? Value::Float(*r.percentual) : Value(),
