@@ -1,22 +1,30 @@
-// Value syntax and argument binding of `veiculo call` and `veiculo run`.
+// Value syntax and argument binding of `veiculo call` and `veiculo run`, and
+// a `veiculo run` script or a data packet holding a number beyond the range of
+// a double: refused as bad input naming the script or the parameter, before
+// the database is touched.
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "input_error.h"
 #include "operations/arguments.h"
+#include "operations/script.h"
 
 namespace veiculo::cli {
 namespace {
 
-// The message of the InputError a call raises, or "accepted".
+// The message of the InputError a call raises, or "accepted"; the error's
+// category is checked when one is given.
 template <typename F>
-std::string InputMessage(F&& call) {
+std::string InputMessage(F&& call, std::optional<ErrorCategory> category = std::nullopt) {
   try {
     call();
   } catch (const InputError& e) {
+    if (category) EXPECT_EQ(e.category(), *category) << e.message();
     return e.message();
   }
   return "accepted";
@@ -104,13 +112,12 @@ TEST(BindCommandLineAndJson, NameWhatIsWrong) {
   };
   for (const auto& [text, message] : json)
     EXPECT_EQ(InputMessage([&] { BindJson(kSample, nlohmann::json::parse(text)); }), message);
-  try {
-    BindCommandLine(Operation{"Nada", {}, {}, {}}, {"x=1"});
-    ADD_FAILURE() << "bound";
-  } catch (const InputError& e) {
-    EXPECT_EQ(e.message(), "Nada: unknown parameter 'x'; it takes none");
-    EXPECT_EQ(e.category(), ErrorCategory::NotFound);
-  }
+  EXPECT_EQ(InputMessage(
+                [] {
+                  BindCommandLine(Operation{"Nada", {}, {}, {}}, {"x=1"});
+                },
+                ErrorCategory::NotFound),
+            "Nada: unknown parameter 'x'; it takes none");
 }
 
 TEST(BindJson, AcceptsJsonValuesOfTheRightKindAndTextsInCommandLineSyntax) {
@@ -119,6 +126,54 @@ TEST(BindJson, AcceptsJsonValuesOfTheRightKindAndTextsInCommandLineSyntax) {
   EXPECT_EQ(args.at("pfA"), TypedValue(int32_t{12}));
   EXPECT_EQ(args.at("pV"), TypedValue(2.0));
   EXPECT_TRUE(BindJson(Operation{"Nada", {}, {}, {}}, nlohmann::json()).empty());  // null params
+}
+
+const Registry& OneOperation() {
+  static const Registry registry = [] {
+    Registry r;
+    Operation op;
+    op.name = "Grava";
+    op.purpose = "takes a double and a packet";
+    op.params = {{"pfValor", ParamType::Double}, {"pfDados", ParamType::DataPacket}};
+    op.invoke = [](CallContext&) { return TypedValue(); };
+    r.Add(std::move(op));
+    return r;
+  }();
+  return registry;
+}
+
+TEST(HostScript, ANumberBeyondADoubleIsBadInputNamingTheScript) {
+  const char* scripts[] = {
+      "[1e9999]",
+      R"([{"operation":"Grava","params":{"pfValor":-1.5e1300,"pfDados":"{}"}}])",
+  };
+  for (const char* text : scripts) {
+    const std::string message =
+        InputMessage([&] { ParseScript(text, "s.json"); }, ErrorCategory::Validation);
+    EXPECT_EQ(message.rfind("script s.json is not valid JSON: ", 0), 0u) << message;
+  }
+}
+
+TEST(HostScript, ANumberBeyondADoubleInsideAPacketIsBadInputNamingTheParameter) {
+  const std::string packet = R"({"fields":[{"name":"V","type":"float"}],"rows":[{"V":1e400}]})";
+  EXPECT_EQ(InputMessage(
+                [&] {
+                  BindCommandLine(OneOperation().Get("Grava"), {"pfValor=1", "pfDados=" + packet});
+                },
+                ErrorCategory::Validation),
+            "Grava: parameter pfDados: data packet is not a valid data packet: "
+            "data packet: not valid JSON (a number out of range)");
+}
+
+TEST(HostScript, AWellFormedScriptBindsEveryCall) {
+  const auto calls =
+      BindScript(ParseScript(R"([{"operation":"Grava","params":{"pfValor":1.7976931348623157e308,)"
+                             R"("pfDados":{"fields":[],"rows":[]}}}])",
+                             "s.json"),
+                 "s.json", OneOperation());
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].operation->name, "Grava");
+  EXPECT_EQ(std::get<double>(calls[0].arguments.at("pfValor")), 1.7976931348623157e308);
 }
 
 }  // namespace

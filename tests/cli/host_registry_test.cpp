@@ -106,22 +106,12 @@ TEST(ReportsFailure, FalseFromAWriterOrANokStatus) {
     EXPECT_EQ(ReportsFailure(*op, result), failed) << op->name << " " << ToJson(result).dump();
 }
 
-TEST(HostOperations, EveryOperationIsDescribedAndTheHelpSaysWhatItWritesAndReads) {
-  for (const Operation& op : HostOperations().Operations()) {
+// The help and the Markdown reference are checked through the built host
+// (veiculo_host_test.sh).
+TEST(HostOperations, EveryOperationIsCallableAndHoldersWithoutAccessorsAreNone) {
+  for (const Operation& op : HostOperations().Operations())
     EXPECT_TRUE(static_cast<bool>(op.invoke)) << op.name;
-    EXPECT_FALSE(op.purpose.empty()) << op.name;
-  }
-  EXPECT_EQ(HostOperations().Find("GetPis_Cofins_Usados"), nullptr);  // a holder without accessors
-  const std::string help = Help(HostOperations().Get("AtualizaContato"));
-  for (const char* line :
-       {"Writes to the database: yes", "Reads value holders: iPvUsuario, tPvDataProcessamento",
-        "pfSituacao                 text             CANCELAR, REABRIR or APROVAR",
-        "Example: veiculo call AtualizaContato pfEmpresa=1"})
-    EXPECT_NE(help.find(line), std::string::npos) << line << "\n" << help;
-  const std::string reference = Markdown(HostOperations());
-  EXPECT_NE(reference.find("## GravaDiferencaAvaliacaoSaida"), std::string::npos);
-  EXPECT_NE(reference.find("| PDataProcessamento | datetime | YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS |"),
-            std::string::npos);
+  EXPECT_EQ(HostOperations().Find("GetPis_Cofins_Usados"), nullptr);
 }
 
 TEST(ToJson, PrintsEachKindAsTheHostDocuments) {

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "host_session.h"
 #include "input_error.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
@@ -39,7 +36,8 @@ class HostSessionTest : public ::testing::Test {
         .Writes()
         .Calls(
             [fail](CallContext& c, int32_t usuario) {
-              platform::SqlDataSet& exec = *dynamic_cast<TddmVeiculoCompartilhadoBDImpl&>(c.Module()).sdsExecuta;
+              platform::SqlDataSet& exec =
+                  *dynamic_cast<TddmVeiculoCompartilhadoBDImpl&>(c.Module()).sdsExecuta;
               exec.SetCommandText("insert into GER_USUARIO (USUARIO, NOME) values (" +
                                   std::to_string(usuario) + ", 'Teste')");
               exec.ExecSQL();
@@ -74,25 +72,6 @@ TEST_F(HostSessionTest, CommitsOnlyWhenTheHostCommits) {
   }
 }
 
-TEST_F(HostSessionTest, TheSqlLogGetsEachStatementOnOneLineAndIsAppendedTo) {
-  const std::string log = TestDatabase::Instance().folder() + "/session.log";
-  std::filesystem::remove(log);
-  options_.sql_log = log;
-  for (int i = 0; i < 2; ++i) {
-    HostSession session(options_);
-    const Operation& permissao = HostOperations().Get("PermissaoFuncao");
-    session.Call(permissao, BindCommandLine(permissao, {"pfUsuario=5", "pfFuncao=101"}));
-    session.End(true);
-  }
-  std::ifstream in(log);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  // The permission query as the module writes it, once per session.
-  const std::string query =
-      " select USUARIO from GER_FUNCAO_USUARIO  where  USUARIO = 5 and    FUNCAO =  101";
-  EXPECT_EQ(lines, (std::vector<std::string>{query, query}));
-}
-
 TEST_F(HostSessionTest, ArgumentsReachTheFunctionByPositionAndVarsComeBack) {
   const Operation eco =
       Op("Eco", "echoes its arguments")
@@ -112,25 +91,12 @@ TEST_F(HostSessionTest, ArgumentsReachTheFunctionByPositionAndVarsComeBack) {
   EXPECT_EQ(json["out"].dump(), R"({"pTexto":"abc!","pDobro":42})");
 }
 
-TEST_F(HostSessionTest, BadOptionsAreInputErrorsBeforeAnythingIsWritten) {
-  SessionOptions missing;
-  missing.db.database = TestDatabase::Instance().folder() + "/nao-existe.fdb";
-  missing.sql_log = TestDatabase::Instance().folder() + "/nao-escrito.log";
-  try {
-    HostSession session(missing);
-    ADD_FAILURE() << "opened";
-  } catch (const InputError& e) {
-    EXPECT_EQ(e.category(), ErrorCategory::NotFound);
-    EXPECT_EQ(e.message(), "database file " + missing.db.database + " does not exist");
-  }
-  EXPECT_FALSE(std::filesystem::exists(missing.sql_log));
+// A missing database and an SQL log on the database file are checked through
+// the built host (veiculo_call_test.sh, veiculo_host_test.sh).
+TEST_F(HostSessionTest, AnOdbcSourceBesideADatabaseFileIsBadInput) {
   SessionOptions both = options_;
   both.db.odbc = "DSN=x";
   EXPECT_THROW(HostSession session(both), InputError);
-  SessionOptions log_on_database = options_;
-  log_on_database.sql_log = options_.db.database;
-  EXPECT_THROW(HostSession session(log_on_database), InputError);
-  EXPECT_GT(std::filesystem::file_size(options_.db.database), 0u);
 }
 
 }  // namespace

@@ -21,16 +21,17 @@ using platform::ClientDataSet;
 
 // One stored costing line: its formula line (formula F1) and the amounts
 // CalculoCustoVeiculo wrote for it.
+// Its number, description, historic and present amounts come first.
 struct Line {
-  int linha = 0;
-  std::string descricao{};
+  int n = 0;
+  std::string desc{};
+  double h = 0;
+  double p = 0;
   std::string tipo = "N";
   std::string status = "A";
   std::optional<std::string> custo_total = "+";
   std::optional<std::string> lucro_bruto = std::nullopt;
   std::optional<std::string> margem = std::nullopt;
-  double historico = 0;
-  double presente = 0;
   std::optional<double> percentual = std::nullopt;
   std::string incidencia = "1";
   std::optional<double> valor_fixo = std::nullopt;
@@ -47,17 +48,16 @@ class CalculationQueryTest : public IncidenceTest {
     Insert(connection(), "VEI_FORMULA_LINHA",
            "EMPRESA FORMULA LINHA_FORMULA TIPO STATUS INCIDENCIA PERCENTUAL VALOR_FIXO CUSTO_TOTAL "
            "LUCRO_BRUTO MARGEM_CONTRIBUICAO DES_LINHA_FORMULA",
-           {I(empresa), T("F1"), I(l.linha), T(l.tipo), T(l.status), T(l.incidencia),
+           {I(empresa), T("F1"), I(l.n), T(l.tipo), T(l.status), T(l.incidencia),
             Money(l.percentual), Money(l.valor_fixo), TextOrNull(l.custo_total),
-            TextOrNull(l.lucro_bruto), TextOrNull(l.margem), T(l.descricao)});
+            TextOrNull(l.lucro_bruto), TextOrNull(l.margem), T(l.desc)});
   }
 
   void Stored(const std::string& veiculo, const Line& l, int empresa = 1,
               std::optional<double> percentual = std::nullopt) {
     Insert(connection(), "VEI_VEICULO_CUSTEIO",
            "EMPRESA VEICULO FORMULA LINHA_FORMULA PERCENTUAL VAL_HISTORICO VAL_PRESENTE",
-           {I(empresa), T(veiculo), T("F1"), I(l.linha), Money(percentual), F(l.historico),
-            F(l.presente)});
+           {I(empresa), T(veiculo), T("F1"), I(l.n), Money(percentual), F(l.h), F(l.p)});
   }
 
   // A formula line with its stored costing for vehicle V1.
@@ -83,14 +83,8 @@ class CalculationQueryTest : public IncidenceTest {
 
 TEST_F(CalculationQueryTest, CostOf80000On100000WithoutStoredPresentSaleValue) {
   Vehicle("V1", std::nullopt);
-  Line custo{.linha = 1,
-             .descricao = "Custo do veiculo",
-             .custo_total = "+",
-             .lucro_bruto = "+",
-             .margem = "+",
-             .historico = 80000,
-             .presente = 80000,
-             .percentual = 12.5};
+  Line custo{.n = 1, .desc = "Custo do veiculo", .h = 80000, .p = 80000, .percentual = 12.5};
+  custo.lucro_bruto = custo.margem = "+";
   FormulaLine(custo);
   Stored("V1", custo, 1, 7);  // the percentage shown is the formula line's, not the stored one
 
@@ -110,22 +104,16 @@ TEST_F(CalculationQueryTest, CostOf80000On100000WithoutStoredPresentSaleValue) {
 
 TEST_F(CalculationQueryTest, PaymentAndBaseLinesAreHiddenLeavingGapsAndNotCounted) {
   Vehicle("V1", 61000);
-  Costed({.linha = 1,
-          .descricao = "Nota de entrada",
-          .margem = "+",
-          .historico = 50000,
-          .presente = 51000});
-  Costed({.linha = 2, .descricao = "Indice", .tipo = "C", .historico = 999, .presente = 999});
-  Costed(
-      {.linha = 3, .descricao = "Frete", .lucro_bruto = "+", .historico = 2000, .presente = 2100});
-  Costed({.linha = 4, .descricao = "Base", .tipo = "B", .historico = 777, .presente = 777});
-  Costed({.linha = 5, .descricao = "Excluida", .status = "D", .historico = 5, .presente = 5});
-  Costed(
-      {.linha = 6, .descricao = "Bonus", .custo_total = "-", .historico = 1000, .presente = 1000});
+  Costed({.n = 1, .desc = "Nota de entrada", .h = 50000, .p = 51000, .margem = "+"});
+  Costed({.n = 2, .desc = "Indice", .h = 999, .p = 999, .tipo = "C"});
+  Costed({.n = 3, .desc = "Frete", .h = 2000, .p = 2100, .lucro_bruto = "+"});
+  Costed({.n = 4, .desc = "Base", .h = 777, .p = 777, .tipo = "B"});
+  Costed({.n = 5, .desc = "Excluida", .h = 5, .p = 5, .status = "D"});
+  Costed({.n = 6, .desc = "Bonus", .h = 1000, .p = 1000, .custo_total = "-"});
   // Another vehicle and another company's same vehicle code do not mix in.
-  Stored("V2", {.linha = 1, .historico = 3, .presente = 3});
-  FormulaLine({.linha = 1, .descricao = "Outra empresa", .historico = 4, .presente = 4}, 2);
-  Stored("V1", {.linha = 1, .historico = 4, .presente = 4}, 2);
+  Stored("V2", {.n = 1, .h = 3, .p = 3});
+  FormulaLine({.n = 1, .desc = "Outra empresa", .h = 4, .p = 4}, 2);
+  Stored("V1", {.n = 1, .h = 4, .p = 4}, 2);
 
   // Lines 1, 3 and 6 shown; 2 and 4 (C, B) take numbers 2 and 4; the deleted
   // line 5 takes none, so line 6 is 5.
@@ -148,12 +136,7 @@ TEST_F(CalculationQueryTest, PaymentAndBaseLinesAreHiddenLeavingGapsAndNotCounte
 TEST_F(CalculationQueryTest, FixedAmountLineShowsAndCountsItsFixedValue) {
   Vehicle("V1", std::nullopt);
   // Stored 250 historic, but the line is a fixed amount of 300.
-  Costed({.linha = 1,
-          .descricao = "Taxa fixa",
-          .historico = 250,
-          .presente = 310,
-          .incidencia = "*",
-          .valor_fixo = 300});
+  Costed({.n = 1, .desc = "Taxa fixa", .h = 250, .p = 310, .incidencia = "*", .valor_fixo = 300});
   // Cost 300 / 310 of 1000: profit 700 (70 %) and 690 (69 %).
   EXPECT_EQ(Query("V1", 1000),
             "Custo;300,00 ;310,00 |"
@@ -180,11 +163,11 @@ TEST_F(CalculationQueryTest, NoStoredLinesGiveZeroCostAndTheWholeSaleAsProfit) {
 }
 
 TEST_F(CalculationQueryTest, ZeroSaleValueDividesByNothing) {
-  Costed({.linha = 1, .descricao = "Custo", .historico = 500, .presente = 510});
+  Costed({.n = 1, .desc = "Custo", .h = 500, .p = 510});
   Vehicle("V1", std::nullopt);
   Vehicle("V1", 1000, 2);
-  FormulaLine({.linha = 1, .descricao = "Custo"}, 2);
-  Stored("V1", {.linha = 1, .historico = 500, .presente = 510}, 2);
+  FormulaLine({.n = 1, .desc = "Custo"}, 2);
+  Stored("V1", {.n = 1, .h = 500, .p = 510}, 2);
 
   // Company 1: no sale value on either basis, every percentage 0.
   EXPECT_EQ(Query("V1", 0),
@@ -202,22 +185,19 @@ TEST_F(CalculationQueryTest, ZeroSaleValueDividesByNothing) {
 
 TEST_F(CalculationQueryTest, RebuildsTheCallersDataSetOnEveryCall) {
   Vehicle("V1", std::nullopt);
-  Costed({.linha = 1, .descricao = "Custo", .historico = 10, .presente = 10});
+  Costed({.n = 1, .desc = "Custo", .h = 10, .p = 10});
   formula.SetFieldDefs({{"OUTRO", FieldType::Text, 5}});
   formula.CreateDataSet();
   formula.Append();
   formula.FieldByName("OUTRO").SetAsText("velho");
   formula.Post();
   formula.SetIndexFieldNames("OUTRO");
-
   Query("V1", 100);
   Query("V1", 100);
 
-  const std::vector<FieldDef> expected = {
-      {"SEQUENCIA", FieldType::Integer, 0},       {"CUSTO_TOTAL", FieldType::Text, 1},
-      {"LUCRO_BRUTO", FieldType::Text, 1},        {"MARGEM_CONTRIBUICAO", FieldType::Text, 1},
-      {"DES_LINHA_FORMULA", FieldType::Text, 40}, {"PERCENTUAL", FieldType::Float, 0},
-      {"VAL_HISTORICO", FieldType::Float, 0},     {"VAL_PRESENTE", FieldType::Float, 0}};
+  const std::vector<FieldDef> expected = Fields(
+      "SEQUENCIA:i CUSTO_TOTAL:t1 LUCRO_BRUTO:t1 MARGEM_CONTRIBUICAO:t1 "
+      "DES_LINHA_FORMULA:t40 PERCENTUAL:f VAL_HISTORICO:f VAL_PRESENTE:f");
   EXPECT_EQ(formula.FieldDefs(), expected);
   EXPECT_EQ(Sequences(), (std::vector<int64_t>{1}));
   ASSERT_EQ(formula.IndexDefs.size(), 1u);
@@ -226,8 +206,8 @@ TEST_F(CalculationQueryTest, RebuildsTheCallersDataSetOnEveryCall) {
 
 TEST_F(CalculationQueryTest, VehicleCodeWithAQuoteIsQuotedInTheQueries) {
   Vehicle("V'1", 2000);
-  FormulaLine({.linha = 1, .descricao = "Custo"});
-  Stored("V'1", {.linha = 1, .historico = 1500, .presente = 1500});
+  FormulaLine({.n = 1, .desc = "Custo"});
+  Stored("V'1", {.n = 1, .h = 1500, .p = 1500});
   // 2000 - 1500 = 500, 25 % of 2000 on both bases.
   EXPECT_EQ(Query("V'1", 2000),
             "Custo;1.500,00 ;1.500,00 |"

@@ -5,11 +5,14 @@
 // Dates of the evaluation unless a test gives others: D1 = D5 = 10/03/2024,
 // D2 = D3 = D4 = 0.
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "costing/costing_evaluation.h"
 #include "costing/incidence_seed.h"
 
 namespace veiculo::testing {
@@ -65,22 +68,10 @@ inline CusteioRow Linha(int linha, const std::string& incidencia) {
 
 inline DataPacket CusteioPacket(const std::vector<CusteioRow>& rows) {
   DataPacket p;
-  p.fields = {{"LINHA_FORMULA", FieldType::Integer},
-              {"INCIDENCIA", FieldType::Text},
-              {"TIPO", FieldType::Text},
-              {"CONSIDERAR_DEFLACAO", FieldType::Text},
-              {"PERCENTUAL", FieldType::Float},
-              {"REFERENCIA", FieldType::Text},
-              {"ALTERAR", FieldType::Text},
-              {"VALOR_FIXO", FieldType::Float},
-              {"INDICE", FieldType::Integer},
-              {"DIAS_ADICIONAIS_VENDA", FieldType::Integer},
-              {"VAL_HISTORICO", FieldType::Float},
-              {"VAL_PRESENTE", FieldType::Float},
-              {"LUCRO_BRUTO", FieldType::Text},
-              {"MARGEM_CONTRIBUICAO", FieldType::Text},
-              {"CUSTO_TOTAL", FieldType::Text},
-              {"SEQUENCIA", FieldType::Integer}};
+  p.fields = Fields(
+      "LINHA_FORMULA:i INCIDENCIA:t TIPO:t CONSIDERAR_DEFLACAO:t PERCENTUAL:f REFERENCIA:t "
+      "ALTERAR:t VALOR_FIXO:f INDICE:i DIAS_ADICIONAIS_VENDA:i VAL_HISTORICO:f VAL_PRESENTE:f "
+      "LUCRO_BRUTO:t MARGEM_CONTRIBUICAO:t CUSTO_TOTAL:t SEQUENCIA:i");
   for (const CusteioRow& r : rows) {
     p.rows.push_back({Value::Integer(r.linha), Value::Text(r.incidencia), Value::Text(r.tipo),
                       Value::Text(r.deflacao), r.percentual ? Value::Float(*r.percentual) : Value(),
@@ -119,12 +110,40 @@ inline DataPacket CadastroPacket(double valor_venda, const std::map<std::string,
   return p;
 }
 
-// The caller's variables of CalculaCusteio.
+// The caller's variables of CalculaCusteio (and CalculaResultados).
 struct Variaveis {
   double ControleNovo = 0, Valor_PV = 0, LucroHistorico = 0, LucroPresente = 0, ValorPresente = 0,
          PercHistoricoPV = 0, PercPresentePV = 0, PercLucroBrutoP = 0, PercLucroBrutoH = 0,
          PercMargemP = 0, PercMargemH = 0, PercPresente = 0, PercHistorico = 0, CustoPresente = 0,
          CustoHistorico = 0, MargemP = 0, MargemH = 0, LucroBrutoP = 0, LucroBrutoH = 0;
+  costing::VariaveisCusteio Vars() {
+    return {ControleNovo,    Valor_PV,       LucroHistorico,  LucroPresente,   ValorPresente,
+            PercHistoricoPV, PercPresentePV, PercLucroBrutoP, PercLucroBrutoH, PercMargemP,
+            PercMargemH,     PercPresente,   PercHistorico,   CustoPresente,   CustoHistorico,
+            MargemP,         MargemH,        LucroBrutoP,     LucroBrutoH};
+  }
+  // The figures named, each to within a billionth of its size:
+  // v.Expect({{"CustoHistorico", 1500}, {"PercPresente", 25}}).
+  void Expect(const std::vector<std::pair<std::string, double>>& expected) const {
+#define VEICULO_FIGURE(name) \
+  { #name, &name }
+    const std::map<std::string, const double*> figures = {
+        VEICULO_FIGURE(ControleNovo),    VEICULO_FIGURE(Valor_PV),
+        VEICULO_FIGURE(LucroHistorico),  VEICULO_FIGURE(LucroPresente),
+        VEICULO_FIGURE(ValorPresente),   VEICULO_FIGURE(PercHistoricoPV),
+        VEICULO_FIGURE(PercPresentePV),  VEICULO_FIGURE(PercLucroBrutoP),
+        VEICULO_FIGURE(PercLucroBrutoH), VEICULO_FIGURE(PercMargemP),
+        VEICULO_FIGURE(PercMargemH),     VEICULO_FIGURE(PercPresente),
+        VEICULO_FIGURE(PercHistorico),   VEICULO_FIGURE(CustoPresente),
+        VEICULO_FIGURE(CustoHistorico),  VEICULO_FIGURE(MargemP),
+        VEICULO_FIGURE(MargemH),         VEICULO_FIGURE(LucroBrutoP),
+        VEICULO_FIGURE(LucroBrutoH)};
+#undef VEICULO_FIGURE
+    for (const auto& [name, value] : expected) {
+      ASSERT_TRUE(figures.count(name)) << "no figure " << name;
+      EXPECT_NEAR(*figures.at(name), value, 1e-9 * std::max(1.0, std::abs(value))) << name;
+    }
+  }
 };
 
 // One evaluated row of the returned packet.
@@ -157,6 +176,15 @@ class CusteioTest : public IncidenceTest {
         cadastro);
   }
 
+  // The historic and present amounts of every row of `p`, in order.
+  static void ExpectAmounts(const DataPacket& p,
+                            const std::vector<std::pair<double, double>>& expected) {
+    ASSERT_EQ(p.rows.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_NEAR(Row(p, i).historico, expected[i].first, 1e-9) << "row " << i;
+      EXPECT_NEAR(Row(p, i).presente, expected[i].second, 1e-9) << "row " << i;
+    }
+  }
   static Avaliada Row(const DataPacket& p, size_t i) {
     const DataPacket::Row& r = p.rows.at(i);
     return {r.at(p.FieldIndex("VAL_HISTORICO")).AsFloat(),

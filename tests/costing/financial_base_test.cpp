@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "costing/costing_evaluation_seed.h"
 
 namespace veiculo::testing {
@@ -42,12 +39,8 @@ TEST_F(BaseFinanceiroTest, OneResolutionPerLineWhateverItsSigns) {
            {{"BASE_FINANCEIRO", T("+")}, {"COMISSAO", T("+")}, {"PRECO_VISTA", T("+")}});
   SeedLine(connection(), 2, "V", {{"BASE_FINANCEIRO", T("+")}});
   LoadFormulaF1();
-  std::vector<std::string> sent;
-  connection().SetStatementLog([&](const std::string& sql) { sent.push_back(sql); });
-  EXPECT_DOUBLE_EQ(Base(), 4000);
-  connection().SetStatementLog(nullptr);
   // Each line is read once (cdsLinha): two lines, two statements.
-  EXPECT_EQ(sent.size(), 2u);
+  EXPECT_EQ(StatementsOf([&] { EXPECT_DOUBLE_EQ(Base(), 4000); }), 2);
 }
 
 }  // namespace

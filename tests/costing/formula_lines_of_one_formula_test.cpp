@@ -32,15 +32,9 @@ class FormulaLinesOfOneFormulaTest : public CusteioTest {
   }
 };
 
-TEST_F(FormulaLinesOfOneFormulaTest, TheFinancialBaseCountsTheEvaluatedFormulaOnly) {
+TEST_F(FormulaLinesOfOneFormulaTest, FinancialBaseAccountingCostAndEvaluationCountTheirFormula) {
   EXPECT_DOUBLE_EQ(module().CalculaBaseFinanceiro(1, 1, "V1", "F1", kProcessamento), 2000);
-}
-
-TEST_F(FormulaLinesOfOneFormulaTest, TheAccountingCostCountsTheEvaluatedFormulaOnly) {
   EXPECT_DOUBLE_EQ(module().CalculaCustoContabil(1, 1, "V1", "F1", kProcessamento, "C"), 2000);
-}
-
-TEST_F(FormulaLinesOfOneFormulaTest, TheCostingEvaluationsBaseCountsTheEvaluatedFormulaOnly) {
   Custeio({Linha(1, "V")}, CadastroPacket(2000, {}), {}, "V1");
   EXPECT_DOUBLE_EQ(module().GetBase_Financeiro(), 2000);
 }

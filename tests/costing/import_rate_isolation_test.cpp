@@ -48,10 +48,7 @@ TEST_F(ImportRateIsolationTest, TheImportRateHoldsForTheImportedVehicleOnly) {
     EXPECT_NEAR(PisCofins(s.veiculo), s.valor, 1e-6);
     EXPECT_NEAR(module().GetPis_Cofins(), s.taxa, 1e-9);
   }
-}
-
-TEST_F(ImportRateIsolationTest, ParametersReadBackAfterAnImportedVehicleGiveTheDealersRate) {
-  PisCofins("IMP");
+  // The parameters read back after the imported vehicle give the dealer's rate.
   DataPacket parametro, revenda;
   int32_t ub = 0, uf = 0;
   double pis_cofins = 0;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "costing/incidence_seed.h"
+#include "costing/costing_evaluation_seed.h"
 #include "platform/db/client_dataset.h"
 #include "veiculo/error.h"
 
@@ -13,25 +13,16 @@ namespace {
 
 // One row of the packet the costing evaluation's what-if path sends.
 void OpenPacketRow(platform::ClientDataSet& dados) {
-  DataPacket packet;
-  const std::pair<const char*, double> columns[] = {{"VALOR_VENDA", 80000},
-                                                    {"PRECO_REPOSICAO", 60000},
-                                                    {"PLANO_CAPITALIZACAO", 1200},
-                                                    {"VAL_BONUS", 1500},
-                                                    {"SUBTOTAL", 76500},
-                                                    {"FRETE_ENTRADA", 800},
-                                                    {"FRETE_VENDA", 1100},
-                                                    {"VALOR_REVISAO", 350},
-                                                    {"VAL_ICMS", 7200},
-                                                    {"VAL_ICMS_RETIDO", 1500},
-                                                    {"CUSTO", 61000}};
-  DataPacket::Row row;
-  for (const auto& [name, value] : columns) {
-    packet.fields.push_back({name, FieldType::Float});
-    row.push_back(Value::Float(value));
-  }
-  packet.rows.push_back(row);
-  dados.SetData(packet);
+  dados.SetData(CadastroPacket(80000, {{"PRECO_REPOSICAO", 60000},
+                                       {"PLANO_CAPITALIZACAO", 1200},
+                                       {"VAL_BONUS", 1500},
+                                       {"SUBTOTAL", 76500},
+                                       {"FRETE_ENTRADA", 800},
+                                       {"FRETE_VENDA", 1100},
+                                       {"VALOR_REVISAO", 350},
+                                       {"VAL_ICMS", 7200},
+                                       {"VAL_ICMS_RETIDO", 1500},
+                                       {"CUSTO", 61000}}));
 }
 
 TEST_F(IncidenceTest, LocalAmountOfEachCode) {
@@ -69,11 +60,8 @@ TEST_F(IncidenceTest, LocalFixedAmountEditedAmountAndPercentage) {
 }
 
 TEST_F(IncidenceTest, LocalPacketWithoutTheCodesColumnIsRefused) {
-  DataPacket packet;
-  packet.fields.push_back({"VALOR_VENDA", FieldType::Float});
-  packet.rows.push_back({Value::Float(1)});
   platform::ClientDataSet dados("cdsLocal");
-  dados.SetData(packet);
+  dados.SetData(CadastroPacket(1, {}));
   // A missing PRECO_REPOSICAO is not read as a value.
   EXPECT_VEICULO_ERROR(peer().BuscaIncidenciaLocal(dados, "C", false, 0, -1, 0),
                        ErrorCategory::NotFound, "PRECO_REPOSICAO");

@@ -33,31 +33,21 @@ class IncidenceRulesTest : public IncidenceTest {
   }
 };
 
-TEST_F(IncidenceRulesTest, UnknownCodeWithFixedAmountAndPercentage) {
-  SeedVehicle("V1", {});
-  SeedLine(connection(), 1, "ZZ", {{"VALOR_FIXO", F(500)}});
-  Prepare(1, "V1");
-  // The code draws on nothing, the fixed 500 replaces it, 10 % of it.
-  EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 10), 50);
-}
-
-TEST_F(IncidenceRulesTest, PercentageNegativeLeavesTheAmountWholeAndZeroGivesZero) {
+TEST_F(IncidenceRulesTest, PercentageFixedAmountAndAuxiliaryValue) {
   SeedVehicle("V1", {});
   SeedLine(connection(), 1, "V");
+  SeedLine(connection(), 2, "V", {{"VALOR_FIXO", F(300)}});
+  SeedLine(connection(), 3, "ZZ", {{"VALOR_FIXO", F(500)}});
   Prepare(1, "V1");
   module().SetdPbValorVenda(80000);
+  // No percentage or a negative one leaves the amount whole; 0 gives 0.
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, kSemPercentual), 80000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, -1), 80000);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 0), 0);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 1.2), 960);  // 80000 x 1.2 %
-}
-
-TEST_F(IncidenceRulesTest, AuxiliaryValueReplacesTheCodeButNotTheFixedAmount) {
-  SeedVehicle("V1", {});
-  SeedLine(connection(), 1, "V");
-  SeedLine(connection(), 2, "V", {{"VALOR_FIXO", F(300)}});
-  Prepare(1, "V1");
-  module().SetdPbValorVenda(80000);
+  // An unknown code draws on nothing, the fixed 500 replaces it, 10 % of it.
+  EXPECT_DOUBLE_EQ(Incidencia("V1", 3, 10), 50);
+  // The auxiliary value replaces the code's amount but not the fixed amount.
   module().SetdPbValorAuxiliar(1234);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, kSemPercentual, "", true), 1234);
   EXPECT_DOUBLE_EQ(Incidencia("V1", 1, 10, "", true), 123.4);
@@ -146,8 +136,7 @@ TEST_F(IncidenceRulesTest, PisCofinsEstimatedWithoutExitInvoice) {
     SeedVehicle(veiculo, c.vehicle);
     SeedLine(connection(), n, "I");
     ModuleUnderTest module;  // a fresh module: the rates are read anew
-    module.InicializaDM();
-    module.AtribuiConexao(&connection());
+    Attach(module);
     module.LerParametro(1, c.revenda);
     ASSERT_TRUE(module.LerVeiculo(1, veiculo, true));
     module.SetdPbValorVenda(c.venda);
@@ -187,8 +176,7 @@ TEST_F(IncidenceRulesTest, RebateOfAVehicleWithoutEntryInvoiceCountsToTheSale) {
   AddIndexValues(c, 5, {{Day(2024, 1, 20), 101}});
   Exec("update VEI_VEICULO set DTA_VENDA = '2024-01-20' where VEICULO = 'V1'");
   ModuleUnderTest module;
-  module.InicializaDM();
-  module.AtribuiConexao(&connection());
+  Attach(module);
   ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
   module.SetBase_Financeiro(50000);
   EXPECT_DOUBLE_EQ(
@@ -199,9 +187,7 @@ TEST_F(IncidenceRulesTest, AHolderCodeReadsOnlyItsLine) {
   SeedVehicle("V1", {});
   SeedLine(connection(), 1, "V");
   Prepare(1, "V1");
-  const long before = connection().StatementCount();
-  Incidencia("V1", 1);
-  EXPECT_EQ(connection().StatementCount() - before, 1);
+  EXPECT_EQ(StatementsOf([&] { Incidencia("V1", 1); }), 1);
 }
 
 TEST_F(IncidenceRulesTest, QuotesInTheBonusSheetCodesAreText) {

@@ -53,6 +53,11 @@ inline void SeedBand(Connection& c, int linha, double inicial, double final,
 
 class IncidenceTest : public ModuleTest {
  protected:
+  // A second module on the test's connection, for a state of its own.
+  void Attach(ModuleUnderTest& other) {
+    other.InicializaDM();
+    other.AtribuiConexao(&connection());
+  }
   // Resolves line `linha` of F1 for `veiculo` at dealer `revenda`.
   double Incidencia(const std::string& veiculo, int linha, double percentual = kSemPercentual,
                     const std::string& tipo = "", bool aux = false, int revenda = 1) {

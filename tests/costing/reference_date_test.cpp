@@ -27,7 +27,9 @@ struct Case {
   double expected;
 };
 
-const Value kSale31Jan2024 = D(Day(2024, 1, 31));
+Columns SoldOn(int year, int month, int day) {
+  return {{"DTA_VENDA", D(Day(year, month, day))}};
+}
 
 TEST_F(ReferenceDateTest, EachCode) {
   const Columns all = {{"DTA_VENDA", D(Day(2024, 5, 20))},
@@ -61,21 +63,10 @@ TEST_F(ReferenceDateTest, EachCode) {
       // than a day of January 1900).
       {"G without factory invoice", {}, "G", I(10), 0},
       {"H without factory invoice", {}, "H", I(10), 0},
-      {"sale 31/01/2024, day 31: leap February",
-       {{"DTA_VENDA", kSale31Jan2024}},
-       "S",
-       I(31),
-       Day(2024, 2, 29)},
-      {"sale 31/01/2023, day 31: common February",
-       {{"DTA_VENDA", D(Day(2023, 1, 31))}},
-       "S",
-       I(31),
+      {"sale 31/01/2024, day 31: leap February", SoldOn(2024, 1, 31), "S", I(31), Day(2024, 2, 29)},
+      {"sale 31/01/2023, day 31: common February", SoldOn(2023, 1, 31), "S", I(31),
        Day(2023, 2, 28)},
-      {"December rolls to January",
-       {{"DTA_VENDA", D(Day(2023, 12, 15))}},
-       "S",
-       I(31),
-       Day(2024, 1, 31)},
+      {"December rolls to January", SoldOn(2023, 12, 15), "S", I(31), Day(2024, 1, 31)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -83,8 +74,7 @@ TEST_F(ReferenceDateTest, EachCode) {
     Exec("delete from VEI_VEICULO");
     Exec("delete from OFI_FICHA_SEGUIMENTO");
     ModuleUnderTest module;
-    module.InicializaDM();
-    module.AtribuiConexao(&connection());
+    Attach(module);
     AddVehicle(connection(), "V1", "CH1", c.dates);
     SeedLine(connection(), 1, "V", {{"REFERENCIA", T(c.referencia)}, {"DIA", c.dia}});
     ASSERT_TRUE(module.LerVeiculo(1, "V1", true));
@@ -92,16 +82,11 @@ TEST_F(ReferenceDateTest, EachCode) {
   }
 }
 
-TEST_F(ReferenceDateTest, AMissingLineGivesNoDate) {
-  AddVehicle(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
-  Load("V1");
-  EXPECT_EQ(module().BuscaReferencia("V1", "F1", 1, 7, kProcessamento), 0);
-}
-
-TEST_F(ReferenceDateTest, ADayThatIsNoDayOfAMonthIsRefused) {
-  AddVehicle(connection(), "V1", "CH1", {{"DTA_VENDA", kSale31Jan2024}});
+TEST_F(ReferenceDateTest, AMissingLineGivesNoDateADayThatIsNoDayOfAMonthIsRefused) {
+  AddVehicle(connection(), "V1", "CH1", SoldOn(2024, 1, 31));
   SeedLine(connection(), 4, "V", {{"REFERENCIA", T("S")}, {"DIA", I(0)}});
   Load("V1");
+  EXPECT_EQ(module().BuscaReferencia("V1", "F1", 1, 7, kProcessamento), 0);
   EXPECT_VEICULO_ERROR(module().BuscaReferencia("V1", "F1", 1, 4, kProcessamento),
                        ErrorCategory::Validation, "formula line 4");
 }

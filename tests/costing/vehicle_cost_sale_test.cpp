@@ -76,27 +76,19 @@ TEST_P(UnsoldSaleValueTest, PricesTheSale) {
   EXPECT_EQ(LinhaVenda(), std::string(GetParam().venda) + "|" + GetParam().venda);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, UnsoldSaleValueTest,
-                         ::testing::Values(
-                             // Edition 85,000 + metallic paint 1,000 (the edition's, not the
-                             // model's 900) + freight 1,200 + insurance 300 + optionals 770.
-                             UnsoldCase{"Registry", {}, {}, "88270.00"},
-                             // Purchase 70,000 + the dealer's commission 2,500.
-                             UnsoldCase{"CreditNotice",
-                                        {},
-                                        {{"NOTIFICACAO_CREDITO", T("NC-1")},
-                                         {"VAL_COMPRA", F(70000)},
-                                         {"VAL_COMISSAO_CONCESSIONARIA", F(2500)}},
-                                        "72500.00"},
-                             UnsoldCase{"DealerPriceByParameter",
-                                        {{"VAL_VEICULO_C_R", T("2")}},
-                                        {{"PRECO_CONCESSIONARIA", F(75000)}},
-                                        "75000.00"},
-                             UnsoldCase{
-                                 "DealerPriceOfAUsedVehicle",
-                                 {},
-                                 {{"NOVO_USADO", T("U")}, {"PRECO_CONCESSIONARIA", F(75000)}},
-                                 "75000.00"}),
+// Registry: edition 85,000 + metallic paint 1,000 (the edition's, not the
+// model's 900) + freight 1,200 + insurance 300 + optionals 770. Credit
+// notice: purchase 70,000 + the dealer's commission 2,500. Dealer price: by
+// the dealer's parameter, or of any used vehicle.
+const Columns kNotice = Cols("NOTIFICACAO_CREDITO VAL_COMPRA VAL_COMISSAO_CONCESSIONARIA",
+                             {T("NC-1"), F(70000), F(2500)});
+const Columns kDealerPrice = Cols("PRECO_CONCESSIONARIA", {F(75000)});
+const UnsoldCase kUnsold[] = {
+    {"Registry", {}, {}, "88270.00"},
+    {"CreditNotice", {}, kNotice, "72500.00"},
+    {"DealerPriceByParameter", Cols("VAL_VEICULO_C_R", {T("2")}), kDealerPrice, "75000.00"},
+    {"DealerPriceOfAUsedVehicle", {}, kDealerPrice + Cols("NOVO_USADO", {T("U")}), "75000.00"}};
+INSTANTIATE_TEST_SUITE_P(Ways, UnsoldSaleValueTest, ::testing::ValuesIn(kUnsold),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaleValueTest, ANegotiationWithoutPaymentsKeepsTheRegistryValue) {

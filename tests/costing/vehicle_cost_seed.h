@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "costing/incidence_seed.h"
-#include "platform/db/sql_dataset.h"
 
 namespace veiculo::testing {
 
@@ -116,23 +115,7 @@ class VehicleCostTest : public IncidenceTest {
                                         negociacao);
   }
 
-  // The rows of a query, one text per row with its columns joined by "|";
-  // NULL for a null column.
-  std::vector<std::string> Rows(const std::string& sql) {
-    platform::SqlDataSet query("sdsVerifica", &connection());
-    query.SetCommandText(sql);
-    query.Open();
-    std::vector<std::string> rows;
-    for (; !query.Eof(); query.Next()) {
-      std::string row;
-      for (int i = 0; i < query.FieldCount(); ++i) {
-        const Value& v = query.Fields(i).AsValue();
-        row += (i ? "|" : "") + (v.IsNull() ? std::string("NULL") : v.AsText());
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
+  std::vector<std::string> Rows(const std::string& sql) { return QueryLines(connection(), sql); }
 
   // The stored costing lines of a vehicle, numbers as the database holds
   // them: "line|percentage|historic|present|F&I customer".

@@ -23,6 +23,11 @@
 namespace veiculo {
 namespace {
 
+using testing::D;
+using testing::F;
+using testing::I;
+using testing::T;
+
 using platform::EncodeDate;
 using testing::Insert;
 using testing::Prices;
@@ -32,10 +37,9 @@ class CatalogueDb : public testing::ModuleTest {
   // A vehicle of company 1 with its follow-up record (joined by chassis).
   void Vehicle(const std::string& veiculo, const std::string& modelo, int origem,
                std::optional<std::string> pintura) {
-    testing::AddVehicle(
-        connection(), veiculo, "CH" + veiculo,
-        {{"MODELO", Value::Text(modelo)}, {"REVENDA_ORIGEM", Value::Integer(origem)}},
-        {{"TIPO_PINTURA", testing::TextOrNull(pintura)}});
+    testing::AddVehicle(connection(), veiculo, "CH" + veiculo,
+                        {{"MODELO", T(modelo)}, {"REVENDA_ORIGEM", I(origem)}},
+                        {{"TIPO_PINTURA", testing::TextOrNull(pintura)}});
   }
 };
 
@@ -50,13 +54,13 @@ Value PlausibleValue(const std::string& name) {
   };
   if (auto v = find("VEICULO V1 FORMULA F1 TIPO E SERIE U MODELO M1 CHASSI CH1 SUBSIDIO S1 "
                     "PACOTE P1 TIPOPINTURA M TIPOPRECO N"))
-    return Value::Text(*v);
+    return T(*v);
   if (auto v = find("EMPRESA 1 REVENDA 1 LINHA 1 INDICE 1 NUMERO 100 CONTADOR 1 BONUS 1 "
                     "PROPOSTA 1 NEGOCIACAO 1 ANOMODELO 2024"))
-    return Value::Integer(std::stoi(*v));
+    return I(std::stoi(*v));
   if (auto v = find("DATA 20240301 DATACOMPRA 20240115 DATAVENDA 20240201 DATAPRODUCAO 20231201")) {
     const int d = std::stoi(*v);
-    return Value::DateTime(EncodeDate(d / 10000, d / 100 % 100, d % 100));
+    return D(EncodeDate(d / 10000, d / 100 % 100, d % 100));
   }
   ADD_FAILURE() << "no value for parameter " << name;
   return Value();
@@ -106,8 +110,7 @@ TEST_F(CatalogueDb, LowerCaseParametersBindToTheMixedCaseMarkers) {
               {1, "CH2", "M1", "SOM"},     // another chassis
               {2, "CH1", "M1", "BANCO"}};  // not the record's company
   for (const char* chassi : {"CH1", "CH2"})
-    Insert(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI EMPRESA",
-           {Value::Text(chassi), Value::Integer(1)});
+    Insert(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI EMPRESA", {T(chassi), I(1)});
   for (const auto& r : rows)
     testing::SeedFichaOpcional(connection(), r.empresa, r.chassi, r.modelo, r.opcional);
   ASSERT_EQ(module().sdsBonusOpcVei->GetParams()[0].name, "chassi");
@@ -127,45 +130,38 @@ TEST_F(CatalogueDb, VehiclePublicPriceByOriginDealerAndPaintType) {
   SeedModelo(connection(), 1, "M1", Prices{78000, {}, {}, {}, {}}, 4);
   SeedModelo(connection(), 1, "M1", Prices{99000, 9000, 9000, 9000, 9000}, 3);
   SeedModelo(connection(), 1, "M0", Prices{{}, {}, 1200, {}, {}});
+  // The price by paint type S, M, P, E, another (X) and none.
   const struct {
     const char* modelo;
     int origem;
-    std::optional<std::string> pintura;
-    double preco;
+    double precos[6];
   } cases[] = {
-      {"M1", 2, "S", 79450},  // dealer price + dealer paint: 79000 + 450
-      {"M1", 2, "M", 80100},  // 79000 + 1100
-      {"M1", 2, "P", 80900},  // 79000 + 1900
-      {"M1", 2, "E", 82400},  // 79000 + 3400
-      {"M1", 2, "X", 79000},  // other paint type: no surcharge
-      {"M1", 2, std::nullopt, 79000},
-      {"M1", 5, "S", 80500},  // no row at dealer 5: model price + model paint, 80000 + 500
-      {"M1", 5, "M", 81200},  // 80000 + 1200
-      {"M1", 5, "P", 82000},  // 80000 + 2000
-      {"M1", 5, "E", 83500},  // 80000 + 3500
-      {"M1", 5, "X", 80000},
-      {"M1", 4, "S", 78500},  // dealer price, model paint: 78000 + 500
-      {"M1", 4, "M", 79200},  // 78000 + 1200
-      {"M1", 4, "P", 80000},  // 78000 + 2000
-      {"M1", 4, "E", 81500},  // 78000 + 3500
-      {"M1", 4, "X", 78000},
-      {"M0", 2, "M", 1200},  // no price: 0 + 1200
-      {"M0", 2, "S", 0},     // 0 + absent paint 0
-      {"M0", 2, "X", 0},
+      // Dealer price + dealer paint: 79000 + 450, 1100, 1900, 3400.
+      {"M1", 2, {79450, 80100, 80900, 82400, 79000, 79000}},
+      // No row at dealer 5: model price + model paint, 80000 + 500, 1200, 2000, 3500.
+      {"M1", 5, {80500, 81200, 82000, 83500, 80000, 80000}},
+      // Dealer price, model paint: 78000 + 500, 1200, 2000, 3500.
+      {"M1", 4, {78500, 79200, 80000, 81500, 78000, 78000}},
+      // No price: 0 + M 1200, 0 + absent paints.
+      {"M0", 2, {0, 1200, 0, 0, 0, 0}},
   };
+  const std::optional<std::string> pinturas[] = {"S", "M", "P", "E", "X", std::nullopt};
   int n = 0;
-  for (const auto& c : cases) Vehicle("V" + std::to_string(++n), c.modelo, c.origem, c.pintura);
+  for (const auto& c : cases)
+    for (const auto& pintura : pinturas)
+      Vehicle("V" + std::to_string(++n), c.modelo, c.origem, pintura);
   n = 0;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.modelo) + " from dealer " + std::to_string(c.origem) + ", paint " +
-                 c.pintura.value_or("(null)"));
-    module().cdsVeiculo->ParamByName("Empresa").SetAsInteger(1);
-    module().cdsVeiculo->ParamByName("Veiculo").SetAsText("V" + std::to_string(++n));
-    module().cdsVeiculo->Open();
-    ASSERT_EQ(module().cdsVeiculo->RecordCount(), 1);
-    EXPECT_DOUBLE_EQ(module().cdsVeiculo->FieldByName("PRECO_PUBLICO").AsFloat(), c.preco);
-    module().cdsVeiculo->Close();
-  }
+  for (const auto& c : cases)
+    for (int k = 0; k < 6; ++k) {
+      SCOPED_TRACE(std::string(c.modelo) + " from dealer " + std::to_string(c.origem) + ", paint " +
+                   pinturas[k].value_or("(null)"));
+      module().cdsVeiculo->ParamByName("Empresa").SetAsInteger(1);
+      module().cdsVeiculo->ParamByName("Veiculo").SetAsText("V" + std::to_string(++n));
+      module().cdsVeiculo->Open();
+      ASSERT_EQ(module().cdsVeiculo->RecordCount(), 1);
+      EXPECT_DOUBLE_EQ(module().cdsVeiculo->FieldByName("PRECO_PUBLICO").AsFloat(), c.precos[k]);
+      module().cdsVeiculo->Close();
+    }
 }
 
 TEST_F(CatalogueDb, OpeningTheVehicleTwiceForTheSameKeyYieldsOneRow) {
@@ -180,8 +176,8 @@ TEST_F(CatalogueDb, OpeningTheVehicleTwiceForTheSameKeyYieldsOneRow) {
   cds.Close();
   cds.Open();
   EXPECT_EQ(cds.RecordCount(), 1);
-  EXPECT_TRUE(cds.FindKey({Value::Integer(1), Value::Text("V1")}));
-  EXPECT_FALSE(cds.FindKey({Value::Integer(1), Value::Text("V2")}));
+  EXPECT_TRUE(cds.FindKey({I(1), T("V1")}));
+  EXPECT_FALSE(cds.FindKey({I(1), T("V2")}));
 }
 
 TEST_F(CatalogueDb, PackageYearReturnsTheMostRecentIssueFirst) {
@@ -193,8 +189,7 @@ TEST_F(CatalogueDb, PackageYearReturnsTheMostRecentIssueFirst) {
   for (const auto& [tipo_preco, emissao, valor] : rows)
     Insert(connection(), "VEI_PACOTE_ANO",
            "EMPRESA PACOTE ANO_MODELO TIPO_PINTURA TIPO_PRECO DTA_EMISSAO VAL_PACOTE",
-           {Value::Integer(1), Value::Text("P1"), Value::Integer(2024), Value::Text("M"),
-            Value::Text(tipo_preco), Value::DateTime(emissao), Value::Float(valor)});
+           {I(1), T("P1"), I(2024), T("M"), T(tipo_preco), D(emissao), F(valor)});
   platform::SqlDataSet& sds = *module().sdsPacoteAno;
   Plausible(sds);  // price type N
   sds.Open();
@@ -216,12 +211,11 @@ TEST_F(CatalogueDb, BonusesOfThePurchaseWindowInGroupOrderAndReadOnly) {
       {3, "M1", "G0", EncodeDate(2023, 1, 1), EncodeDate(2023, 12, 31)},
       {4, "M2", "G0", {}, {}},  // another model
   };
-  auto date = [](std::optional<double> d) { return d ? Value::DateTime(*d) : Value::Null(); };
+  auto date = [](std::optional<double> d) { return d ? D(*d) : Value::Null(); };
   for (const auto& r : rows)
     Insert(connection(), "VEI_BONUS",
            "EMPRESA BONUS MODELO GRUPO_BONUS DTA_COMPRA_INICIO DTA_COMPRA_FIM",
-           {Value::Integer(1), Value::Integer(r.bonus), Value::Text(r.modelo), Value::Text(r.grupo),
-            date(r.inicio), date(r.fim)});
+           {I(1), I(r.bonus), T(r.modelo), T(r.grupo), date(r.inicio), date(r.fim)});
   platform::ClientDataSet& cds = *module().cdsBonus;
   Plausible(cds);
   cds.Open();  // purchase 15/01/2024, model M1
@@ -249,14 +243,7 @@ TEST_F(CatalogueDb, InvoiceLineTaxOnFreightAndInsurance) {
   // Invoices of company 1, dealer 1, series "U", transaction "E", counter 1.
   const std::string key = "EMPRESA REVENDA SERIE_NOTA_FISCAL TIPO_TRANSACAO CONTADOR ";
   auto with_key = [](int numero, Value a, Value b) {
-    return std::vector<Value>{Value::Integer(1),
-                              Value::Integer(1),
-                              Value::Text("U"),
-                              Value::Text("E"),
-                              Value::Integer(1),
-                              Value::Integer(numero),
-                              a,
-                              b};
+    return std::vector<Value>{I(1), I(1), T("U"), T("E"), I(1), I(numero), a, b};
   };
   for (const auto& c : cases) {
     Insert(connection(), "FAT_MOVIMENTO_CAPA",
@@ -265,7 +252,7 @@ TEST_F(CatalogueDb, InvoiceLineTaxOnFreightAndInsurance) {
     for (auto [veiculo, valor] : {std::pair{"V1", 80.0}, {"V2", 99.0}})  // V2: another vehicle
       Insert(connection(), "FAT_MOVIMENTO_VEICULO",
              key + "NUMERO_NOTA_FISCAL VEICULO VAL_ICMS_FRETE_SEGURO",
-             with_key(c.numero, Value::Text(veiculo), Value::Float(valor)));
+             with_key(c.numero, T(veiculo), F(valor)));
   }
   platform::ClientDataSet& cds = *module().cdsMovimentoVeiculo;
   for (const auto& c : cases) {

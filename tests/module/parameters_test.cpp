@@ -15,6 +15,9 @@
 namespace veiculo {
 namespace {
 
+using testing::I;
+using testing::T;
+
 using testing::Money;
 using Num = std::optional<double>;
 
@@ -22,16 +25,15 @@ class ParametersTest : public testing::ModuleTest {
  protected:
   void Parametro(int empresa, int revenda, Num ub, Num uf) {
     testing::Insert(connection(), "VEI_PARAMETRO", "EMPRESA REVENDA UB_PADRAO UF_PADRAO",
-                    {Value::Integer(empresa), Value::Integer(revenda), Money(ub), Money(uf)});
+                    {I(empresa), I(revenda), Money(ub), Money(uf)});
   }
   // PIS and COFINS for new and used vehicles, and the brand.
   void Revenda(int empresa, int revenda, Num pis, Num cofins, Num pis_usados, Num cofins_usados,
                const char* marca = nullptr) {
-    testing::Insert(
-        connection(), "GER_REVENDA",
-        "EMPRESA REVENDA PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS MARCA",
-        {Value::Integer(empresa), Value::Integer(revenda), Money(pis), Money(cofins),
-         Money(pis_usados), Money(cofins_usados), marca ? Value::Text(marca) : Value::Null()});
+    testing::Insert(connection(), "GER_REVENDA",
+                    "EMPRESA REVENDA PCT_PIS PCT_COFINS PCT_PIS_USADOS PCT_COFINS_USADOS MARCA",
+                    {I(empresa), I(revenda), Money(pis), Money(cofins), Money(pis_usados),
+                     Money(cofins_usados), marca ? T(marca) : Value::Null()});
   }
   // Company 1, dealer 1: index codes 3 and 7, PIS 1.65 % + COFINS 7.6 % = 9.25 %,
   // for used vehicles 0.65 % + 3 % = 3.65 %.
@@ -147,8 +149,7 @@ TEST_F(ParametersTest, BuscaCdsParametroIsOneUntilTheParametersAreRead) {
 
 TEST_F(ParametersTest, PermissaoFuncaoAndBuscaMarca) {
   for (auto [usuario, funcao] : {std::pair{12, 300}, {13, 301}})
-    testing::Insert(connection(), "GER_FUNCAO_USUARIO", "USUARIO FUNCAO",
-                    {Value::Integer(usuario), Value::Integer(funcao)});
+    testing::Insert(connection(), "GER_FUNCAO_USUARIO", "USUARIO FUNCAO", {I(usuario), I(funcao)});
   const std::tuple<int, int, bool, long> rights[] = {
       {12, 300, true, 1},   // the user holds the right
       {12, 301, false, 1},  // another user's right

@@ -15,6 +15,10 @@
 namespace veiculo {
 namespace {
 
+using testing::F;
+using testing::I;
+using testing::T;
+
 using testing::Insert;
 
 class VehicleTest : public testing::ModuleTest {
@@ -26,7 +30,7 @@ class VehicleTest : public testing::ModuleTest {
     ModuleTest::SetUp();
     for (int empresa : {1, 2})
       Insert(connection(), "VEI_MODELO", "EMPRESA MODELO PRECO_PUBLICO",
-             {Value::Integer(empresa), Value::Text("M1"), Value::Float(50000)});
+             {I(empresa), T("M1"), F(50000)});
     const struct {
       int empresa;
       const char *veiculo, *formula;
@@ -34,19 +38,16 @@ class VehicleTest : public testing::ModuleTest {
         {1, "V1", "F1"}, {1, "V2", "F1"}, {1, "V3", "F2"}, {1, "V5", "F2"}, {2, "V1", "F1"}};
     for (const auto& v : vehicles) {
       const std::string chassi = "CH" + std::to_string(v.empresa) + v.veiculo;
-      Insert(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI TIPO_PINTURA",
-             {Value::Text(chassi), Value::Text("S")});
+      Insert(connection(), "OFI_FICHA_SEGUIMENTO", "CHASSI TIPO_PINTURA", {T(chassi), T("S")});
       Insert(connection(), "VEI_VEICULO", "EMPRESA VEICULO FORMULA MODELO CHASSI",
-             {Value::Integer(v.empresa), Value::Text(v.veiculo), Value::Text(v.formula),
-              Value::Text("M1"), Value::Text(chassi)});
+             {I(v.empresa), T(v.veiculo), T(v.formula), T("M1"), T(chassi)});
     }
     const std::tuple<int, const char*, int, const char*, int> lines[] = {
         {1, "F1", 1, "A", 11}, {1, "F1", 2, "C", 22}, {1, "F1", 3, "B", 33}, {1, "F2", 1, "A", 41},
         {1, "F2", 2, "B", 42}, {2, "F1", 1, "A", 98}, {2, "F1", 2, "C", 99}, {2, "F2", 1, "A", 97}};
     for (const auto& [empresa, formula, linha, tipo, indice] : lines)
       Insert(connection(), "VEI_FORMULA_LINHA", "EMPRESA FORMULA LINHA_FORMULA TIPO INDICE",
-             {Value::Integer(empresa), Value::Text(formula), Value::Integer(linha),
-              Value::Text(tipo), Value::Integer(indice)});
+             {I(empresa), T(formula), I(linha), T(tipo), I(indice)});
   }
 
   // The vehicle query without its where clause: every vehicle of every company.

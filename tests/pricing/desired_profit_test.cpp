@@ -129,10 +129,7 @@ TEST_F(PricingTest, StartingPrice) {
 TEST_F(PricingTest, AlteredLines) {
   auto alteradas = [](int linha, Value percentual, const std::string& custo_total) {
     DataPacket p;
-    p.fields = {{"FORMULA", FieldType::Text, 20},
-                {"LINHA_FORMULA", FieldType::Integer},
-                {"PERCENTUAL", FieldType::Float},
-                {"CUSTO_TOTAL", FieldType::Text, 1}};
+    p.fields = Fields("FORMULA:t20 LINHA_FORMULA:i PERCENTUAL:f CUSTO_TOTAL:t1");
     p.rows = {{T("F1"), I(linha), percentual, T(custo_total)}};
     return p;
   };

@@ -36,6 +36,15 @@ TEST_F(PricingTest, SaleValueBySource) {
 }
 
 TEST_F(PricingTest, Profitability) {
+  // Historic cost 7,550 + 450 + 100 (10 % of 9,000 - 8,000) = 8,100, profit
+  // 900 = 10 %; present cost 8,120 against 9,500: 1,380 = 14.526... %.
+  const std::vector<double> custo = {8100, 900, 10, 8120, 1380, 14.53,
+                                     8100, 900, 10, 8120, 1380, 14.53};
+  // Both sale values 0 count as 0.01: cost 7,550.0005 + K (0.01 -
+  // 7,550.0005) x 10 % = -755.00 gives 6,795.0005; present 6,815.0005;
+  // profit 0.01 - 6,815.0005 = -6,814.9905 = -68,149,905 %.
+  const std::vector<double> zero = {6795, -6795,    -67949905, 6815, -6815,    -68149905,
+                                    6795, -6794.99, -67949905, 6815, -6814.99, -68149905};
   struct Caso {
     const char* nome;
     double venda, venda_presente;
@@ -43,27 +52,9 @@ TEST_F(PricingTest, Profitability) {
     double resultado;
     std::vector<double> holders;
   } const casos[] = {
-      // Historic cost 7,550 + 450 + 100 (10 % of 9,000 - 8,000) = 8,100, profit
-      // 900 = 10 %; present cost 8,120 against 9,500: 1,380 = 14.526... %.
-      {"cost",
-       9000,
-       9500,
-       "C",
-       8120,
-       {8100, 900, 10, 8120, 1380, 14.53, 8100, 900, 10, 8120, 1380, 14.53}},
-      {"profit", 9000, 9500, "L", 1380, {}},
-      {"percentage", 9000, 9500, "P", 14.53, {}},
-      {"anything else", 9000, 9500, "X", 0, {}},
-      // Both sale values 0 count as 0.01: cost 7,550.0005 + K (0.01 -
-      // 7,550.0005) x 10 % = -755.00 gives 6,795.0005; present 6,815.0005;
-      // profit 0.01 - 6,815.0005 = -6,814.9905 = -68,149,905 %.
-      {"zero sale value",
-       0,
-       0,
-       "P",
-       -68149905,
-       {6795, -6795, -67949905, 6815, -6815, -68149905, 6795, -6794.99, -67949905, 6815, -6814.99,
-        -68149905}},
+      {"cost", 9000, 9500, "C", 8120, custo},          {"profit", 9000, 9500, "L", 1380, {}},
+      {"percentage", 9000, 9500, "P", 14.53, {}},      {"anything else", 9000, 9500, "X", 0, {}},
+      {"zero sale value", 0, 0, "P", -68149905, zero},
   };
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nome);
@@ -92,13 +83,11 @@ TEST_F(PricingTest, MinimumPrice) {
   EXPECT_EQ(module().AtualizaPrecoMinimo(&connection(), "INTERBASE", 1, "M1", 12345.6),
             "OK|Preço mínimo de comercialização atualizado com sucesso.");
   // V1 is a new M1 in stock as well.
-  EXPECT_EQ(Rows("select VEICULO, PRECO_MINIMO_COMERCIALIZACAO from VEI_VEICULO order by VEICULO"),
-            (TextRows{{"N1", "12345.60"},
-                      {"Q1", "1.00"},
-                      {"S1", "1.00"},
-                      {"U1", "1.00"},
-                      {"V1", "12345.60"},
-                      {"X1", "1.00"}}));
+  EXPECT_EQ(QueryLines(connection(),
+                       "select VEICULO, PRECO_MINIMO_COMERCIALIZACAO from "
+                       "VEI_VEICULO order by VEICULO"),
+            (std::vector<std::string>{"N1|12345.60", "Q1|1.00", "S1|1.00", "U1|1.00", "V1|12345.60",
+                                      "X1|1.00"}));
 
   // A model holding a quote stays inside its literal.
   EXPECT_EQ(module().AtualizaPrecoMinimo(&connection(), "INTERBASE", 1, "M'2", 500),

@@ -62,6 +62,15 @@ class StockListTest : public ModuleTest {
       values[Key(data, row)] = row[static_cast<size_t>(index)].AsText();
     return values;
   }
+  // Several columns of every row by key, joined by "|".
+  static std::map<std::string, std::string> Columns(const DataPacket& data,
+                                                    std::initializer_list<const char*> names) {
+    std::map<std::string, std::string> joined;
+    for (const char* name : names)
+      for (const auto& [key, value] : Column(data, name))
+        joined[key] += (name == *names.begin() ? "" : "|") + value;
+    return joined;
+  }
 };
 
 TEST_F(StockListTest, NewUsedOrAllSelectTheStockOfThatKind) {
@@ -94,19 +103,16 @@ TEST_F(StockListTest, StatusFlagsOfTheStockRows) {
   const DataPacket data = List({});
   // CONTABIL TRANSITO RESERVADO NEGOCIADO TEM_PROPOSTA DISPONIVEL VCR
   const std::map<std::string, std::string> expected = {
-      {"N1", "1 0 0 0 0 1 1"}, {"N2", "0 1 0 0 0 0 1"},
-      {"U1", "1 0 0 0 0 1 3"},  // dealer 2 values from its parameter "3"
-      {"P1", "0 0 1 0 0 0 1"},  // pre-reserved in transit
-      {"R1", "1 0 1 0 0 0 1"},  // reserved until 12/03
-      {"R2", "1 0 0 0 0 1 1"},  // reservation ended on 09/03
-      {"G1", "1 0 0 1 1 0 3"},  // proposals in situations 5 and 2
-      {"DV1", "1 0 0 0 0 1 1"}};
-  std::map<std::string, std::string> actual;
-  for (const char* flag :
-       {"CONTABIL", "TRANSITO", "RESERVADO", "NEGOCIADO", "TEM_PROPOSTA", "DISPONIVEL", "VCR"})
-    for (const auto& [veiculo, value] : Column(data, flag))
-      actual[veiculo] += (actual[veiculo].empty() ? "" : " ") + value;
-  EXPECT_EQ(actual, expected);
+      {"N1", "1|0|0|0|0|1|1"}, {"N2", "0|1|0|0|0|0|1"},
+      {"U1", "1|0|0|0|0|1|3"},  // dealer 2 values from its parameter "3"
+      {"P1", "0|0|1|0|0|0|1"},  // pre-reserved in transit
+      {"R1", "1|0|1|0|0|0|1"},  // reserved until 12/03
+      {"R2", "1|0|0|0|0|1|1"},  // reservation ended on 09/03
+      {"G1", "1|0|0|1|1|0|3"},  // proposals in situations 5 and 2
+      {"DV1", "1|0|0|0|0|1|1"}};
+  EXPECT_EQ(Columns(data, {"CONTABIL", "TRANSITO", "RESERVADO", "NEGOCIADO", "TEM_PROPOSTA",
+                           "DISPONIVEL", "VCR"}),
+            expected);
 }
 
 TEST_F(StockListTest, AnEmptySituationFilterTakesPreReservedVehiclesInTransit) {
@@ -118,26 +124,13 @@ TEST_F(StockListTest, AnEmptySituationFilterTakesPreReservedVehiclesInTransit) {
 
 TEST_F(StockListTest, ReservationAndProposalColumns) {
   const DataPacket data = List({});
-  const auto vendedor = Column(data, "NOME_VENDEDOR_RESERVA");
-  const auto cliente = Column(data, "NOME_CLIENTE_RESERVA");
-  const auto reservado = Column(data, "VEICULO_RESERVADO");
-  const auto usuario = Column(data, "USUARIO_RESERVA");
-  struct Case {
-    const char* veiculo;
-    const char* vendedor;
-    const char* cliente;
-    const char* reservado;
-    const char* usuario;
-  };
-  for (const Case& c : {Case{"P1", "Carla", "Paulo Lima", "N", ""},  // the pre-reservation's
-                        Case{"R1", "Bruno", "Ana Reis", "S", "7"},
-                        Case{"R2", "", "", "N", ""},  // ended before the reference date
-                        Case{"N1", "", "", "N", ""}}) {
-    EXPECT_EQ(vendedor.at(c.veiculo), c.vendedor) << c.veiculo;
-    EXPECT_EQ(cliente.at(c.veiculo), c.cliente) << c.veiculo;
-    EXPECT_EQ(reservado.at(c.veiculo), c.reservado) << c.veiculo;
-    EXPECT_EQ(usuario.at(c.veiculo), c.usuario) << c.veiculo;
-  }
+  // Seller, customer, reserved and user of the reservation.
+  const auto reserva = Columns(data, {"NOME_VENDEDOR_RESERVA", "NOME_CLIENTE_RESERVA",
+                                      "VEICULO_RESERVADO", "USUARIO_RESERVA"});
+  EXPECT_EQ(reserva.at("P1"), "Carla|Paulo Lima|N|");  // the pre-reservation's
+  EXPECT_EQ(reserva.at("R1"), "Bruno|Ana Reis|S|7");
+  EXPECT_EQ(reserva.at("R2"), "||N|");  // ended before the reference date
+  EXPECT_EQ(reserva.at("N1"), "||N|");
   // G1: the highest of 700*1000+2 and 650*1000+1 in situations 2 and 5;
   // proposals 700 and 650 share the latest issue, Elisa > Diego.
   EXPECT_EQ(Column(data, "PROPOSTA").at("G1"), "700002");

@@ -85,12 +85,9 @@ TEST_F(PricingTest, SortOrder) {
 // A stock list with the columns the valuation reads and writes.
 DataPacket StockList(const std::vector<std::vector<Value>>& rows) {
   DataPacket p;
-  p.fields = {{"EMPRESA", FieldType::Integer},  {"REVENDA", FieldType::Integer},
-              {"VEICULO", FieldType::Text, 20}, {"NOVO_USADO", FieldType::Text, 1},
-              {"VCR", FieldType::Text, 1},      {"CONTABIL", FieldType::Integer},
-              {"TRANSITO", FieldType::Integer}, {"PRECO_TABELA", FieldType::Float},
-              {"VENDA", FieldType::Float},      {"BONUS", FieldType::Float},
-              {"EST_MEDIO", FieldType::Integer}};
+  p.fields = Fields(
+      "EMPRESA:i REVENDA:i VEICULO:t20 NOVO_USADO:t1 VCR:t1 CONTABIL:i TRANSITO:i PRECO_TABELA:f "
+      "VENDA:f BONUS:f EST_MEDIO:i");
   for (const auto& r : rows) {
     DataPacket::Row row = r;
     for (int i = 0; i < 4; ++i) row.push_back(I(0));  // PRECO_TABELA VENDA BONUS EST_MEDIO
@@ -173,16 +170,11 @@ TEST_F(PricingTest, GridValuation) {
              Cols("NOVO_USADO PRECO_CONCESSIONARIA PRECO_MINIMO_COMERCIALIZACAO DTA_FAT_FABRICA",
                   {T("U"), F(6500), F(6000), D(Day(2024, 3, 5))}));
   DataPacket grade;
-  grade.fields = {{"EMPRESA", FieldType::Integer},
-                  {"REVENDA", FieldType::Integer},
-                  {"VEICULO", FieldType::Text, 20},
-                  {"NOVO_USADO", FieldType::Text, 1},
-                  {"TIPO_VENDA", FieldType::Text, 1},
-                  {"Dias Est", FieldType::Integer},
-                  {"Preço Tabela", FieldType::Float},
-                  {"Valor Venda", FieldType::Float},
-                  {"PRECO_MINIMO_COMERCIALIZACAO", FieldType::Float},
-                  {"VAL_DESCONTO", FieldType::Float}};
+  grade.fields = Fields("EMPRESA:i REVENDA:i VEICULO:t20 NOVO_USADO:t1 TIPO_VENDA:t1");
+  for (const char* name : {"Dias Est", "Preço Tabela", "Valor Venda"})  // names with blanks
+    grade.fields.push_back({name, name[0] == 'D' ? FieldType::Integer : FieldType::Float});
+  for (const FieldDef& f : Fields("PRECO_MINIMO_COMERCIALIZACAO:f VAL_DESCONTO:f"))
+    grade.fields.push_back(f);
   grade.rows = {{I(1), I(1), T("V1"), T("N"), T("N"), I(0), F(0), F(0), F(0), F(0)},
                 {I(1), I(1), T("V1"), T("N"), T("D"), I(0), F(0), F(8500), F(0), F(0)},
                 {I(1), I(1), T("U1"), T("U"), T("N"), I(0), F(0), F(0), F(0), F(0)}};

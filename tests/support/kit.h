@@ -6,10 +6,12 @@
 //   query.h         QueryRows / QueryValue: what a test reads back, as text
 //   expect_error.h  EXPECT_VEICULO_ERROR(statement, category, text)
 //   module_test.h   ModuleTest: the module bound to the test's transaction
+//   packets.h       Fields("EMPRESA:i VEICULO:t20 PRECO:f"): a packet's field list
 
 #include "support/builders.h"
 #include "support/expect_error.h"
 #include "support/module_test.h"
+#include "support/packets.h"
 #include "support/query.h"
 #include "support/rows.h"
 #include "support/test_database.h"

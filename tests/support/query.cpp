@@ -30,6 +30,15 @@ TextRows QueryRows(Connection& connection, const std::string& sql) {
   return rows;
 }
 
+std::vector<std::string> QueryLines(Connection& connection, const std::string& sql) {
+  std::vector<std::string> lines;
+  for (const std::vector<std::string>& row : QueryRows(connection, sql)) {
+    std::string& line = lines.emplace_back();
+    for (size_t i = 0; i < row.size(); ++i) line += (i ? "|" : "") + row[i];
+  }
+  return lines;
+}
+
 std::string QueryValue(Connection& connection, const std::string& sql) {
   return QueryRows(connection, sql).at(0).at(0);
 }

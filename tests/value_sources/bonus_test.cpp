@@ -32,6 +32,12 @@ struct BonusRow {
 double J(int month, int day) {
   return Day(2025, month, day);
 }
+BonusRow Sold(std::optional<double> from, std::optional<double> to) {
+  return {.venda_inicio = from, .venda_fim = to};
+}
+BonusRow Produced(std::optional<double> from, std::optional<double> to) {
+  return {.producao_inicio = from, .producao_fim = to};
+}
 Value DateOrNull(std::optional<double> d) {
   return d ? D(*d) : Value::Null();
 }
@@ -122,27 +128,15 @@ TEST_F(BonusTest, EachCriterionOfABonus) {
       {"bought by 19/01", {.compra_inicio = J(1, 1), .compra_fim = J(1, 19)}, nullptr, false},
       // Only an end: the query lets it through (no start), the check does not.
       {"bought by 19/01 only", {.compra_fim = J(1, 19)}, nullptr, false},
-      {"sold by 15/03, the sale day",
-       {.venda_inicio = J(3, 1), .venda_fim = J(3, 15)},
-       nullptr,
-       true},
-      {"sold from 15/03, the sale day",
-       {.venda_inicio = J(3, 15), .venda_fim = J(3, 31)},
-       nullptr,
-       true},
-      {"sold by 14/03", {.venda_inicio = J(3, 1), .venda_fim = J(3, 14)}, nullptr, false},
-      {"sold from 16/03", {.venda_inicio = J(3, 16), .venda_fim = J(3, 31)}, nullptr, false},
+      {"sold by 15/03, the sale day", Sold(J(3, 1), J(3, 15)), nullptr, true},
+      {"sold from 15/03, the sale day", Sold(J(3, 15), J(3, 31)), nullptr, true},
+      {"sold by 14/03", Sold(J(3, 1), J(3, 14)), nullptr, false},
+      {"sold from 16/03", Sold(J(3, 16), J(3, 31)), nullptr, false},
       // Produced at 14:30 on the window's last day: the day counts.
-      {"produced by 10/01", {.producao_inicio = J(1, 1), .producao_fim = J(1, 10)}, nullptr, true},
-      {"produced from 10/01",
-       {.producao_inicio = J(1, 10), .producao_fim = J(1, 31)},
-       nullptr,
-       true},
-      {"produced from 11/01",
-       {.producao_inicio = J(1, 11), .producao_fim = J(1, 31)},
-       nullptr,
-       false},
-      {"produced by 09/01 only", {.producao_fim = J(1, 9)}, nullptr, false},
+      {"produced by 10/01", Produced(J(1, 1), J(1, 10)), nullptr, true},
+      {"produced from 10/01", Produced(J(1, 10), J(1, 31)), nullptr, true},
+      {"produced from 11/01", Produced(J(1, 11), J(1, 31)), nullptr, false},
+      {"produced by 09/01 only", Produced({}, J(1, 9)), nullptr, false},
       {"requires TETO", {}, Opc({"TETO"}), true},
       {"requires TETO and ARCOND", {}, Opc({"TETO", "ARCOND"}), false},
       {"S with the same set", {.valida_todos = "S"}, Opc({"RODA", "TETO"}), true},

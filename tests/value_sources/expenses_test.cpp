@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "value_sources/seed.h"
 
@@ -144,6 +146,46 @@ TEST_F(PaymentDeflationTest, OrdinaryAndFinancedPayments) {
   Proposal(540, 1);
   Payment(540, 1, 1, kThirds, 30000, Day(2024, 4, 10));
   EXPECT_NEAR(Deflation(540, 19), 15000, 1e-6);
+}
+
+// A payment is deflated only when the index has a value both at its due date
+// and at the reference date (01/03/2024).
+TEST_F(PaymentDeflationTest, OnlyPaymentsWithAnIndexValueAtBothDatesAreDeflated) {
+  Proposal(560, 1);
+  Payment(560, 1, 1, kCheque, 10000, Day(2024, 3, 31));
+  Payment(560, 1, 2, kCheque, 5000, Day(2024, 4, 30));
+  struct Case {
+    const char* name;
+    int indice;
+    std::vector<std::pair<double, double>> valores;
+    double deflacao;
+  };
+  const std::vector<Case> cases = {
+      // A monthly index dated on the first of the month has no value on either
+      // due date: nothing is deflated.
+      {"no value at the due dates", 21, {{Day(2024, 3, 1), 100}, {Day(2024, 4, 1), 101}}, 0},
+      // Values at both due dates but none at the reference date: a missing
+      // reference value is no index of 0, which would count each payment
+      // whole (15,000) as deflation.
+      {"no value at the reference date", 22, {{Day(2024, 3, 31), 102}, {Day(2024, 4, 30), 104}}, 0},
+      // Every date has a value: 10,000 - 10,000 / 102 x 100 = 196.0784313725...
+      // and 5,000 - 5,000 / 104 x 100 = 192.3076923076...
+      {"values at every date",
+       23,
+       {{Day(2024, 3, 1), 100}, {Day(2024, 3, 31), 102}, {Day(2024, 4, 30), 104}},
+       196.07843137254902 + 192.30769230769231},
+      // The reference has a value, the second due date has none: only the
+      // first payment counts.
+      {"a value at the reference and one due date",
+       24,
+       {{Day(2024, 3, 1), 100}, {Day(2024, 3, 31), 102}},
+       196.07843137254902},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AddIndex(connection(), c.indice, "D", c.valores);
+    EXPECT_NEAR(Deflation(560, c.indice), c.deflacao, 1e-9);
+  }
 }
 
 }  // namespace

@@ -54,21 +54,15 @@ class InvoiceTest : public ValueSourceTest {
     AddVehicle(c, "V4", "CH4", sale("N", 30000));
 
     AddInvoice(c, kEntry,
-               Amounts(50000, 2000, 900) + Columns{{"TOT_QUANTIDADES", I(1)},
-                                                   {"MODALIDADE", T("N")},
-                                                   {"STATUS", T("F")},
-                                                   {"VAL_ICMS_FRETE", F(30)},
-                                                   {"VAL_ICMS_SEGURO", F(20)},
-                                                   {"ICMSDESONERADO_DESCONTADONOTA", T("S")},
-                                                   {"VAL_FUNDO_RESERVA", F(250)},
-                                                   {"VAL_DESC_INCONDICIONAL", F(180)}});
-    AddInvoiceVehicle(c, kEntry, "V1",
-                      PisCofins(300, 1400) + Columns{{"VAL_ICMS_FRETE_SEGURO", F(99)},
-                                                     {"VAL_ICMS_FRETE_PF", F(15)},
-                                                     {"ICMS_DESONERADO", F(700)},
-                                                     {"VAL_ICMS_COMB_POBREZA", F(123.45)},
-                                                     {"VAL_IPI", F(2500)},
-                                                     {"VAL_DESP_ADUANEIRA", F(77)}});
+               Amounts(50000, 2000, 900) +
+                   Cols("TOT_QUANTIDADES MODALIDADE STATUS VAL_ICMS_FRETE VAL_ICMS_SEGURO "
+                        "ICMSDESONERADO_DESCONTADONOTA VAL_FUNDO_RESERVA VAL_DESC_INCONDICIONAL",
+                        {I(1), T("N"), T("F"), F(30), F(20), T("S"), F(250), F(180)}));
+    AddInvoiceVehicle(
+        c, kEntry, "V1",
+        PisCofins(300, 1400) + Cols("VAL_ICMS_FRETE_SEGURO VAL_ICMS_FRETE_PF ICMS_DESONERADO "
+                                    "VAL_ICMS_COMB_POBREZA VAL_IPI VAL_DESP_ADUANEIRA",
+                                    {F(99), F(15), F(700), F(123.45), F(2500), F(77)}));
     AddInvoice(c, kFreight, {{"DTA_ENTRADA_SAIDA", D(Day(2024, 3, 10))}, {"MODALIDADE", T("N")}});
     // V1's purchase invoices: those that count (dealer 1 final or open, the
     // entry dealer 2 final only), then those that do not.
@@ -85,38 +79,27 @@ class InvoiceTest : public ValueSourceTest {
     Purchase(c, {1, 207, "E51"}, "F", "C", "V9", Amounts(4444, 0, 444),
              PisCofins(444, 444));  // other vehicle
     // The line of V3 and V5: their own value on a several-vehicle invoice.
-    const Columns share = {{"VAL_TOTAL", F(48000)},
-                           {"VAL_OPCIONAIS", F(1500)},
-                           {"VAL_IPI", F(500)},
-                           {"VAL_FRETE", F(800)},
-                           {"VAL_SEGURO", F(200)},
-                           {"VAL_PIS_SUBTRIBUTARIA", F(60)},
-                           {"VAL_COFINS_SUBTRIBUTARIA", F(280)},
-                           {"VAL_ICMS_RETIDO", F(400)},
-                           {"VAL_DESCONTO", F(1000)},
-                           {"ICMS_DESONERADO", F(400)}};
+    const Columns share = Cols(
+        "VAL_TOTAL VAL_OPCIONAIS VAL_IPI VAL_FRETE VAL_SEGURO VAL_PIS_SUBTRIBUTARIA "
+        "VAL_COFINS_SUBTRIBUTARIA VAL_ICMS_RETIDO VAL_DESCONTO ICMS_DESONERADO",
+        {F(48000), F(1500), F(500), F(800), F(200), F(60), F(280), F(400), F(1000), F(400)});
     AddInvoice(c, kThree,
-               Amounts(150000, 3000, 2400) + Columns{{"TOT_QUANTIDADES", I(3)},
-                                                     {"SOMA_PIS_COFINS", T("S")},
-                                                     {"ICMSDESONERADO_DESCONTADONOTA", T("N")},
-                                                     {"MODALIDADE", T("N")},
-                                                     {"STATUS", T("F")}});
+               Amounts(150000, 3000, 2400) +
+                   Cols("TOT_QUANTIDADES SOMA_PIS_COFINS ICMSDESONERADO_DESCONTADONOTA "
+                        "MODALIDADE STATUS",
+                        {I(3), T("S"), T("N"), T("N"), T("F")}));
     AddInvoiceVehicle(c, kThree, "V3", share);
     AddInvoice(c, kTwo,
-               Amounts(100000, 0, 0) + Columns{{"TOT_QUANTIDADES", I(2)},
-                                               {"SOMA_PIS_COFINS", T("N")},
-                                               {"MODALIDADE", T("N")},
-                                               {"STATUS", T("F")}});
+               Amounts(100000, 0, 0) + Cols("TOT_QUANTIDADES SOMA_PIS_COFINS MODALIDADE STATUS",
+                                            {I(2), T("N"), T("N"), T("F")}));
     AddInvoiceVehicle(c, kTwo, "V5", share);
 
     AddInvoice(c, kSale,
                Amounts(60000, 1500, 700) + PisCofins(990, 4560) +
                    Columns{{"CALCULAR_IPI", T("S")}, {"TOT_IPI", F(350)}});
     AddInvoiceVehicle(c, kSale, "V1",
-                      {{"VAL_ICMS", F(7200)},
-                       {"VAL_ICMS_PARTIL_UF_REM", F(300)},
-                       {"VAL_ICMS_PARTIL_UF_DEST", F(450)},
-                       {"VAL_DEVERIA", F(58000)}});
+                      Cols("VAL_ICMS VAL_ICMS_PARTIL_UF_REM VAL_ICMS_PARTIL_UF_DEST VAL_DEVERIA",
+                           {F(7200), F(300), F(450), F(58000)}));
     AddInvoice(c, kSaleNoIpi, {{"CALCULAR_IPI", T("N")}, {"TOT_IPI", F(350)}});
   }
 };

@@ -164,10 +164,8 @@ TEST_F(PresentValueTest, FinancingPlanTiers) {
     SCOPED_TRACE(c.name);
     const std::string v = "V" + std::to_string(n++);
     AddVehicle(connection(), v, "CH-" + v,
-               {{"FP_JUROS1", F(c.juros[0])},
-                {"FP_DIAS1", I(c.dias[0])},
-                {"FP_JUROS2", F(c.juros[1])},
-                {"FP_DIAS2", I(c.dias[1])}});
+               Cols("FP_JUROS1 FP_DIAS1 FP_JUROS2 FP_DIAS2",
+                    {F(c.juros[0]), I(c.dias[0]), F(c.juros[1]), I(c.dias[1])}));
     Load(v);
     double result = 0;
     EXPECT_EQ(StatementsOf([&] {

@@ -42,12 +42,8 @@ void PacoteAno(Connection& c, const std::string& pk, const std::string& tipo_pre
 }
 void OpcionalFicha(Connection& c, int empresa, const std::string& chassi, const std::string& opc,
                    std::optional<double> congelado) {
-  Insert(c, "OFI_FICHA_OPCIONAL",
-         {{"EMPRESA", I(empresa)},
-          {"CHASSI", T(chassi)},
-          {"MODELO", T("M1")},
-          {"OPCIONAL", T(opc)},
-          {"VAL_OPCIONAL", Money(congelado)}});
+  Insert(c, "OFI_FICHA_OPCIONAL", "EMPRESA CHASSI MODELO OPCIONAL VAL_OPCIONAL",
+         {I(empresa), T(chassi), T("M1"), T(opc), Money(congelado)});
 }
 void SemiClaro(Connection& c, const std::string& codigo, const std::string& cor,
                int ano_fab = 2023) {
@@ -98,11 +94,8 @@ class RegistryTest : public ValueSourceTest {
     PacoteAno(c, "PK1", "PF", Day(2024, 6, 1), 9999);
     for (auto [empresa, opc, valor] :
          {std::tuple{1, "AR", 2500.0}, {1, "VT", 700.0}, {1, "RD", 400.0}, {2, "AR", 5000.0}})
-      Insert(c, "VEI_OPCIONAL_MODELO",
-             {{"EMPRESA", I(empresa)},
-              {"MODELO", T("M1")},
-              {"OPCIONAL", T(opc)},
-              {"VAL_OPCIONAL", F(valor)}});
+      Insert(c, "VEI_OPCIONAL_MODELO", "EMPRESA MODELO OPCIONAL VAL_OPCIONAL",
+             {I(empresa), T("M1"), T(opc), F(valor)});
     for (auto [opc, ano, valor] : {std::tuple{"AR", 2024, 2600.0}, {"VT", 2023, 9999.0}})
       Insert(c, "VEI_OPCIONAL_MODELO_EDICAO",
              "EMPRESA MODELO OPCIONAL ANO_MODELO EDICAO VAL_OPCIONAL",
