@@ -24,7 +24,9 @@ std::string InputMessage(F&& call, std::optional<ErrorCategory> category = std::
   try {
     call();
   } catch (const InputError& e) {
-    if (category) EXPECT_EQ(e.category(), *category) << e.message();
+    if (category) {
+      EXPECT_EQ(e.category(), *category) << e.message();
+    }
     return e.message();
   }
   return "accepted";
