@@ -64,6 +64,9 @@ constexpr Entry kLimits[] = {
     {"BuscaEstoqueIntermediario.pfDepartamento", kLista},
     {"BuscaEstoqueIntermediario.pfSituacao", kLista},
     {"BuscaEstoqueIntermediario.pfRevendaVendas", kLista},
+    // The vehicles `veiculo custo` costs and shows.
+    {"custo.--veiculo", kVeiculo},
+    {"custo.--mostra", kVeiculo},
     // The message holders AtualizaContato writes.
     {"SetMens_Assunto.value", kAssunto},
     {"SetMens_Mensagem.value", kMensagem},
@@ -107,6 +110,14 @@ void CheckTextLimit(std::string_view operation, std::string_view param, std::str
   throw InputError(ErrorCategory::Validation,
                    std::to_string(characters) + " characters, more than the " +
                        std::to_string(limit->length) + " of " + limit->column);
+}
+
+void CheckOptionLimit(std::string_view command, std::string_view option, std::string_view text) {
+  try {
+    CheckTextLimit(command, option, text);
+  } catch (const InputError& e) {
+    throw InputError(e.category(), std::string(option) + ": " + e.message());
+  }
 }
 
 }  // namespace veiculo::cli

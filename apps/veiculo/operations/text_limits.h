@@ -24,4 +24,8 @@ const TextLimit* TextLimitOf(std::string_view operation, std::string_view param)
 // parameter's limit: "N characters, more than the M of TABLE.COLUMN".
 void CheckTextLimit(std::string_view operation, std::string_view param, std::string_view text);
 
+// The same for an option of a host command ("custo", "--veiculo"); the
+// message starts with the option.
+void CheckOptionLimit(std::string_view command, std::string_view option, std::string_view text);
+
 }  // namespace veiculo::cli

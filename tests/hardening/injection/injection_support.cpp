@@ -222,6 +222,17 @@ std::set<std::string> InjectionBed::Changed(Connection& connection) {
   return changed;
 }
 
+cli::HostSession& InjectionBed::Session(const std::string& operation) {
+  if (session_ == nullptr || session_operation_ != operation) {
+    session_.reset();
+    cli::SessionOptions options;
+    options.db.database = bed_;
+    session_ = std::make_unique<cli::HostSession>(options);
+    session_operation_ = operation;
+  }
+  return *session_;
+}
+
 InjectionOutcome InjectionBed::Call(const cli::Operation& operation,
                                     const std::vector<std::string>& words,
                                     const std::string& probe) {
@@ -232,23 +243,25 @@ InjectionOutcome InjectionBed::Call(const cli::Operation& operation,
   } catch (const cli::InputError& e) {
     return {cli::kExitBadInput, e.what(), false, {}, {}};
   }
-  cli::SessionOptions options;
-  options.db.database = bed_;
   try {
-    cli::HostSession session(options);
+    cli::HostSession& session = Session(operation.name);
+    Connection& connection = session.connection();
     try {
       cli::HostSession::Outcome call = session.Call(operation, std::move(arguments));
       outcome.text = cli::JsonText(call.json);
       outcome.exit = call.failed ? cli::kExitReportedFailure : cli::kExitDone;
-      if (!call.failed) outcome.changed = Changed(session.connection());
+      if (!call.failed) outcome.changed = Changed(connection);
       if (!call.failed && !probe.empty())
-        for (const auto& row : QueryRows(session.connection(), probe))
-          outcome.probed.push_back(row[0]);
+        for (const auto& row : QueryRows(connection, probe)) outcome.probed.push_back(row[0]);
     } catch (...) {
-      session.End(false);
+      // The next case starts from a fresh session, as the host would.
+      session_.reset();
       throw;
     }
-    session.End(false);
+    // One module instance per operation, as an application server keeps it;
+    // one transaction per case, rolled back.
+    connection.Rollback();
+    connection.Begin();
   } catch (const cli::InputError& e) {
     return {cli::kExitBadInput, e.what(), false, {}, {}};
   } catch (const Error& e) {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host_session.h"
 #include "operations/registry.h"
 #include "veiculo/connection.h"
 
@@ -54,9 +55,12 @@ class InjectionBed {
  private:
   InjectionBed();
   std::set<std::string> Changed(Connection& connection);
+  cli::HostSession& Session(const std::string& operation);
 
   std::string folder_, seed_, bed_;
   std::unique_ptr<Connection> keeper_;  // keeps the bed's file open between sessions
+  std::unique_ptr<cli::HostSession> session_;
+  std::string session_operation_;
   std::string counts_sql_;
   std::map<std::string, long long> seed_counts_;
 };
