@@ -93,7 +93,9 @@ DataPacket ParsePacket(std::string_view text) {
   const std::string json =
       from_file ? ReadPacketFile(std::string(text.substr(1))) : std::string(text);
   try {
-    return DataPacket::FromJson(json);
+    DataPacket packet = DataPacket::FromJson(json);
+    CheckPacketTexts(packet);
+    return packet;
   } catch (const Error& e) {
     Fail(ErrorCategory::Validation, std::string(from_file ? "data packet file " : "data packet ") +
                                         (from_file ? std::string(text.substr(1)) + " " : "") +

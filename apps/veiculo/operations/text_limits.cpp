@@ -120,4 +120,25 @@ void CheckOptionLimit(std::string_view command, std::string_view option, std::st
   }
 }
 
+void CheckPacketTexts(const DataPacket& packet) {
+  for (size_t f = 0; f < packet.fields.size(); ++f) {
+    const FieldDef& field = packet.fields[f];
+    if (field.type != FieldType::Text) continue;
+    const TextLimit* named = TextLimitOf("", field.name);
+    for (size_t r = 0; r < packet.rows.size(); ++r) {
+      if (f >= packet.rows[r].size() || packet.rows[r][f].IsNull()) continue;
+      const size_t characters = Characters(packet.rows[r][f].AsText());
+      std::string over;
+      if (field.size > 0 && characters > static_cast<size_t>(field.size))
+        over = "its size " + std::to_string(field.size);
+      else if (named != nullptr && characters > named->length)
+        over = "the " + std::to_string(named->length) + " of " + named->column;
+      if (!over.empty())
+        throw InputError(ErrorCategory::Validation,
+                         "row " + std::to_string(r + 1) + ", field " + field.name + ": " +
+                             std::to_string(characters) + " characters, more than " + over);
+    }
+  }
+}
+
 }  // namespace veiculo::cli

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "veiculo/data_packet.h"
+
 namespace veiculo::cli {
 
 struct TextLimit {
@@ -27,5 +29,10 @@ void CheckTextLimit(std::string_view operation, std::string_view param, std::str
 // The same for an option of a host command ("custo", "--veiculo"); the
 // message starts with the option.
 void CheckOptionLimit(std::string_view command, std::string_view option, std::string_view text);
+
+// A data packet a caller sends: each text no longer than its field's size
+// nor than the column a field of that name holds ("VEICULO", "CHASSI", ...).
+// Throws InputError (validation): "row R, field F: N characters, more than ...".
+void CheckPacketTexts(const DataPacket& packet);
 
 }  // namespace veiculo::cli

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <map>
 #include <set>
@@ -132,6 +134,56 @@ TEST(Injection, EveryTextParameterOfEveryOperation) {
   }
   std::printf("hostile inputs tried: %d\n", tried);
   EXPECT_GT(tried, 1000);
+}
+
+// The stock packets a client sends back for valuation: hostile texts in the
+// fields the module looks rows up by.
+TEST(Injection, TextFieldsOfTheStockPackets) {
+  InjectionBed& bed = InjectionBed::Instance();
+  const Operation& list = *HostOperations().Find("BuscaEstoqueIntermediario");
+  std::vector<std::string> words = {"pfBancoDados=INTERBASE", "pfDataRef=14/03/2025",
+                                    "pfNovoUsadoTodos=2"};
+  for (const char* unset :
+       {"pfDataInicioVenda", "pfDataFimVenda", "pfChassi", "pfCodigoVeiculo", "pfAnoModelo",
+        "pfRevenda", "pfFamilia", "pfTransDevolucaoVenda", "pfPacotes", "pfDepartamento",
+        "pfSituacao", "pfRevendaVendas", "pfModelo"})
+    words.push_back(std::string(unset) + "=");
+  for (const char* no :
+       {"pfConsiderarRevenda=0", "pfListarVenda=false", "pfListarBonus=false",
+        "pfUsaPrecoEdicao=false", "pfUsaPrecoPacote=false", "pfAtualizaEstMedio=false",
+        "pfListarPedido=false", "pCalcEstoque=false", "pICarros=false"})
+    words.push_back(no);
+  const InjectionOutcome listed = bed.Call(list, words);
+  ASSERT_EQ(listed.exit, kExitDone) << listed.text;
+  const nlohmann::json packet = nlohmann::json::parse(listed.text)["result"];
+  ASSERT_EQ(packet["rows"].size(), 6u);  // V1001 to V1006
+  int tried = 0;
+  for (const char* name : {"CalculaEstoqueIntermediario", "CalculaVenda", "CalculaVendaDiasEstoque",
+                           "AtualizaEstMedio"}) {
+    const Operation& operation = *HostOperations().Find(name);
+    for (const char* field : {"VEICULO", "CHASSI", "MODELO", "EDICAO", "PACOTE", "TIPO_PINTURA"}) {
+      size_t size = 0;
+      for (const auto& f : packet["fields"])
+        if (f["name"] == field) size = f["size"].get<size_t>();
+      ASSERT_GT(size, 0u) << field;
+      for (const auto& [label, value] : HostileValues()) {
+        nlohmann::json hostile = packet;
+        for (auto& row : hostile["rows"]) row[field] = value;
+        const InjectionOutcome out =
+            bed.Call(operation, bed.Words(operation, "pData", hostile.dump()));
+        ++tried;
+        const std::string what = std::string(name) + " " + field + " = " + label + ": exit " +
+                                 std::to_string(out.exit) + " " + out.text.substr(0, 400);
+        EXPECT_FALSE(out.database || EngineText(out.text)) << what;
+        EXPECT_TRUE(out.changed.empty()) << what << " wrote " << *out.changed.begin();
+        if (Characters(value) > size) {
+          EXPECT_EQ(out.exit, kExitBadInput) << what;
+          EXPECT_NE(out.text.find("field " + std::string(field) + ": "), std::string::npos) << what;
+        }
+      }
+    }
+  }
+  std::printf("hostile packets tried: %d\n", tried);
 }
 
 }  // namespace
