@@ -29,6 +29,7 @@
 #include "input_error.h"
 #include "interrupts.h"
 #include "iso_date.h"
+#include "operations/text_limits.h"
 #include "platform/db/connection_impl.h"
 #include "platform/format/convert.h"
 #include "platform/format/date_time.h"
@@ -150,6 +151,8 @@ void PrintForScripts(const CustoArgs& args, HostSession& session, const std::str
 void RunCusto(const CustoArgs& args) {
   if (!args.todos && args.veiculo.empty())
     throw InputError(ErrorCategory::Validation, "give --veiculo V or --todos");
+  CheckOptionLimit("custo", "--veiculo", args.veiculo);
+  CheckOptionLimit("custo", "--mostra", args.mostra);
   const double data =
       args.data.empty() ? platform::DateOf(platform::Now()) : ParseIsoDate("--data", args.data);
 

@@ -1,8 +1,10 @@
 #include "messages.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <regex>
+#include <string>
 #include <vector>
 
 namespace veiculo::cli {
@@ -91,9 +93,52 @@ std::string InsertColumn(const std::string& sql, size_t position) {
 std::string AssignedColumn(const std::string& sql, size_t position) {
   static const std::regex assigned(R"(("?[\w$]+"?)\s*=\s*$)");
   std::smatch m;
-  const std::string before = sql.substr(0, position);
+  // The few characters before the text: a long text ahead of it would make
+  // the matcher recurse once per character.
+  const size_t from = position > 200 ? position - 200 : 0;
+  const std::string before = sql.substr(from, position - from);
   if (!std::regex_search(before, m, assigned)) return "";
   return Trimmed(m[1].str());
+}
+
+// Replaces the value of each PWD= and PASSWORD= (any letter case, blanks
+// around "=", a value in braces or up to the next ";" or blank) by "***".
+// A scan rather than a regular expression: the text may quote a value of any
+// length, and the library's matcher recurses once per character.
+std::string MaskKeyedPasswords(std::string text) {
+  auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+  auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  auto keyword_at = [&](size_t at) -> size_t {
+    if (at > 0 && word(text[at - 1])) return 0;
+    for (const char* key : {"PASSWORD", "PWD"}) {
+      const size_t n = std::char_traits<char>::length(key);
+      if (text.size() - at < n) continue;
+      bool same = true;
+      for (size_t k = 0; k < n && same; ++k)
+        same = std::toupper(static_cast<unsigned char>(text[at + k])) == key[k];
+      if (same) return n;
+    }
+    return 0;
+  };
+  for (size_t at = 0; at < text.size(); ++at) {
+    const size_t n = keyword_at(at);
+    if (n == 0) continue;
+    size_t i = at + n;
+    while (i < text.size() && blank(text[i])) ++i;
+    if (i >= text.size() || text[i] != '=') continue;
+    ++i;
+    while (i < text.size() && blank(text[i])) ++i;
+    size_t end = i;
+    const size_t brace = text[i] == '{' ? text.find('}', i) : std::string::npos;
+    if (i < text.size() && brace != std::string::npos) {
+      end = brace + 1;
+    } else {
+      while (end < text.size() && text[end] != ';' && !blank(text[end])) ++end;
+    }
+    text.replace(i, end - i, "***");
+    at = i + 2;
+  }
+  return text;
 }
 
 }  // namespace
@@ -103,9 +148,7 @@ void RegisterSecret(const std::string& secret) {
 }
 
 std::string MaskSecrets(std::string text) {
-  static const std::regex keyed(R"(\b(PWD|PASSWORD)(\s*=\s*)(\{[^}]*\}|[^;\s]*))",
-                                std::regex::icase);
-  text = std::regex_replace(text, keyed, "$1$2***");
+  text = MaskKeyedPasswords(std::move(text));
   for (const std::string& secret : Secrets()) {
     for (size_t at = text.find(secret); at != std::string::npos; at = text.find(secret, at + 3))
       text.replace(at, secret.size(), "***");
@@ -147,11 +190,16 @@ std::string TruncationHint(const std::string& message, const std::string& sql) {
 }
 
 std::string CutQuotedValue(const std::string& message) {
-  static const std::regex quoted(R"re(Value "([\s\S]*)" is too long)re");
-  std::smatch m;
-  if (!std::regex_search(message, m, quoted) || m[1].length() <= 60) return message;
-  return m.prefix().str() + "Value \"" + Shorten(m[1].str(), 60) + "\" is too long" +
-         m.suffix().str();
+  // Found by position rather than by a regular expression: the value may be
+  // any length, and the library's matcher recurses once per character.
+  const std::string open = "Value \"", close = "\" is too long";
+  const size_t begin = message.find(open);
+  if (begin == std::string::npos) return message;
+  const size_t value = begin + open.size();
+  const size_t end = message.rfind(close);
+  if (end == std::string::npos || end < value || end - value <= 60) return message;
+  return message.substr(0, begin) + open + Shorten(message.substr(value, end - value), 60) +
+         message.substr(end);
 }
 
 std::string ErrorText(const Error& error) {

@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "input_error.h"
+#include "messages.h"
+#include "operations/text_limits.h"
 #include "platform/format/convert.h"
 
 namespace veiculo::cli {
@@ -19,7 +21,8 @@ namespace {
 }
 
 [[noreturn]] void FailNot(std::string_view text, const char* what) {
-  Fail(ErrorCategory::Validation, "'" + std::string(text) + "' is not " + what);
+  // A value of any length may arrive: the message quotes its start.
+  Fail(ErrorCategory::Validation, "'" + Shorten(std::string(text), 60) + "' is not " + what);
 }
 
 int32_t ParseInteger(std::string_view text) {
@@ -90,7 +93,9 @@ DataPacket ParsePacket(std::string_view text) {
   const std::string json =
       from_file ? ReadPacketFile(std::string(text.substr(1))) : std::string(text);
   try {
-    return DataPacket::FromJson(json);
+    DataPacket packet = DataPacket::FromJson(json);
+    CheckPacketTexts(packet);
+    return packet;
   } catch (const Error& e) {
     Fail(ErrorCategory::Validation, std::string(from_file ? "data packet file " : "data packet ") +
                                         (from_file ? std::string(text.substr(1)) + " " : "") +
@@ -130,6 +135,8 @@ Arguments Bind(const Operation& operation, const std::vector<std::string>& names
         Fail(ErrorCategory::Validation, "parameter " + param.name + " is given twice");
       try {
         arguments[param.name] = convert(i, param);
+        if (const auto* text = std::get_if<std::string>(&arguments[param.name]))
+          CheckTextLimit(operation.name, param.name, *text);
       } catch (InputError& e) {
         throw InputError(e.category(), "parameter " + param.name + ": " + e.message());
       }
