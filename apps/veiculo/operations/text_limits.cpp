@@ -102,6 +102,12 @@ const TextLimit* TextLimitOf(std::string_view operation, std::string_view param)
   return nullptr;
 }
 
+std::vector<TextLimit> AllTextLimits() {
+  std::vector<TextLimit> limits;
+  for (const Entry& entry : kLimits) limits.push_back(entry.limit);
+  return limits;
+}
+
 void CheckTextLimit(std::string_view operation, std::string_view param, std::string_view text) {
   const TextLimit* limit = TextLimitOf(operation, param);
   if (limit == nullptr) return;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "veiculo/data_packet.h"
 
@@ -21,6 +22,9 @@ struct TextLimit {
 // The limit of a text parameter of an operation, or nullptr when it has none
 // (free texts the module parses, lists, names of its own components).
 const TextLimit* TextLimitOf(std::string_view operation, std::string_view param);
+
+// Every limit, for the check that each equals its column's length.
+std::vector<TextLimit> AllTextLimits();
 
 // Throws InputError (validation) when `text` has more characters than the
 // parameter's limit: "N characters, more than the M of TABLE.COLUMN".
