@@ -91,4 +91,12 @@ void RowCache::Ran(std::string_view sql) {
   std::erase_if(entries_, [&](const auto& entry) { return entry.second.table == table; });
 }
 
+void RowCache::Controlled(std::string_view sql) {
+  if (entries_.empty()) return;
+  const std::vector<std::string> w = FirstWords(sql, 2);
+  const bool sets = !w.empty() && (w[0] == "SAVEPOINT" || w[0] == "RELEASE" ||
+                                   (w[0] == "SAVE" && w.size() > 1 && w[1] == "TRANSACTION"));
+  if (!sets) entries_.clear();
+}
+
 }  // namespace veiculo::platform
