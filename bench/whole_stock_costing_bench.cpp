@@ -1,20 +1,27 @@
 // Costing the whole stock of the demo dealer with 5,000 synthetic vehicles
 // (both dealers, each vehicle under its origin dealer), the way
 // `veiculo custo --todos` runs it (vehicle_batch.h), on a database with
-// forced writes on, as a dealer's own database is. Seven ways, in one run
+// forced writes on, as a dealer's own database is. Eight ways, in one run
 // (bound: literals bound as parameters; every: vehicles per commit, each
 // under a savepoint when more than one; index: the index of invoice items by
 // vehicle; kept: the connection keeps the rows of formula lines, indices and
 // invoice headers for the transaction; memo: dialect translations and marker
-// parses kept by text, text_memo.h):
+// parses kept by text, text_memo.h; across: kept rows outlive each vehicle's
+// savepoint, and a formula line's percentage, bands and base-line codes are
+// kept too, so the next vehicle of the batch reads none of them again):
 //
-//   bound:0/every:1/index:0/kept:0/memo:0     the costing as it was (before)
-//   bound:0/every:1/index:1/kept:0/memo:0     the index alone
-//   bound:0/every:100/index:1/kept:0/memo:0   the index and the batch commits
-//   bound:1/every:1/index:1/kept:0/memo:0     the index and bound literals
-//   bound:1/every:100/index:1/kept:0/memo:0   the three
-//   bound:1/every:100/index:1/kept:1/memo:0   the four
-//   bound:1/every:100/index:1/kept:1/memo:1   all five (custo --todos today)
+//   bound:0/every:1/index:0/kept:0/memo:0/across:0     the costing as it was (before)
+//   bound:0/every:1/index:1/kept:0/memo:0/across:0     the index alone
+//   bound:0/every:100/index:1/kept:0/memo:0/across:0   the index and the batch commits
+//   bound:1/every:1/index:1/kept:0/memo:0/across:0     the index and bound literals
+//   bound:1/every:100/index:1/kept:0/memo:0/across:0   the three
+//   bound:1/every:100/index:1/kept:1/memo:0/across:0   the four
+//   bound:1/every:100/index:1/kept:1/memo:1/across:0   the five
+//   bound:1/every:100/index:1/kept:1/memo:1/across:1   all six (custo --todos today)
+//
+// The rows after the first cost vehicles costed before (as a daily
+// `custo --todos` does): their earlier costing rows are deleted and the
+// vehicles' rows carry an older version. The first row costs them afresh.
 //
 // Each costs the same vehicles: every 10th of the fleet (500), or all 5,000
 // with VEICULO_BENCH_FULL=1. Counters:
