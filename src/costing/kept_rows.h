@@ -1,8 +1,9 @@
 #pragma once
 // Marks a dataset's rows as kept for the transaction while this lives: the
-// rows of a costing formula (its lines, their bands) never change under a
-// costing, and a batch command's connection keeps them (row_cache.h), so the
-// next vehicle reads them without a statement. A write to their table by the
+// rows a costing reads and never writes (a formula's lines and their bands,
+// the dealer's settings) are the same for every vehicle, and a batch
+// command's connection keeps them (row_cache.h), so the next vehicle reads
+// them without a statement. A write to their table by the
 // connection drops them; an interactive call keeps nothing.
 
 #include "platform/db/sql_dataset.h"
