@@ -46,15 +46,17 @@ class RowCache {
   // changes no row and forgets nothing (a batch sets one per vehicle);
   // anything else (a rollback to a savepoint) forgets every row.
   void Controlled(std::string_view sql);
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    keys_of_.clear();
+  }
 
  private:
-  struct Entry {
-    std::string table;
-    QueryRows rows;
-  };
   bool enabled_ = false;
-  std::unordered_map<std::string, Entry> entries_;
+  std::unordered_map<std::string, QueryRows> entries_;
+  // The keys kept for each table, so that a write forgets its table's rows
+  // without going through every row kept (a batch keeps hundreds).
+  std::unordered_map<std::string, std::vector<std::string>> keys_of_;
 };
 
 }  // namespace veiculo::platform
