@@ -6,6 +6,7 @@
 #include <string>
 
 #include "costing/incidence_line.h"
+#include "costing/kept_rows.h"
 #include "module/maker_utils/number_utils.h"
 #include "platform/db/sql_dataset.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 // The dealer's ISSQN rate; false when the dealer has no row.
 bool TaxaIssqn(platform::SqlDataSet& aux, int32_t empresa, int32_t revenda, double& taxa) {
+  const costing::KeptRows kept(aux);  // the dealer's row
   aux.Close();
   aux.SetCommandText("select PCT_ISSQN   from GER_REVENDA GR where GR.EMPRESA  = " +
                      std::to_string(empresa) + "   and GR.REVENDA = " + std::to_string(revenda));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "costing/incidence_line.h"
+#include "costing/kept_rows.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
@@ -37,16 +38,19 @@ std::string TitulosOperacaoSql(int64_t empresa, int64_t revenda, int64_t operaca
 double TddmVeiculoCompartilhadoBDImpl::ValorLinhasBase(const LinhaIncidencia& pfLinha) {
   // The codes are read first: the entry-invoice source runs on sdsAux too.
   std::vector<std::string> codigos;
-  sdsAux->Close();
-  sdsAux->SetCommandText("select INCIDENCIA  from VEI_FORMULA_LINHA where EMPRESA = " +
-                         std::to_string(pfLinha.empresa) +
-                         "   and FORMULA = " + Quoted(pfLinha.formula) +
-                         "   and (INCIDENCIA = '(' or INCIDENCIA = ')' or INCIDENCIA = '[') "
-                         "   and TIPO = 'B' "
-                         "   and STATUS <> 'D' ");
-  for (sdsAux->Open(); !sdsAux->Eof(); sdsAux->Next())
-    codigos.push_back(sdsAux->FieldByName("INCIDENCIA").AsText());
-  sdsAux->Close();
+  {
+    const costing::KeptRows kept(*sdsAux);  // the formula's lines
+    sdsAux->Close();
+    sdsAux->SetCommandText("select INCIDENCIA  from VEI_FORMULA_LINHA where EMPRESA = " +
+                           std::to_string(pfLinha.empresa) +
+                           "   and FORMULA = " + Quoted(pfLinha.formula) +
+                           "   and (INCIDENCIA = '(' or INCIDENCIA = ')' or INCIDENCIA = '[') "
+                           "   and TIPO = 'B' "
+                           "   and STATUS <> 'D' ");
+    for (sdsAux->Open(); !sdsAux->Eof(); sdsAux->Next())
+      codigos.push_back(sdsAux->FieldByName("INCIDENCIA").AsText());
+    sdsAux->Close();
+  }
 
   double total = 0;
   for (const std::string& codigo : codigos)

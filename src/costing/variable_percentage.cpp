@@ -11,6 +11,7 @@
 #include <string>
 
 #include "costing/incidence_line.h"
+#include "costing/kept_rows.h"
 #include "costing/line_bands.h"
 #include "platform/db/sql_dataset.h"
 #include "platform/text.h"
@@ -69,6 +70,9 @@ costing::FaixasLinha TddmVeiculoCompartilhadoBDImpl::LeFaixasLinha(int32_t pfEmp
   costing::FaixasLinha faixas;
   const std::string condition = LineCondition(pfEmpresa, pfFormula, pfLinhaFormula);
 
+  // The line's percentage and bands never change under a costing: a batch
+  // command's connection keeps them for its transaction (row_cache.h).
+  const costing::KeptRows kept(*sdsAux);
   sdsAux->Close();
   sdsAux->SetCommandText(" select PERCENTUAL  from   vei_formula_linha" + condition);
   sdsAux->Open();

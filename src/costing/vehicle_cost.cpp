@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "costing/kept_rows.h"
 #include "costing/vehicle_cost.h"
 #include "module/maker_utils/sql_literals.h"
 #include "platform/db/client_dataset.h"
@@ -147,6 +148,7 @@ void TddmVeiculoCompartilhadoBDImpl::LeVeiculoCusto(CustoVeiculo& pCusto) {
 
   pCusto.historico = cdsParametro->Active() && !cdsParametro->IsEmpty() &&
                      Texto(*cdsParametro, "ATUALIZA_CUSTEIO_HISTORICO") == "S";
+  const costing::KeptRows kept(*sdsAux);  // the dealer's settings
   sdsAux->Close();
   sdsAux->SetCommandText("Select VAL_VEICULO_C_R from VEI_PARAMETRO where EMPRESA = " +
                          std::to_string(pCusto.empresa) +

@@ -65,18 +65,20 @@ std::string RowCache::Key(const std::string& sql, const std::vector<Value>& para
 
 const QueryRows* RowCache::Find(const std::string& key) const {
   auto hit = entries_.find(key);
-  return hit == entries_.end() ? nullptr : &hit->second.rows;
+  return hit == entries_.end() ? nullptr : &hit->second;
 }
 
 void RowCache::Store(const std::string& key, const std::string& table, const QueryRows& rows) {
-  if (entries_.size() >= kMaxEntries) entries_.clear();
-  entries_[key] = Entry{table, rows};
+  if (entries_.size() >= kMaxEntries) Clear();
+  if (entries_.insert_or_assign(key, rows).second) keys_of_[table].push_back(key);
 }
 
 void RowCache::Ran(std::string_view sql) {
   if (entries_.empty()) return;
+  const std::vector<std::string> first = FirstWords(sql, 1);  // most statements are selects
+  if (!first.empty() && (first[0] == "SELECT" || first[0] == "WITH")) return;
   const std::vector<std::string> w = FirstWords(sql, 5);
-  if (w.empty() || w[0] == "SELECT" || w[0] == "WITH") return;
+  if (w.empty()) return;
   std::string table;
   if (w[0] == "INSERT" && w.size() > 2 && w[1] == "INTO") table = w[2];
   if (w[0] == "DELETE" && w.size() > 2 && w[1] == "FROM") table = w[2];
@@ -85,10 +87,21 @@ void RowCache::Ran(std::string_view sql) {
   // A quoted name or a name glued to its column list is told by its first part.
   table = table.substr(0, table.find('('));
   if (table.empty() || table[0] == '"') {
-    entries_.clear();
+    Clear();
     return;
   }
-  std::erase_if(entries_, [&](const auto& entry) { return entry.second.table == table; });
+  auto kept = keys_of_.find(table);
+  if (kept == keys_of_.end()) return;
+  for (const std::string& key : kept->second) entries_.erase(key);
+  keys_of_.erase(kept);
+}
+
+void RowCache::Controlled(std::string_view sql) {
+  if (entries_.empty()) return;
+  const std::vector<std::string> w = FirstWords(sql, 2);
+  const bool sets = !w.empty() && (w[0] == "SAVEPOINT" || w[0] == "RELEASE" ||
+                                   (w[0] == "SAVE" && w.size() > 1 && w[1] == "TRANSACTION"));
+  if (!sets) Clear();
 }
 
 }  // namespace veiculo::platform

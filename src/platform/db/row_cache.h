@@ -5,10 +5,10 @@
 // batch costing thousands of vehicles reads the same few rows for each one.
 //
 // An entry lives until the transaction ends (commit, rollback, a rollback to
-// a savepoint) or until a statement of this connection writes its table (or
-// any statement whose table the layer cannot tell: DDL, procedures). The
-// engine's snapshot keeps other connections' changes out of an open
-// transaction, so a kept row is the row the engine would return.
+// a savepoint; setting a savepoint keeps it) or until a statement of this connection writes its
+// table (or any statement whose table the layer cannot tell: DDL, procedures). The engine's
+// snapshot keeps other connections' changes out of an open transaction, so a kept row is the row
+// the engine would return.
 //
 // Off unless a host turns it on (ConnectionImpl::Rows().SetEnabled): batch
 // commands do; an interactive call sends its statements as written.
@@ -42,15 +42,21 @@ class RowCache {
   // when it is not a plain INSERT, UPDATE or DELETE of one table); a select
   // forgets nothing.
   void Ran(std::string_view sql);
-  void Clear() { entries_.clear(); }
+  // A transaction-control text ran: setting or releasing a savepoint
+  // changes no row and forgets nothing (a batch sets one per vehicle);
+  // anything else (a rollback to a savepoint) forgets every row.
+  void Controlled(std::string_view sql);
+  void Clear() {
+    entries_.clear();
+    keys_of_.clear();
+  }
 
  private:
-  struct Entry {
-    std::string table;
-    QueryRows rows;
-  };
   bool enabled_ = false;
-  std::unordered_map<std::string, Entry> entries_;
+  std::unordered_map<std::string, QueryRows> entries_;
+  // The keys kept for each table, so that a write forgets its table's rows
+  // without going through every row kept (a batch keeps hundreds).
+  std::unordered_map<std::string, std::vector<std::string>> keys_of_;
 };
 
 }  // namespace veiculo::platform

@@ -93,7 +93,7 @@ class SociConnection final : public ConnectionImpl {
   }
 
   void RunControl(const std::string& sql) override {
-    Rows().Clear();
+    Rows().Controlled(sql);
     Guard(("run " + sql).c_str(), [&] { session_ << sql; });
   }
 
