@@ -1,5 +1,7 @@
 #include "platform/db/fault_injection.h"
 
+#include <cstdlib>
+
 #include "veiculo/error.h"
 
 namespace veiculo::platform {
@@ -36,6 +38,19 @@ StatementFault::~StatementFault() {
 
 std::string StatementFault::Message(long n) {
   return "statement " + std::to_string(n) + " refused by an injected fault (test aid)";
+}
+
+std::unique_ptr<StatementFault> StatementFault::FromEnvironment() {
+  const char* setting = std::getenv("VEICULO_TEST_FAIL_STATEMENT");
+  if (setting == nullptr || *setting == '\0') return nullptr;
+  char* end = nullptr;
+  const long n = std::strtol(setting, &end, 10);
+  if (*end != '\0' || n < 1)
+    throw Error(ErrorCategory::Validation,
+                std::string("VEICULO_TEST_FAIL_STATEMENT must be a statement number of 1 or more, "
+                            "not '") +
+                    setting + "'");
+  return std::make_unique<StatementFault>(n);
 }
 
 long StatementFault::Seen() const {

@@ -14,6 +14,7 @@
 // its own thread. Disarmed (the normal state) it costs one test of a flag per
 // statement. The header lives under src/: installed hosts cannot reach it.
 
+#include <memory>
 #include <string>
 
 namespace veiculo::platform {
@@ -31,6 +32,11 @@ class StatementFault {
   bool Fired() const;
   // The message of the error the `n`-th statement fails with.
   static std::string Message(long n);
+  // For tests of the built host: a fault armed at the number the variable
+  // VEICULO_TEST_FAIL_STATEMENT holds; none when it is unset or empty.
+  // Throws veiculo::Error (validation) when it holds anything but a number
+  // of 1 or more.
+  static std::unique_ptr<StatementFault> FromEnvironment();
 };
 
 namespace fault_detail {
