@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,11 @@ struct FaultCase {
   std::string failure;
   std::string success;
 };
+
+// Test names and messages show the case by its name.
+void PrintTo(const FaultCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 std::string WithFault(std::string text, long n) {
   const std::string mark = "{fault}";
