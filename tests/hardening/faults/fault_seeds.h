@@ -39,14 +39,16 @@ inline void SeedApproval(Connection& c, const std::string&) {
 }
 
 // Proposal 100 of a direct sale ("D": V1 exists for it alone, so a
-// cancellation deletes it with its rows), approved on negotiation 1, with
-// negotiation 2 pending, contact 701 with one action, the trade-in
-// over-allowance expense 90 and V1 reserved for the customer.
-inline void SeedRejection(Connection& c, const std::string&) {
+// cancellation deletes it with its rows), approved on negotiation 1 and sent
+// to the F&I desk for analysis (its service at `url`), with negotiation 2
+// pending, contact 701 with one action, the trade-in over-allowance expense
+// 90 and V1 reserved for the customer.
+inline void SeedRejection(Connection& c, const std::string& url) {
   AddDealer(c, 1, Cols("MARCA", {T("RENA")}));
-  AddParameters(
-      c, 1,
-      Cols("DIF_AVALIACAO_SAIDA FORMA_CONTATO EXCLUIR_AGENDA_ENTREGA", {I(90), I(1), T("S")}));
+  AddParameters(c, 1,
+                Cols("DIF_AVALIACAO_SAIDA FORMA_CONTATO EXCLUIR_AGENDA_ENTREGA LOJA_FIB CHAVE_FIB "
+                     "URL_FIB",
+                     {I(90), I(1), T("S"), T("L1"), T("K1"), T(url)}));
   Insert(c, "FAT_VENDEDOR", "EMPRESA REVENDA VENDEDOR USUARIO", {I(1), I(1), I(11), I(5)});
   Insert(c, "CAC_CONTATO", "EMPRESA REVENDA CONTATO CLIENTE SITUACAO",
          {I(1), I(1), I(701), I(40001), T("A")});
@@ -60,7 +62,9 @@ inline void SeedRejection(Connection& c, const std::string&) {
   AddProposal(c, 1, 100,
               Cols("SITUACAO NEGOCIACAO_FINAL VENDEDOR VEICULO CONTATO TIPO_VENDA",
                    {T("2"), I(1), I(11), T("V1"), I(701), T("D")}));
-  AddNegotiation(c, 1, 100, 1, Cols("APR_GERENCIAL USU_GERENCIAL", {T("A"), I(3)}));
+  AddNegotiation(
+      c, 1, 100, 1,
+      Cols("APR_GERENCIAL USU_GERENCIAL DTA_ENVIO_ANALISE", {T("A"), I(3), D(Day(2025, 3, 13))}));
   AddNegotiation(c, 1, 100, 2);
   AddPayment(c, 1, 100, 1, 1, Cols("SITUACAO", {T("N")}));
   Insert(c, "VEI_DESPESA_VEICULO", "EMPRESA VEICULO DOCUMENTO CONTADOR DESPESA",
