@@ -7,6 +7,7 @@
 #include "interrupts.h"
 #include "platform/db/connection_impl.h"
 #include "session_conflict.h"
+#include "platform/db/fault_injection.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
@@ -61,6 +62,11 @@ HostSession::HostSession(const SessionOptions& options) {
   module_->InicializaDM();
   module_->AtribuiConexao(connection_.get());
   connection_->Begin();
+  try {
+    fault_ = platform::StatementFault::FromEnvironment();  // counts the calls' statements
+  } catch (const Error& e) {
+    throw InputError(e.category(), e.message());
+  }
 }
 
 HostSession::~HostSession() {

@@ -21,6 +21,9 @@
 namespace veiculo {
 class Connection;
 class TddmVeiculoCompartilhadoBD;
+namespace platform {
+class StatementFault;
+}
 }  // namespace veiculo
 
 namespace veiculo::cli {
@@ -70,6 +73,8 @@ class HostSession {
   std::shared_ptr<std::ofstream> log_;
   std::unique_ptr<Connection> connection_;
   std::unique_ptr<TddmVeiculoCompartilhadoBD> module_;
+  // Test aid: armed by VEICULO_TEST_FAIL_STATEMENT (README), none otherwise.
+  std::unique_ptr<platform::StatementFault> fault_;
   bool ended_ = false;
   // The first conflict with another session the engine reported in the call.
   std::string conflict_;

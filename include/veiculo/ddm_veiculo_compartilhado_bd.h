@@ -417,7 +417,8 @@ class TddmVeiculoCompartilhadoBD {
                                     int32_t pfNegociacao, int32_t pfPropostaFIB,
                                     const std::string& pfChassi, DateTime pfDataProcessamento) = 0;
   // How the last FechaVendaFIB of this instance ended: 0 the sale was
-  // imported (notices aside), 1 the import failed after it began writing,
+  // imported (notices aside), 1 the import failed after it began writing
+  // (or a database error kept its confirmation from being sent),
   // 9 no sale was fetched (refusal, no sale, missing settings) and nothing
   // was written.
   virtual int32_t StatusFechaVendaFIB() const = 0;

@@ -9,6 +9,7 @@
 #include "fi_brasil/fi_credentials.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/soap/soap_client.h"
+#include "veiculo/error.h"
 
 namespace veiculo {
 
@@ -104,6 +105,7 @@ std::string TddmVeiculoCompartilhadoBDImpl::FechaVendaConfirmadaFIB(
   platform::ComponentRuntimeScope runtime;
   fi_brasil::TFechaVendaConfirma comando;
   fi_brasil::ListaResultado lista;
+  bPvConfirmacaoErroBanco = false;
   try {
     CredenciaFIB(comando, pfEmpresa, pfRevenda, kSufixoVenda);
     comando.NumeroPedidoDMS = pfProposta;
@@ -115,6 +117,8 @@ std::string TddmVeiculoCompartilhadoBDImpl::FechaVendaConfirmadaFIB(
     if (!comando.Executar()) lista.Adiciona(TextoRecusa(comando));
   } catch (const std::exception& e) {
     lista.Adiciona(TextoErro(e));
+    const auto* erro = dynamic_cast<const Error*>(&e);
+    bPvConfirmacaoErroBanco = erro != nullptr && erro->category() == ErrorCategory::Database;
   }
   return lista.Resultado();
 }

@@ -426,6 +426,9 @@ class TddmVeiculoCompartilhadoBDImpl final : public TddmVeiculoCompartilhadoBD {
   // The F&I closing import works with the module's datasets, settings and helpers.
   friend class fi_brasil::ImportacaoFechamento;
   int32_t iPvStatusFechaVendaFIB = 9;  // how the last FechaVendaFIB ended
+  // Whether the last FechaVendaConfirmadaFIB failed on a database error
+  // (before anything reached the service).
+  bool bPvConfirmacaoErroBanco = false;
 
   void CriaComponentes();
 

@@ -56,6 +56,11 @@ std::string TddmVeiculoCompartilhadoBDImpl::FechaVendaFIB(int32_t pfEmpresa, int
   if (iPvStatusFechaVendaFIB < kNaoBuscada) {
     const std::string confirmacao = FechaVendaConfirmadaFIB(
         pfEmpresa, pfRevenda, pfProposta, propostaFIB, iPvStatusFechaVendaFIB, pfChassi);
+    // A confirmation the database kept from being sent leaves the service
+    // unaware of the import: the import counts as failed, so that the caller
+    // rolls it back and both sides stay as before (a later import starts over).
+    if (iPvStatusFechaVendaFIB == kImportada && bPvConfirmacaoErroBanco)
+      iPvStatusFechaVendaFIB = kFalhou;
     if (confirmacao != "OK") {
       // Its lines join the result's, each once.
       size_t inicio = 0;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/db/fault_injection.h"
 #include "platform/db/query_rows.h"
 #include "platform/db/row_cache.h"
 #include "veiculo/connection.h"
@@ -74,6 +75,7 @@ class ConnectionImpl {
  protected:
   void Log(const std::string& sql) {
     ++statement_count_;
+    CheckStatementFault(sql);  // test aid, one flag test when off (fault_injection.h)
     if (log_) log_(sql);
   }
 
