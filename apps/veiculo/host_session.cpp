@@ -6,8 +6,8 @@
 #include "input_error.h"
 #include "interrupts.h"
 #include "platform/db/connection_impl.h"
-#include "session_conflict.h"
 #include "platform/db/fault_injection.h"
+#include "session_conflict.h"
 #include "veiculo/connection.h"
 #include "veiculo/ddm_veiculo_compartilhado_bd.h"
 
