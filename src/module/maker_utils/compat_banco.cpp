@@ -84,7 +84,20 @@ class Translator {
     for (size_t i = b; i < e; ++i) out += t_[i].text;
     return out;
   }
-  std::string ArgText(const Arg& a) const { return Trim(Range(a.begin, a.end)); }
+  std::string ArgText(const Arg& a) const { return TrimmedRange(a.begin, a.end); }
+
+  // The translated text of tokens [b, e) without surrounding blanks; a text
+  // that ends in a line comment keeps its line break, or the comment would
+  // swallow what the rewrite puts after it (a closing parenthesis, " FROM ").
+  std::string TrimmedRange(size_t b, size_t e) const {
+    std::string text = Trim(Range(b, e));
+    size_t last = e;
+    while (last > b && t_[last - 1].kind == SqlTokenKind::Space) --last;
+    if (last > b && t_[last - 1].kind == SqlTokenKind::Comment &&
+        t_[last - 1].text.rfind("--", 0) == 0)
+      text += '\n';
+    return text;
+  }
 
   // Splits [b, e) at top-level commas and, when `keywords`, at FROM / FOR.
   std::vector<Arg> SplitArgs(size_t b, size_t e, bool keywords) const {
@@ -142,7 +155,7 @@ class Translator {
     std::string type;
     for (size_t i = as + 1; i < close; ++i)
       if (Significant(i)) type += Upper(t_[i].text);
-    const auto expr = [&] { return Trim(Range(open + 1, as)); };
+    const auto expr = [&] { return TrimmedRange(open + 1, as); };
     if (type == "DATE" && d_ == SqlDialect::Oracle) return "TRUNC(" + expr() + ")";
     if (type == "TIMESTAMP" && d_ == SqlDialect::SqlServer)
       return "CAST(" + expr() + " AS DATETIME)";

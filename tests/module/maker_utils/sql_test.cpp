@@ -47,6 +47,11 @@ const Case kCases[] = {
      "LENGTH(z)\nwhere E = /*EMPRESA*/'1' and \"SUBSTR\" = 'it''s NVL(q,1)'",
      "select 'a || SUBSTR(b,1,2)', SUBSTRING(X, 1, 2) /* NVL(y,1) || */ from T -- LENGTH(z)\n"
      "where E = /*EMPRESA*/'1' and \"SUBSTR\" = 'it''s NVL(q,1)'"},
+    {"an argument ending in a line comment keeps its line break",
+     "select SUBSTR(X, 1 -- first\n), CAST(D -- day\n AS DATE) from T",
+     "select SUBSTR(X, 1 -- first\n), TRUNC(D -- day\n) from T",
+     "select SUBSTRING(X FROM 1 -- first\n), CAST(D -- day\n AS DATE) from T",
+     "select SUBSTRING(X, 1 -- first\n, DATALENGTH(X)), CAST(D -- day\n AS DATE) from T"},
     {"nested calls", "select SUBSTR(NVL(A.X, 'x'), 1, LENGTH(A.Y)) from A",
      "select SUBSTR(NVL(A.X, 'x'), 1, LENGTH(A.Y)) from A",
      "select SUBSTRING(COALESCE(A.X, 'x') FROM 1 FOR CHAR_LENGTH(A.Y)) from A",
