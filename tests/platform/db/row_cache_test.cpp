@@ -95,5 +95,26 @@ TEST_F(RowCacheTest, NothingIsKeptForOtherDatasetsNorWhenTheConnectionKeepsNoRow
   EXPECT_EQ(Read(2), std::make_pair(7LL, true));
 }
 
+// A batch command sets a savepoint per vehicle: setting or releasing one
+// changes no row, so the rows stay; rolling back to one may undo a change the
+// rows were read after, so they go.
+TEST_F(RowCacheTest, SavepointsKeepRowsAndRollingBackToOneDropsThem) {
+  const auto control = [this](const std::string& sql) { ImplOf(connection()).RunControl(sql); };
+  control("SAVEPOINT VEICULO_LOTE");
+  EXPECT_EQ(Read(2), std::make_pair(7LL, true));
+  control("SAVEPOINT VEICULO_LOTE");  // the next vehicle: the previous one is released
+  EXPECT_EQ(Read(2), std::make_pair(7LL, false));
+  control("RELEASE SAVEPOINT VEICULO_LOTE");
+  EXPECT_EQ(Read(2), std::make_pair(7LL, false));
+
+  // A change read after the savepoint, then undone: the kept row must go.
+  control("SAVEPOINT VEICULO_LOTE");
+  Exec("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2");
+  EXPECT_EQ(Read(2), std::make_pair(9LL, true));
+  EXPECT_EQ(Read(2), std::make_pair(9LL, false));
+  control("ROLLBACK TO SAVEPOINT VEICULO_LOTE");
+  EXPECT_EQ(Read(2), std::make_pair(7LL, true));
+}
+
 }  // namespace
 }  // namespace veiculo::platform
