@@ -12,9 +12,9 @@
 
 namespace veiculo::testing {
 
-inline std::vector<FieldDef> Fields(const std::string& spec) {
+inline std::vector<FieldDef> Fields(const std::string& words) {
   std::vector<FieldDef> fields;
-  std::istringstream in(spec);
+  std::istringstream in(words);
   for (std::string word; in >> word;) {
     const size_t colon = word.rfind(':');
     if (colon == std::string::npos || colon + 1 == word.size())
