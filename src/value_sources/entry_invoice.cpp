@@ -15,6 +15,7 @@
 #include <cmath>
 #include <string>
 
+#include "costing/kept_rows.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
@@ -60,6 +61,9 @@ EntryDealer ReadEntryDealer(SqlDataSet& aux, const std::string& veiculo, int32_t
   EntryDealer result;
   aux.Close();
   aux.SetCommandText(value_sources::EntryDealerAndFreightDateSql(veiculo, empresa));
+  // Several lines of a formula read the same entry dealer: a batch keeps the
+  // row until the vehicle or its invoices are written.
+  const costing::KeptRows kept(aux);
   aux.Open();
   if (!aux.IsEmpty()) {
     result.revenda_nfentrada =
@@ -77,6 +81,7 @@ PurchaseSums SumPurchaseInvoices(SqlDataSet& aux, const std::string& veiculo, in
   aux.Close();
   aux.SetCommandText(
       value_sources::PurchaseInvoicesSql(veiculo, empresa, revenda, revenda_nfentrada));
+  const costing::KeptRows kept(aux);  // read by several lines, as the entry dealer
   aux.Open();
   auto f = [&aux](const char* name) { return aux.FieldByName(name).AsFloat(); };
   for (; !aux.Eof(); aux.Next()) {

@@ -2,6 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/text.h"
 
 namespace veiculo::platform {
@@ -63,14 +66,62 @@ std::string RowCache::Key(const std::string& sql, const std::vector<Value>& para
   return key;
 }
 
-const QueryRows* RowCache::Find(const std::string& key) const {
-  auto hit = entries_.find(key);
-  return hit == entries_.end() ? nullptr : &hit->second;
+std::vector<std::string> RowCache::NamesIn(std::string_view sql) {
+  const auto name_char = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$';
+  };
+  std::vector<std::string> names;
+  size_t i = 0;
+  while (i < sql.size()) {
+    const char c = sql[i];
+    if (c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') {
+      const size_t end = sql.find('\n', i);
+      i = end == std::string_view::npos ? sql.size() : end;
+    } else if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
+      const size_t end = sql.find("*/", i + 2);
+      i = end == std::string_view::npos ? sql.size() : end + 2;
+    } else if (c == '\'') {
+      // A doubled quote ends one literal and starts the next: same result.
+      const size_t end = sql.find('\'', i + 1);
+      i = end == std::string_view::npos ? sql.size() : end + 1;
+    } else if (name_char(c)) {
+      size_t j = i;
+      while (j < sql.size() && name_char(sql[j])) ++j;
+      // Numbers are no names; a quoted name ("X") is read by its letters.
+      if (!std::isdigit(static_cast<unsigned char>(c)))
+        names.push_back(UpperCase(sql.substr(i, j - i)));
+      i = j;
+    } else {
+      ++i;
+    }
+  }
+  std::sort(names.begin(), names.end());
+  names.erase(std::unique(names.begin(), names.end()), names.end());
+  return names;
 }
 
-void RowCache::Store(const std::string& key, const std::string& table, const QueryRows& rows) {
+const QueryRows* RowCache::Find(const std::string& key) const {
+  auto hit = entries_.find(key);
+  return hit == entries_.end() ? nullptr : &hit->second.rows;
+}
+
+void RowCache::Store(const std::string& key, std::string_view sql, const QueryRows& rows) {
   if (entries_.size() >= kMaxEntries) Clear();
-  if (entries_.insert_or_assign(key, rows).second) keys_of_[table].push_back(key);
+  auto [entry, added] = entries_.try_emplace(key);
+  entry->second.rows = rows;
+  if (!added) return;
+  entry->second.names = NamesIn(sql);
+  for (const std::string& name : entry->second.names) keys_of_[name].insert(&entry->first);
+}
+
+void RowCache::Forget(Entries::iterator entry) {
+  for (const std::string& name : entry->second.names) {
+    auto kept = keys_of_.find(name);
+    if (kept == keys_of_.end()) continue;
+    kept->second.erase(&entry->first);
+    if (kept->second.empty()) keys_of_.erase(kept);
+  }
+  entries_.erase(entry);
 }
 
 void RowCache::Ran(std::string_view sql) {
@@ -90,10 +141,13 @@ void RowCache::Ran(std::string_view sql) {
     Clear();
     return;
   }
+  // A name with its owner (DBO.X) is told by its last part, as NamesIn reads it.
+  table = table.substr(table.rfind('.') + 1);
   auto kept = keys_of_.find(table);
   if (kept == keys_of_.end()) return;
-  for (const std::string& key : kept->second) entries_.erase(key);
-  keys_of_.erase(kept);
+  // Forget takes each key out of this list too, so go through a copy.
+  const std::vector<const std::string*> keys(kept->second.begin(), kept->second.end());
+  for (const std::string* key : keys) Forget(entries_.find(*key));
 }
 
 void RowCache::Controlled(std::string_view sql) {

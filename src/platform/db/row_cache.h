@@ -5,8 +5,9 @@
 // batch costing thousands of vehicles reads the same few rows for each one.
 //
 // An entry lives until the transaction ends (commit, rollback, a rollback to
-// a savepoint; setting a savepoint keeps it) or until a statement of this connection writes its
-// table (or any statement whose table the layer cannot tell: DDL, procedures). The engine's
+// a savepoint; setting a savepoint keeps it) or until a statement of this connection writes any
+// table the select names (a join's or a subquery's tables too), or any statement whose table the
+// layer cannot tell (DDL, procedures). The engine's
 // snapshot keeps other connections' changes out of an open transaction, so a kept row is the row
 // the engine would return.
 //
@@ -16,6 +17,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/db/query_rows.h"
@@ -35,8 +37,14 @@ class RowCache {
   static std::string Key(const std::string& sql, const std::vector<Value>& params);
 
   const QueryRows* Find(const std::string& key) const;
-  // Keeps the rows of a select of `table` (upper case).
-  void Store(const std::string& key, const std::string& table, const QueryRows& rows);
+  // Keeps the rows of the select `sql`; a write to any name the text
+  // holds outside quotes and comments drops them.
+  void Store(const std::string& key, std::string_view sql, const QueryRows& rows);
+
+  // The names a select's text holds outside quotes and comments, upper case,
+  // each once: every table it reads is among them (with its columns, aliases
+  // and key words, which only make a kept row go sooner).
+  static std::vector<std::string> NamesIn(std::string_view sql);
 
   // A statement ran: forgets the rows of the table it writes (every row
   // when it is not a plain INSERT, UPDATE or DELETE of one table); a select
@@ -52,11 +60,20 @@ class RowCache {
   }
 
  private:
+  struct Entry {
+    QueryRows rows;
+    std::vector<std::string> names;  // NamesIn the select
+  };
+  using Entries = std::unordered_map<std::string, Entry>;
+
+  void Forget(Entries::iterator entry);
+
   bool enabled_ = false;
-  std::unordered_map<std::string, QueryRows> entries_;
-  // The keys kept for each table, so that a write forgets its table's rows
-  // without going through every row kept (a batch keeps hundreds).
-  std::unordered_map<std::string, std::vector<std::string>> keys_of_;
+  Entries entries_;
+  // The entries that name each table, so that a write forgets its table's rows
+  // without going through every row kept (a batch keeps hundreds). They point
+  // at the keys of entries_, which stay in place until their entry goes.
+  std::unordered_map<std::string, std::unordered_set<const std::string*>> keys_of_;
 };
 
 }  // namespace veiculo::platform

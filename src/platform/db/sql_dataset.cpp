@@ -79,7 +79,7 @@ QueryRows SqlDataSet::Run(const std::string& action) {
     const std::string key = RowCache::Key(marked.positional, values);
     if (const QueryRows* kept = engine.Rows().Find(key)) return *kept;
     QueryRows rows = engine.Run(marked.positional, values, command_text_);
-    engine.Rows().Store(key, FirstTableOf(command_text_), rows);
+    engine.Rows().Store(key, command_text_, rows);
     return rows;
   } catch (Error& e) {
     e.AddContext("in dataset " + Name());

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/db/connection_impl.h"
+#include "platform/db/row_cache.h"
 #include "platform/db/sql_dataset.h"
 #include "support/test_database.h"
 
@@ -114,6 +117,78 @@ TEST_F(RowCacheTest, SavepointsKeepRowsAndRollingBackToOneDropsThem) {
   EXPECT_EQ(Read(2), std::make_pair(9LL, false));
   control("ROLLBACK TO SAVEPOINT VEICULO_LOTE");
   EXPECT_EQ(Read(2), std::make_pair(7LL, true));
+}
+
+// A select that reads several tables (a join, a subquery) keeps its rows
+// only until any of them is written: the entry-invoice joins of a costing
+// are read by several formula lines of a vehicle.
+TEST_F(RowCacheTest, KeptRowsOfAJoinOrSubqueryGoWhenAnyTableTheyReadIsWritten) {
+  Exec("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
+  const std::string join =
+      "select p.UB_PADRAO, r.MARCA from VEI_PARAMETRO p, GER_REVENDA r"
+      " where p.EMPRESA = r.EMPRESA and p.REVENDA = r.REVENDA and p.REVENDA = 2";
+  const std::string subquery =
+      "select UB_PADRAO, 'A' MARCA from VEI_PARAMETRO where REVENDA in"
+      " (select REVENDA from GER_REVENDA where MARCA = 'A' /* VEI_FORMULA_LINHA */)";
+  // UB_PADRAO and MARCA read through a dataset that keeps its rows, and
+  // whether reading them sent a statement.
+  const auto read = [this](const std::string& sql) {
+    SqlDataSet ds("sdsJuncao", &connection());
+    ds.SetRowsCacheable(true);
+    ds.SetCommandText(sql);
+    const long before = connection().StatementCount();
+    ds.Open();
+    const std::string found = ds.IsEmpty()
+                                  ? "none"
+                                  : std::to_string(ds.FieldByName("UB_PADRAO").AsInteger()) + " " +
+                                        ds.FieldByName("MARCA").AsText();
+    return std::make_pair(found, connection().StatementCount() > before);
+  };
+  struct Case {
+    const std::string* sql;
+    const char* write;  // between two reads
+    bool read_again;    // the second read sends a statement
+    const char* found;  // and finds this
+  };
+  const Case cases[] = {
+      {&join, "delete from VEI_FORMULA_LINHA where 1 = 0", false, "7 A"},
+      {&join, "update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2", true, "9 A"},
+      {&join, "update GER_REVENDA set MARCA = 'B' where REVENDA = 2", true, "7 B"},
+      {&subquery, "delete from VEI_FORMULA_LINHA where 1 = 0", false, "7 A"},
+      {&subquery, "update GER_REVENDA set MARCA = 'B' where REVENDA = 2", true, "none"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(read(*c.sql), std::make_pair(std::string("7 A"), true)) << c.write;
+    Exec(c.write);
+    EXPECT_EQ(read(*c.sql), std::make_pair(std::string(c.found), c.read_again)) << c.write;
+    connection().Rollback();
+    connection().Begin();
+    Seed();
+    Exec("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
+  }
+
+  // A write that names the table with its owner (another engine's form, told
+  // to the cache alone here) drops the rows too.
+  read(join);
+  ImplOf(connection()).Rows().Ran("update dbo.GER_REVENDA set MARCA = 'B'");
+  EXPECT_EQ(read(join), std::make_pair(std::string("7 A"), true));
+}
+
+// The names a select holds: quoted texts and comments are no names, numbers
+// neither; a quoted name is read by its letters; each name once, upper case.
+TEST(RowCacheNames, NamesOutsideQuotesAndComments) {
+  struct Case {
+    const char* sql;
+    std::vector<std::string> names;
+  };
+  const Case cases[] = {
+      {"select a.X from T a where a.Y = 'U V' -- W\n and 1 = 1",
+       {"A", "AND", "FROM", "SELECT", "T", "WHERE", "X", "Y"}},
+      {"select 1 from \"T\" /* U */ where Z = 'it''s' or z = :Par",
+       {"FROM", "OR", "PAR", "SELECT", "T", "WHERE", "Z"}},
+      {"select x from T1, T$2", {"FROM", "SELECT", "T$2", "T1", "X"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RowCache::NamesIn(c.sql), c.names) << c.sql;
 }
 
 }  // namespace
