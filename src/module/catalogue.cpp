@@ -124,10 +124,11 @@ void TddmVeiculoCompartilhadoBDImpl::CriaComponentes() {
   cdsMovimento = client("cdsMovimento", dspMovimento, invoice);
 
   // Rows a costing reads again and again and never changes: a formula's
-  // lines, the index definitions and values, invoice headers. A batch
-  // command's connection keeps them for the transaction (row_cache.h); a
-  // write to their table drops them.
-  for (platform::SqlDataSet* kept : {sdsLinha, sdsIndice1, sdsValorIndice, sdsMovimento})
+  // lines, the vehicle's expenses, the index definitions and values, invoice
+  // headers. A batch command's connection keeps them for the transaction
+  // (row_cache.h); a write to any table they read drops them.
+  for (platform::SqlDataSet* kept :
+       {sdsLinha, sdsDespesa, sdsIndice1, sdsValorIndice, sdsMovimento})
     kept->SetRowsCacheable(true);
   sdsMovimentoVeiculo = sql("sdsMovimentoVeiculo", kSqlMovimentoVeiculo);
   dspMovimentoVeiculo =

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "costing/kept_rows.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/sql_dataset.h"
 #include "proposal/proposal_sql.h"
@@ -76,7 +77,12 @@ int32_t TddmVeiculoCompartilhadoBDImpl::BuscaProposta(int32_t pfEmpresa, int32_t
 
   sdsAux->Close();
   sdsAux->SetCommandText(sql);
-  sdsAux->Open();
+  {
+    // A costing asks for the vehicle's proposal from several lines: a batch
+    // keeps the answer until a proposal, the vehicle or a contact is written.
+    const costing::KeptRows kept(*sdsAux);
+    sdsAux->Open();
+  }
   int32_t proposta = 0;
   if (!sdsAux->IsEmpty()) {
     proposta = static_cast<int32_t>(sdsAux->FieldByName("PROPOSTA").AsInteger());

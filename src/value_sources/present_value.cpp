@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "costing/kept_rows.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "module/maker_utils/number_utils.h"
 #include "platform/db/client_dataset.h"
@@ -66,7 +67,12 @@ double TddmVeiculoCompartilhadoBDImpl::BuscaValorPresente(int32_t pfEmpresa, int
   sdsConsultaLoc->SetCommandText(
       "select DTA_FIM_CORRECAO   from VEI_VEICULO       where EMPRESA = " +
       std::to_string(pfEmpresa) + "   and VEICULO = '" + platform::QuoteDoubled(veiculo) + "'");
-  sdsConsultaLoc->Open();
+  {
+    // Each line of a vehicle's formula carried by an index asks again: a
+    // batch keeps the row until the vehicle is written.
+    const costing::KeptRows kept(*sdsConsultaLoc);
+    sdsConsultaLoc->Open();
+  }
   if (!sdsConsultaLoc->IsEmpty()) {
     // Null and 30/12/1899 (day 0) both mean that the correction never ends.
     const double fim = sdsConsultaLoc->FieldByName("DTA_FIM_CORRECAO").AsDateTime();

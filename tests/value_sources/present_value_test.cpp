@@ -9,6 +9,8 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/db/connection_impl.h"
+#include "platform/db/sql_dataset.h"
 #include "value_sources/seed.h"
 
 namespace veiculo::testing {
@@ -131,6 +133,27 @@ TEST_F(PresentValueTest, CorrectionEndReplacesTheTargetDate) {
   // Ford compounding stops at 12/01: 1000 * 1.01 * 1.02.
   module().BuscaMarca(1, 1);
   EXPECT_NEAR(Presente(kFord, 1000, Day(2024, 1, 11), Day(2024, 1, 14), "VF"), 1030.2, 1e-6);
+}
+
+// A batch keeps the vehicle's end of correction for the transaction: the
+// next line carried by an index reads it without a statement, and a change
+// to the vehicle made through the connection is read again.
+TEST_F(PresentValueTest, BatchKeepsTheCorrectionEndUntilTheVehicleIsWritten) {
+  FimCorrecao("VK", Day(2024, 4, 30));
+  platform::ConnectionImpl& impl = platform::ImplOf(connection());
+  impl.Rows().SetEnabled(true);
+  const auto presente = [&] {
+    return Presente(kMensal, 1000, Day(2024, 3, 31), Day(2024, 5, 30), "VK");
+  };
+  EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1060, 1e-6); }), 1 + 1 + 2);
+  // The index row and its monthly values are kept too.
+  EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1060, 1e-6); }), 0);
+  platform::SqlDataSet write("sdsExecuta", &connection());
+  write.SetCommandText("update VEI_VEICULO set DTA_FIM_CORRECAO = null where VEICULO = 'VK'");
+  write.ExecSQL();
+  // Read again: the correction runs to the target date, May's rate too.
+  EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1081.2, 1e-6); }), 2);
+  impl.Rows().SetEnabled(false);
 }
 
 struct PlanCase {
