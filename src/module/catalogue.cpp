@@ -123,12 +123,12 @@ void TddmVeiculoCompartilhadoBDImpl::CriaComponentes() {
   dspMovimento = provider("dspMovimento", sdsMovimento);
   cdsMovimento = client("cdsMovimento", dspMovimento, invoice);
 
-  // Rows a costing reads again and again and never changes: a formula's
-  // lines, the vehicle's expenses, the index definitions and values, invoice
+  // Rows a costing reads again and again and never changes: a formula and
+  // its lines, the vehicle's expenses, the index definitions and values, invoice
   // headers. A batch command's connection keeps them for the transaction
   // (row_cache.h); a write to any table they read drops them.
   for (platform::SqlDataSet* kept :
-       {sdsLinha, sdsDespesa, sdsIndice1, sdsValorIndice, sdsMovimento})
+       {sdsFormulaLinha, sdsLinha, sdsDespesa, sdsIndice1, sdsValorIndice, sdsMovimento})
     kept->SetRowsCacheable(true);
   sdsMovimentoVeiculo = sql("sdsMovimentoVeiculo", kSqlMovimentoVeiculo);
   dspMovimentoVeiculo =

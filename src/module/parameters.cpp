@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "costing/kept_rows.h"
 #include "module/ddm_veiculo_compartilhado_bd_impl.h"
 #include "platform/db/client_dataset.h"
 #include "platform/db/sql_dataset.h"
@@ -116,7 +117,10 @@ void TddmVeiculoCompartilhadoBDImpl::BuscaMarca(int32_t pfEmpresa, int32_t pfRev
   sdsAux->SetCommandText(
       "select MARCA from GER_REVENDA where EMPRESA = " + std::to_string(pfEmpresa) +
       "   and REVENDA = " + std::to_string(pfRevenda));
-  sdsAux->Open();
+  {
+    const costing::KeptRows kept(*sdsAux);  // asked once per vehicle by a batch
+    sdsAux->Open();
+  }
   sPvMarca = sdsAux->IsEmpty() ? std::string() : sdsAux->FieldByName("MARCA").AsText();
   sdsAux->Close();
 }

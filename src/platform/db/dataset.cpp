@@ -81,8 +81,11 @@ int DataSet::RecordCount() const { return active_ ? static_cast<int>(VisibleCoun
 
 int DataSet::FieldIndex(std::string_view name) const {
   const std::vector<FieldDef>& fields = *fields_;
+  // The length first: a vehicle's row has a hundred fields and is asked
+  // for by name on every formula line.
   for (size_t i = 0; i < fields.size(); ++i)
-    if (SameText(fields[i].name, name)) return static_cast<int>(i);
+    if (fields[i].name.size() == name.size() && SameText(fields[i].name, name))
+      return static_cast<int>(i);
   return -1;
 }
 
