@@ -4,11 +4,14 @@
 // forced writes on, as a dealer's own database is. Eight ways, in one run
 // (bound: literals bound as parameters; every: vehicles per commit, each
 // under a savepoint when more than one; index: the index of invoice items by
-// vehicle; kept: the connection keeps the rows of formula lines, indices and
-// invoice headers for the transaction; memo: dialect translations and marker
-// parses kept by text, text_memo.h; across: kept rows outlive each vehicle's
-// savepoint, and a formula line's percentage, bands and base-line codes are
-// kept too, so the next vehicle of the batch reads none of them again):
+// vehicle; kept: the connection keeps the rows a costing reads again and
+// never writes (a formula and its lines, indices and their values, invoice
+// headers and the entry invoice's sums, the vehicle's expenses, end of
+// correction and proposal, the dealer's brand) for the transaction, until a
+// table they read is written; memo: dialect translations and marker parses
+// kept by text, text_memo.h; across: kept rows outlive each vehicle's
+// savepoint, so the next vehicle of the batch reads the shared ones again
+// without a statement):
 //
 //   bound:0/every:1/index:0/kept:0/memo:0/across:0     the costing as it was (before)
 //   bound:0/every:1/index:1/kept:0/memo:0/across:0     the index alone
