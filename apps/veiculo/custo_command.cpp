@@ -169,8 +169,8 @@ void RunCusto(const CustoArgs& args) {
   Progress progress(vehicles.size());
   const long statements_before = connection.StatementCount();
   const auto started = std::chrono::steady_clock::now();
-  // The formula lines, indices and invoices every vehicle reads are kept
-  // for each batch's transaction.
+  // The rows every vehicle reads and none writes (formula lines, indices,
+  // invoices, the dealer's brand) are kept for each batch's transaction.
   platform::ImplOf(connection).Rows().SetEnabled(args.todos);
   VehicleBatch batch;
   batch.dialect = module.BancoDados();
