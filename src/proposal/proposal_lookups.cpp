@@ -79,7 +79,8 @@ int32_t TddmVeiculoCompartilhadoBDImpl::BuscaProposta(int32_t pfEmpresa, int32_t
   sdsAux->SetCommandText(sql);
   {
     // A costing asks for the vehicle's proposal from several lines: a batch
-    // keeps the answer until a proposal, the vehicle or a contact is written.
+    // keeps the answer until a table it reads (proposals, vehicles,
+    // situations, contacts) is written.
     const costing::KeptRows kept(*sdsAux);
     sdsAux->Open();
   }

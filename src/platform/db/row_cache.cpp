@@ -13,18 +13,28 @@ namespace {
 // Entries kept at most (cleared when full: a batch refills what it uses).
 constexpr size_t kMaxEntries = 4096;
 
+// Where the comment starting at `i` ends (a line comment at its line break),
+// or `i` when no comment starts there.
+size_t AfterComment(std::string_view sql, size_t i) {
+  if (sql.substr(i, 2) == "--") {
+    const size_t end = sql.find('\n', i);
+    return end == std::string_view::npos ? sql.size() : end;
+  }
+  if (sql.substr(i, 2) == "/*") {
+    const size_t end = sql.find("*/", i + 2);
+    return end == std::string_view::npos ? sql.size() : end + 2;
+  }
+  return i;
+}
+
 // The words of a text up to `count`, upper case, skipping comments.
 std::vector<std::string> FirstWords(std::string_view sql, size_t count) {
   std::vector<std::string> words;
   size_t i = 0;
   while (i < sql.size() && words.size() < count) {
     const char c = sql[i];
-    if (c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') {
-      const size_t end = sql.find('\n', i);
-      i = end == std::string_view::npos ? sql.size() : end;
-    } else if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
-      const size_t end = sql.find("*/", i + 2);
-      i = end == std::string_view::npos ? sql.size() : end + 2;
+    if (const size_t after = AfterComment(sql, i); after != i) {
+      i = after;
     } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '(') {
       ++i;
     } else {
@@ -74,12 +84,8 @@ std::vector<std::string> RowCache::NamesIn(std::string_view sql) {
   size_t i = 0;
   while (i < sql.size()) {
     const char c = sql[i];
-    if (c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') {
-      const size_t end = sql.find('\n', i);
-      i = end == std::string_view::npos ? sql.size() : end;
-    } else if (c == '/' && i + 1 < sql.size() && sql[i + 1] == '*') {
-      const size_t end = sql.find("*/", i + 2);
-      i = end == std::string_view::npos ? sql.size() : end + 2;
+    if (const size_t after = AfterComment(sql, i); after != i) {
+      i = after;
     } else if (c == '\'') {
       // A doubled quote ends one literal and starts the next: same result.
       const size_t end = sql.find('\'', i + 1);
