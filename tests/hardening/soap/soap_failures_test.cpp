@@ -58,13 +58,12 @@ RawReply ReplyFor(const Failure& f, Service service) {
 std::string Misfit(const Outcome& o, Shows shows, const std::string& message) {
   const auto begins = [&](const std::string& text) { return text.rfind(message, 0) == 0; };
   const bool one_line = o.text.find('\n') == std::string::npos;
+  const bool names_endpoint = o.text.find(" - endpoint http://127.0.0.1:") != std::string::npos;
   switch (shows) {
     case Shows::Text:
       if (o.raised) return "raised instead of answering a text";
       if (!begins(o.text) || !one_line) return "not the error's text on one line";
-      return o.text.find(" - endpoint http://127.0.0.1:") == std::string::npos
-                 ? "the text does not name the endpoint"
-                 : "";
+      return names_endpoint ? "" : "the text does not name the endpoint";
     case Shows::ListLine:
       if (o.raised) return "raised instead of answering a text";
       if (!begins(o.text) || o.text.find("\r\n") != o.text.size() - 2)
@@ -89,7 +88,8 @@ std::string Misfit(const Outcome& o, Shows shows, const std::string& message) {
     case Shows::FalseAndMessage:
       if (o.raised) return "raised instead of answering false";
       if (o.success) return "reported success";
-      return begins(o.text) && one_line ? "" : "not the error's text on one line";
+      if (!begins(o.text) || !one_line) return "not the error's text on one line";
+      return names_endpoint ? "" : "the text does not name the endpoint";
   }
   return "?";
 }
