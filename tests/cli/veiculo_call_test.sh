@@ -6,9 +6,6 @@
 SOURCE="$2"  # the source tree, for the holder list
 DB="$WORK/demo.fdb"
 exists() { [ -e "$1" ] && echo yes || echo no; }
-call() {  # call ARGS... : the JSON of a call on the demo database; sets rc
-  out=$("$VEICULO" call "$@" --database "$DB" 2>"$WORK/call.err"); rc=$?
-}
 # Bad input: status 2, nothing on stdout, exactly one line on stderr (in $err).
 bad_input() {  # bad_input NAME ARGS...
   name="$1"; shift

@@ -13,15 +13,6 @@ sql() {  # sql TEXT : a statement on the demo database; fails the check when ref
   contains "sql: $1: one row" "1 row" "$out"
 }
 
-query() {  # query TEXT : the rows of a select, as the data packet's "rows"
-  "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\(\[.*\]\)}$/\1/p'
-}
-
-custo() {  # custo ARGS... : `veiculo custo` on the demo database; stdout in $out, stderr in $err
-  out=$("$VEICULO" custo --database "$DB" "$@" 2>"$WORK/custo.err"); rc=$?
-  err=$(cat "$WORK/custo.err")
-}
-
 out=$("$VEICULO" init-db "$DB" --demo 2>&1); rc=$?
 check "init-db --demo succeeds" 0 "$rc"
 

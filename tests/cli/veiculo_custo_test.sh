@@ -9,15 +9,6 @@ sql() {  # sql TEXT : a statement on the demo database; fails the check when ref
   contains "sql: $1" " affected" "$out"
 }
 
-query() {  # query TEXT : the rows of a select, as the data packet's "rows"
-  "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\(\[.*\]\)}$/\1/p'
-}
-
-custo() {  # custo ARGS... : `veiculo custo` on the demo database; stdout in $out, stderr in $err
-  out=$("$VEICULO" custo --database "$DB" "$@" 2>"$WORK/custo.err"); rc=$?
-  err=$(cat "$WORK/custo.err")
-}
-
 squeezed() {  # the lines of $out that contain $1, blanks squeezed
   printf '%s\n' "$out" | grep -F -- "$1" | tr -s ' '
 }

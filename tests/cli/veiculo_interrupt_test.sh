@@ -7,10 +7,6 @@
 DB="$WORK/demo.fdb"
 "$VEICULO" init-db "$DB" --demo --vehicles 2000 >/dev/null 2>&1 || { echo "FAIL init-db"; exit 1; }
 
-count() {  # count SQL : the N of a "select count(*) N ..."
-  "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\[{"N":\([0-9]*\)}\].*/\1/p'
-}
-
 for signal in INT TERM; do
   "$VEICULO" sql -d "$DB" "delete from VEI_VEICULO_CUSTEIO" >/dev/null
   "$VEICULO" custo --todos --database "$DB" --data 2025-03-14 >"$WORK/out" 2>"$WORK/err" &

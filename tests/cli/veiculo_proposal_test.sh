@@ -6,9 +6,6 @@
 . "$(dirname "$0")/lib.sh"
 DB="$WORK/demo.fdb"
 
-call() {  # call ARGS... : the JSON of a call on the demo database; sets rc
-  out=$("$VEICULO" call "$@" --database "$DB" 2>"$WORK/call.err"); rc=$?
-}
 sql() {  # sql TEXT : the rows of a query as a data packet
   "$VEICULO" sql -d "$DB" "$1" 2>&1
 }

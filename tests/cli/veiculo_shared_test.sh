@@ -6,10 +6,6 @@
 DB="$WORK/demo.fdb"
 "$VEICULO" init-db "$DB" --demo --vehicles 1000 >/dev/null 2>&1 || { echo "FAIL init-db"; exit 1; }
 
-count() {  # count SQL : the N of a "select count(*) N ..."
-  "$VEICULO" sql -d "$DB" "$1" | sed -n 's/.*"rows":\[{"N":\([0-9]*\)}\].*/\1/p'
-}
-
 # One writing (costing 504 vehicles, a few seconds) while another reads.
 "$VEICULO" custo --todos --database "$DB" --data 2025-03-14 >"$WORK/custo.out" 2>"$WORK/custo.err" &
 writer=$!

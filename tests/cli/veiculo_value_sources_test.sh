@@ -12,9 +12,6 @@ cents() {  # cents JSON: the call's numeric result rounded to cents
   value=$(printf '%s' "$1" | sed -n 's/^{"operation":"[A-Za-z]*","result":\([-0-9.e+]*\),.*/\1/p')
   if [ -z "$value" ]; then echo "no numeric result"; else printf '%.2f' "$value"; fi
 }
-call() {  # call ARGS... : the JSON of a call on the demo database; sets rc
-  out=$("$VEICULO" call "$@" --database "$DB" 2>"$WORK/call.err"); rc=$?
-}
 nth() { printf '%s\n' "$out" | sed -n "$(($1 + 1))p"; }  # the JSON of call N of a run
 
 "$VEICULO" init-db "$DB" --demo >/dev/null 2>&1; rc=$?

@@ -49,7 +49,6 @@ const std::string kReceitas = Receita(1, "500.00") + Receita(1, "250,50") + Rece
 
 class ClosingImportTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     fi_brasil::test::UseShortNamespaces();

@@ -13,7 +13,6 @@ namespace {
 
 class GravaRetornoFinTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     InsertRows(connection(), "VEI_CONTA_FI", "EMPRESA CONTA TIPO_RETORNO",

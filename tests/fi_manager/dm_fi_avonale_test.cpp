@@ -6,17 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fi_brasil/fi_test_support.h"
 #include "fi_manager/fi_manager_settings.h"
 #include "platform/settings.h"
-#include "platform/soap/soap_client.h"
 #include "support/fi_manager_replies.h"
 #include "support/soap_test_server.h"
 #include "support/values.h"
@@ -49,7 +50,6 @@ class AvonaleTest : public ::testing::Test {
   }
   void TearDown() override {
     platform::ClearSetting(fi_manager::kNsSetting);
-    platform::ClearSetting(platform::kSoapTimeoutSetting);
     ::unsetenv("TZ");
     ::tzset();
   }
@@ -122,35 +122,22 @@ TEST_F(AvonaleTest, TheReplyTypeDecidesTheResultAndLeadsTheMessage) {
   }
 }
 
-TEST_F(AvonaleTest, FailuresGiveFalseWithTheErrorsTextWithinTheTimeout) {
-  platform::SetSetting(platform::kSoapTimeoutSetting, "300");
-  struct Case {
-    std::string nome;
-    int status;
-    std::string body;
-    int delay_ms;
-    std::string texto;
-  };
-  const std::vector<Case> cases = {
-      {"fault", 500, SoapFault("soap:Server", "Chave inválida"), 0, "SOAP fault: Chave inválida"},
-      {"no result", 200, SoapEnvelope("<CancelarPropostaTipadoResponse xmlns=\"urn:fim/\"/>"), 0,
+// A reply the contract cannot read gives false with the error's text. (A
+// service that fails, is not there or is too slow: tests/hardening/soap.)
+TEST_F(AvonaleTest, AReplyOutsideTheContractGivesFalseWithTheErrorsText) {
+  const std::pair<std::string, std::string> cases[] = {
+      {SoapEnvelope("<CancelarPropostaTipadoResponse xmlns=\"urn:fim/\"/>"),
        "the reply of CancelarPropostaTipado carries no result"},
-      {"unknown type", 200, FiManagerReply("CancelarPropostaTipado", "Talvez", "x").body, 0,
+      {FiManagerReply("CancelarPropostaTipado", "Talvez", "x").body,
        "TipoResposta 'Talvez' is not a TipoMensagem value"},
-      {"not SOAP", 502, "Bad gateway", 0, "the service answered HTTP status 502"},
-      {"silent", 200, "", 2500, "did not answer within 300 ms"},
   };
-  const auto start = std::chrono::steady_clock::now();
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.nome);
-    answer_ = SoapAnswer{c.status, c.body, std::chrono::milliseconds(c.delay_ms)};
+  for (const auto& [body, texto] : cases) {
+    SCOPED_TRACE(texto);
+    answer_ = SoapAnswer{200, body, std::chrono::milliseconds(0)};
     EXPECT_FALSE(Cancela(server_.Url()));
-    EXPECT_THAT(mensagem_, HasSubstr(c.texto));
+    EXPECT_THAT(mensagem_, HasSubstr(texto));
     EXPECT_THAT(mensagem_, HasSubstr("endpoint " + server_.Url()));
   }
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
-  EXPECT_FALSE(Cancela("http://127.0.0.1:1/"));
-  EXPECT_THAT(mensagem_, HasSubstr("could not reach the service"));
 }
 
 TEST_F(AvonaleTest, TheCancellationKeepsItsRequestAndReplyWhole) {

@@ -17,7 +17,6 @@ namespace {
 
 class ApprovalRowsTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     // "Now" is 12/03/2025 (the processing date) at the clock's 15:45:30.

@@ -14,10 +14,7 @@
 namespace veiculo::testing {
 namespace {
 
-class ContactsTest : public ModuleTest {
- protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
-};
+class ContactsTest : public ModuleTest {};
 
 class AtualizaContatoTest : public ContactsTest {
  protected:

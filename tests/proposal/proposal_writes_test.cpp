@@ -16,10 +16,7 @@ namespace veiculo::testing {
 namespace {
 
 using platform::DataSetState;
-class ProposalWritesTest : public ModuleTest {
- protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
-};
+class ProposalWritesTest : public ModuleTest {};
 
 TEST_F(ProposalWritesTest, CdsPropostaWritesAtOnceAndKeepsARefusedChange) {
   const char* colunas = "EMPRESA REVENDA PROPOSTA SITUACAO OBSERVACAO VEICULO";

@@ -29,7 +29,6 @@ struct Chamada {
 
 class RejectionTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     module().SetClock([] { return Moment(2025, 3, 14, 16, 20, 5); });

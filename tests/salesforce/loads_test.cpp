@@ -18,7 +18,6 @@ namespace {
 
 class LoadTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   // Dealer 1's stock: A1 available, A2 reserved after the processing date,
   // A3 in the transit situation, A4 commercially blocked, A5 immobilised, A6
   // promised in a proposal; left out: A7 sold, A8 used, A9 of dealer 2; F1

@@ -15,7 +15,6 @@ namespace {
 
 class OrderTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   void SetUp() override {
     ModuleTest::SetUp();
     module().SetClock([] { return Moment(2025, 3, 14, 10, 30, 0); });

@@ -22,7 +22,6 @@ constexpr TOperacaoEstoque kTodas[] = {
 
 class StockEventTest : public ModuleTest {
  protected:
-  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   std::unique_ptr<TSalesForce> Sales() {
     auto sf = std::make_unique<TSalesForce>();
     sf->DataProcessamento = Day(2025, 3, 14);

@@ -11,6 +11,7 @@
 #include "support/module_test_peer.h"
 #include "support/module_under_test.h"
 #include "support/query.h"
+#include "support/row_lines.h"
 #include "support/test_database.h"
 
 namespace veiculo::testing {
@@ -33,6 +34,7 @@ class ModuleTest : public DbTest {
   }
   void Exec(const std::string& sql) { connection().ExecuteDirect(sql); }
   TextRows Rows(const std::string& sql) { return QueryRows(connection(), sql); }
+  Lines Read(const std::string& sql) { return RowLines(connection(), sql); }
   std::string One(const std::string& sql) { return QueryValue(connection(), sql); }
   // Statements sent to the engine by `action`.
   template <typename Action>

@@ -25,7 +25,10 @@ const std::string kRejeita =
     "pfNegociacao=2 pfUsuario=9 pfDataProcessamento=2025-03-14 pfIntegracaoFI=0";
 
 const CliCase kCliCases[] = {
-    {"2", kRejeita, 3, R"("result":"NOK|Erro na rejeição da negociação;")"},
+    // The last of the rejection's five statements: the negotiation and the
+    // salesperson's message are written by then, so only the host's
+    // rollback leaves the database as it was.
+    {"5", kRejeita, 3, R"("result":"NOK|Erro na rejeição da negociação;")"},
     {"3",
      "CalculoCustoVeiculo pfBancoDados=INTERBASE pfVeiculo=V1 pfDataRef=2025-03-14 pfEmpresa=1 "
      "pfRevenda=1 pfProposta=0 pfNegociacao=0",

@@ -76,16 +76,14 @@ struct FailingReply {
   std::string expected;  // part of the error text
 };
 
+// A fault with HTTP 500, a 500 without one, an unreadable or empty reply, a
+// slow service and a closed port: tests/hardening/soap, through every F&I
+// operation.
 TEST(SoapClient, FaultsHttpErrorsAndUnreadableRepliesRaiseServiceErrorsNamingTheEndpoint) {
   const std::vector<FailingReply> cases = {
-      {"fault with 500", 500, testing::SoapFault("soapenv:Server", "Loja desconhecida"),
-       "SOAP fault: Loja desconhecida"},
       {"fault with 200", 200, testing::SoapFault("soapenv:Client", "bad"), "SOAP fault: bad"},
-      {"500 without fault", 500, "<html>boom</html>", "the service answered HTTP status 500"},
       {"404 with an envelope", 404, SoapEnvelope("<r/>"), "HTTP status 404"},
-      {"malformed", 200, "<soapenv:Envelope><unclosed>", "unreadable reply"},
       {"not an envelope", 200, "<statusResponse/>", "the reply is not a SOAP envelope"},
-      {"empty", 200, "", "unreadable reply"},
   };
   for (const FailingReply& c : cases) {
     SCOPED_TRACE(c.name);
@@ -98,31 +96,9 @@ TEST(SoapClient, FaultsHttpErrorsAndUnreadableRepliesRaiseServiceErrorsNamingThe
   }
 }
 
-TEST(SoapClient, GivesUpOnASlowServiceWithinItsTimeout) {
-  SoapTestServer server([](const SoapRequestSeen&) {
-    return SoapAnswer{200, SoapEnvelope("<r/>"), std::chrono::milliseconds(1500)};
-  });
-  SoapClient client;
-  client.SetUrl(server.Url());
-  client.SetTimeoutMs(200);
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_VEICULO_ERROR(client.Call("op", "urn:op", "<e/>"), ErrorCategory::Service,
-                       "did not answer within 200 ms");
-  // The reply would come after 1.5 s; the call must have returned well before.
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1200));
-}
-
-TEST(SoapClient, AServiceThatIsNotThereIsAServiceErrorAndAnEmptyUrlBadInput) {
-  std::string url;
-  {
-    SoapTestServer server([](const SoapRequestSeen&) { return Answer(200, ""); });
-    url = server.Url();
-  }  // the port is closed again
-  SoapClient client;
-  client.SetUrl(url);
-  EXPECT_VEICULO_ERROR(client.Call("op", "urn:op", "<e/>"), ErrorCategory::Service,
-                       "could not reach the service");
-  EXPECT_VEICULO_ERROR(SoapClient().Call("op", "urn:op", "<e/>"), ErrorCategory::Validation, "");
+TEST(SoapClient, AClientWithoutAnEndpointIsBadInput) {
+  EXPECT_VEICULO_ERROR(SoapClient().Call("op", "urn:op", "<e/>"), ErrorCategory::Validation,
+                       "SOAP call op without an endpoint URL");
 }
 
 TEST(SoapClient, TimeoutsComeFromTheSettingsWithTheirDefaults) {
