@@ -32,13 +32,6 @@ class KeptFormulaRowsTest : public IncidenceTest {
         module().BuscaPercentualVariavel(1, 1, "F1", 8, 100, 100, 100, 100, 100, variavel);
     return {p, connection().StatementCount() > before};
   }
-  // Through a dataset, as the module writes: a statement run as it stands
-  // drops every kept row and would prove nothing here.
-  void Exec(const std::string& sql) {
-    platform::SqlDataSet ds("sdsExecuta", &connection());
-    ds.SetCommandText(sql);
-    ds.ExecSQL();
-  }
 };
 
 TEST_F(KeptFormulaRowsTest, BandsAreReadOnceUntilTheConnectionChangesThem) {
@@ -50,13 +43,13 @@ TEST_F(KeptFormulaRowsTest, BandsAreReadOnceUntilTheConnectionChangesThem) {
   const Case cases[] = {
       {"nothing", [] {}, {3, false}},
       {"the band changed",
-       [this] { Exec("update VEI_FORMULA_LINHA_PER set PERCENTUAL_FORMULA = 9"); },
+       [this] { Write("update VEI_FORMULA_LINHA_PER set PERCENTUAL_FORMULA = 9"); },
        {9, true}},
       // The line's own percentage applies once no band holds the figure.
       {"the band moved and the line changed",
        [this] {
-         Exec("update VEI_FORMULA_LINHA_PER set LIMITE_INICIAL = 50, LIMITE_FINAL = 60");
-         Exec("update VEI_FORMULA_LINHA set PERCENTUAL = 2");
+         Write("update VEI_FORMULA_LINHA_PER set LIMITE_INICIAL = 50, LIMITE_FINAL = 60");
+         Write("update VEI_FORMULA_LINHA set PERCENTUAL = 2");
        },
        {2, true}},
   };
@@ -67,8 +60,8 @@ TEST_F(KeptFormulaRowsTest, BandsAreReadOnceUntilTheConnectionChangesThem) {
     EXPECT_EQ(Percentual(), std::make_pair(3.0, true));
     c.between();
     EXPECT_EQ(Percentual(), c.second);
-    Exec("delete from VEI_FORMULA_LINHA_PER");
-    Exec("delete from VEI_FORMULA_LINHA");
+    Write("delete from VEI_FORMULA_LINHA_PER");
+    Write("delete from VEI_FORMULA_LINHA");
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/db/sql_dataset.h"
 #include "veiculo/connection.h"
 
 namespace veiculo::testing {
@@ -42,6 +43,14 @@ class DbTest : public ::testing::Test {
     if (connection().InTransaction()) connection().Rollback();
   }
   Connection& connection() { return TestDatabase::Instance().connection(); }
+  // Runs a statement through a dataset, as the module runs its own: the
+  // connection's kept rows see which table it writes (a statement run as it
+  // stands drops them all).
+  void Write(const std::string& sql) {
+    platform::SqlDataSet ds("sdsExecuta", &connection());
+    ds.SetCommandText(sql);
+    ds.ExecSQL();
+  }
 };
 
 }  // namespace veiculo::testing

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/db/connection_impl.h"
-#include "platform/db/sql_dataset.h"
 #include "value_sources/seed.h"
 
 namespace veiculo::testing {
@@ -148,9 +147,7 @@ TEST_F(PresentValueTest, BatchKeepsTheCorrectionEndUntilTheVehicleIsWritten) {
   EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1060, 1e-6); }), 1 + 1 + 2);
   // The index row and its monthly values are kept too.
   EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1060, 1e-6); }), 0);
-  platform::SqlDataSet write("sdsExecuta", &connection());
-  write.SetCommandText("update VEI_VEICULO set DTA_FIM_CORRECAO = null where VEICULO = 'VK'");
-  write.ExecSQL();
+  Write("update VEI_VEICULO set DTA_FIM_CORRECAO = null where VEICULO = 'VK'");
   // Read again: the correction runs to the target date, May's rate too.
   EXPECT_EQ(StatementsOf([&] { EXPECT_NEAR(presente(), 1081.2, 1e-6); }), 2);
   impl.Rows().SetEnabled(false);

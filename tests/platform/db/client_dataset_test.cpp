@@ -22,17 +22,12 @@ class ClientDataSetTest : public testing::DbTest {
     dsp_.Mode = UpdateMode::WhereKeyOnly;
     cds_.FetchParams();
     for (int periodo = 1; periodo <= 3; ++periodo)
-      Exec(
+      Write(
           "insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO, INICIO, FINAL, "
           "PER_SUBSIDIO) values (1, 'S1', " +
           std::to_string(periodo) + ", " + std::to_string(periodo * 30 - 29) + ", " +
           std::to_string(periodo * 30) + ", " + std::to_string(periodo) + ".5)");
-    Exec("insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO) values (1, 'S2', 1)");
-  }
-  void Exec(const std::string& sql) {
-    SqlDataSet ds("sdsExecuta", &connection());
-    ds.SetCommandText(sql);
-    ds.ExecSQL();
+    Write("insert into VEI_SUBSIDIO_PERIODO (EMPRESA, SUBSIDIO, PERIODO) values (1, 'S2', 1)");
   }
   int64_t CountWhere(const std::string& condition) {
     SqlDataSet ds("sdsAux", &connection());
@@ -97,7 +92,7 @@ TEST_F(ClientDataSetTest, EditPostAndApplyUpdatesWriteTheRow) {
 TEST_F(ClientDataSetTest, UpdateOfARowChangedMeanwhileFailsAndCancelUpdatesRestores) {
   dsp_.Mode = UpdateMode::WhereChanged;
   OpenS1();
-  Exec("update VEI_SUBSIDIO_PERIODO set PER_SUBSIDIO = 9 where SUBSIDIO = 'S1' and PERIODO = 1");
+  Write("update VEI_SUBSIDIO_PERIODO set PER_SUBSIDIO = 9 where SUBSIDIO = 'S1' and PERIODO = 1");
   cds_.Edit();
   cds_.FieldByName("PER_SUBSIDIO").SetAsFloat(2);
   cds_.Post();

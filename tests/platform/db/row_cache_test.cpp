@@ -23,18 +23,13 @@ class RowCacheTest : public testing::DbTest {
     Seed();
   }
   void Seed() {
-    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 2, 7)");
-    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 3, 8)");
+    Write("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 2, 7)");
+    Write("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO) values (1, 3, 8)");
     ImplOf(connection()).Rows().SetEnabled(true);
   }
   void TearDown() override {
     ImplOf(connection()).Rows().SetEnabled(false);
     DbTest::TearDown();
-  }
-  void Exec(const std::string& sql) {
-    SqlDataSet ds("sdsExecuta", &connection());
-    ds.SetCommandText(sql);
-    ds.ExecSQL();
   }
   // UB_PADRAO of a dealer read through a dataset that keeps its rows, and
   // whether reading it sent a statement.
@@ -62,13 +57,13 @@ TEST_F(RowCacheTest, KeptRowsAreServedUntilTheirTableIsWrittenOrTheTransactionEn
       {"nothing", [] {}, false, 7},
       {"another dealer read", [this] { Read(3); }, false, 7},
       {"another table written",
-       [this] { Exec("update GER_REVENDA set MARCA = 'X' where EMPRESA = 1"); }, false, 7},
+       [this] { Write("update GER_REVENDA set MARCA = 'X' where EMPRESA = 1"); }, false, 7},
       {"the table written",
-       [this] { Exec("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
+       [this] { Write("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
       {"the table written under a quoted name",
-       [this] { Exec("update \"VEI_PARAMETRO\" set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
+       [this] { Write("update \"VEI_PARAMETRO\" set UB_PADRAO = 9 where REVENDA = 2"); }, true, 9},
       {"rows inserted",
-       [this] { Exec("insert into VEI_PARAMETRO(EMPRESA, REVENDA) values (1, 4)"); }, true, 7},
+       [this] { Write("insert into VEI_PARAMETRO(EMPRESA, REVENDA) values (1, 4)"); }, true, 7},
       {"a statement run as it stands",
        [this] { connection().ExecuteDirect("update GER_REVENDA set MARCA = MARCA where 1 = 0"); },
        true, 7},
@@ -112,7 +107,7 @@ TEST_F(RowCacheTest, SavepointsKeepRowsAndRollingBackToOneDropsThem) {
 
   // A change read after the savepoint, then undone: the kept row must go.
   control("SAVEPOINT VEICULO_LOTE");
-  Exec("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2");
+  Write("update VEI_PARAMETRO set UB_PADRAO = 9 where REVENDA = 2");
   EXPECT_EQ(Read(2), std::make_pair(9LL, true));
   EXPECT_EQ(Read(2), std::make_pair(9LL, false));
   control("ROLLBACK TO SAVEPOINT VEICULO_LOTE");
@@ -123,7 +118,7 @@ TEST_F(RowCacheTest, SavepointsKeepRowsAndRollingBackToOneDropsThem) {
 // only until any of them is written: the entry-invoice joins of a costing
 // are read by several formula lines of a vehicle.
 TEST_F(RowCacheTest, KeptRowsOfAJoinOrSubqueryGoWhenAnyTableTheyReadIsWritten) {
-  Exec("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
+  Write("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
   const std::string join =
       "select p.UB_PADRAO, r.MARCA from VEI_PARAMETRO p, GER_REVENDA r"
       " where p.EMPRESA = r.EMPRESA and p.REVENDA = r.REVENDA and p.REVENDA = 2";
@@ -159,12 +154,12 @@ TEST_F(RowCacheTest, KeptRowsOfAJoinOrSubqueryGoWhenAnyTableTheyReadIsWritten) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(read(*c.sql), std::make_pair(std::string("7 A"), true)) << c.write;
-    Exec(c.write);
+    Write(c.write);
     EXPECT_EQ(read(*c.sql), std::make_pair(std::string(c.found), c.read_again)) << c.write;
     connection().Rollback();
     connection().Begin();
     Seed();
-    Exec("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
+    Write("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA) values (1, 2, 'A')");
   }
 
   // A write that names the table with its owner (another engine's form, told

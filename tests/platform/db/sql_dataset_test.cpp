@@ -14,13 +14,9 @@ class SqlDataSetTest : public testing::DbTest {
  protected:
   void SetUp() override {
     DbTest::SetUp();
-    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO, UF_PADRAO) values (1, 2, 7, 9)");
-    Exec("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO, UF_PADRAO) values (1, 3, 8, 10)");
-  }
-  void Exec(const std::string& sql) {
-    SqlDataSet ds("sdsExecuta", &connection());
-    ds.SetCommandText(sql);
-    ds.ExecSQL();
+    Write("insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO, UF_PADRAO) values (1, 2, 7, 9)");
+    Write(
+        "insert into VEI_PARAMETRO (EMPRESA, REVENDA, UB_PADRAO, UF_PADRAO) values (1, 3, 8, 10)");
   }
 };
 
@@ -45,7 +41,7 @@ TEST_F(SqlDataSetTest, ParametersMatchMarkersWithoutCaseAndReopenWithNewValues) 
 }
 
 TEST_F(SqlDataSetTest, ReadsTypesNullsTrimsFixedTextAndRenamesRepeatedColumns) {
-  Exec("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA, PCT_PIS) values (1, 2, 'RENA', 1.65)");
+  Write("insert into GER_REVENDA (EMPRESA, REVENDA, MARCA, PCT_PIS) values (1, 2, 'RENA', 1.65)");
   SqlDataSet ds("sdsRevenda", &connection());
   ds.SetCommandText(
       "select r.PCT_PIS, r.PCT_PIS_USADOS, cast('2024-01-31 10:30:15' as timestamp) "
@@ -73,7 +69,7 @@ TEST_F(SqlDataSetTest, DateAndFloatParametersBindAndDdlRuns) {
   ds.ParamByName("F").SetAsFloat(2.5);
   ds.Open();
   EXPECT_EQ(ds.FieldByName("N").AsInteger(), 1);
-  EXPECT_NO_THROW(Exec("create table TESTE_DDL (A integer)"));  // no row count
+  EXPECT_NO_THROW(Write("create table TESTE_DDL (A integer)"));  // no row count
 }
 
 TEST_F(SqlDataSetTest, ErrorsNameTheProblem) {
